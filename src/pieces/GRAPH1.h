@@ -1,0 +1,22 @@
+#pragma once
+
+#include "DrawingTarget.h"
+#include "Preamble.h"
+
+// The drawing module: one procedure per piece of the Quindal. Each reads and
+// checks the inputs of the main window (`form1`), and on acceptance prepares
+// the drawing window (`form2`) and draws its piece in one pass.
+namespace GRAPH1 {
+
+// The one value the drawing procedures share: 4 * arctan(1).
+extern double Pi;
+
+void DrawPlateA(InputPanel& form1, DrawingTarget& form2);
+void DrawPlateB(InputPanel& form1, DrawingTarget& form2);
+void DrawPlateC_Astronomical(InputPanel& form1, DrawingTarget& form2);
+void DrawPlateC_Temporary(InputPanel& form1, DrawingTarget& form2);
+void DrawPlateD(InputPanel& form1, DrawingTarget& form2);
+void DrawBase(InputPanel& form1, DrawingTarget& form2);
+void DrawInstructions(InputPanel& form1, DrawingTarget& form2);
+
+}  // namespace GRAPH1

@@ -1,0 +1,159 @@
+#include "Form1.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <limits>
+
+#include "Emblem.h"
+#include "WindowFont.h"
+
+namespace {
+
+// The layout is given in twips, at 15 twips per device-independent pixel.
+QRect Twips(int left, int top, int width, int height) {
+  return {left / 15, top / 15, width / 15, height / 15};
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry) {
+  auto* label = new QLabel(caption, parent);
+  label->setGeometry(geometry);
+  label->setAlignment(Qt::AlignCenter);
+  label->setWordWrap(true);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect geometry) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(geometry);
+  button->setAutoDefault(false);
+  button->setAccessibleName(caption);
+  return button;
+}
+
+QRadioButton* MakeOption(QGroupBox* frame, const QString& caption, QRect geometry) {
+  auto* option = new QRadioButton(caption, frame);
+  option->setGeometry(geometry);
+  return option;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, const QString& text, QRect geometry,
+                       const QString& accessibleName) {
+  auto* box = new QLineEdit(text, parent);
+  box->setGeometry(geometry);
+  box->setAccessibleName(accessibleName);
+  box->setMaxLength(std::numeric_limits<int>::max());  // any text: the checks answer bad input
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::Text, Qt::black);
+  box->setPalette(palette);
+  return box;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, QRect geometry) {
+  auto* frame = new QGroupBox(parent);
+  frame->setGeometry(geometry);
+  frame->setFocusPolicy(Qt::NoFocus);
+  return frame;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+  setWindowTitle(QStringLiteral("CALCOLO E DISEGNO DI UN QUINDAL CON QUADRO INCLINATO 45°  (di Orbelan)"));
+  setFixedSize(8655 / 15, 3645 / 15);
+  setFont(WindowFont());
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, QColor(192, 255, 255));
+  palette.setColor(QPalette::WindowText, Qt::black);
+  setPalette(palette);
+  setAutoFillBackground(true);
+
+  Label5 = MakeLabel(this, QStringLiteral("LATITUDINE Nord ( + ) Sud ( - ) in gradi ( n,d° )."),
+                     Twips(600, 240, 4935, 255));
+  Text1Box = MakeTextBox(this, QString(), Twips(5640, 240, 2295, 285),
+                         QStringLiteral("Latitudine in gradi"));
+  Label2 = MakeLabel(this, QStringLiteral("Intervallo di valori ( -90,000° <------> +90,000° )"),
+                     Twips(600, 480, 4935, 255));
+  Label7 = MakeLabel(this,
+                     QStringLiteral("LONGITUDINE ad Est ( + ) ad Ovest ( - ) in gradi ( n,d° )"),
+                     Twips(600, 840, 4935, 255));
+  Text4Box = MakeTextBox(this, QStringLiteral(" "), Twips(5640, 840, 2295, 285),
+                         QStringLiteral("Longitudine rispetto al fuso in gradi"));
+  Label6 = MakeLabel(this, QStringLiteral("rispetto al fuso di riferimento."),
+                     Twips(600, 1080, 4935, 255));
+  Label3 = MakeLabel(this, QStringLiteral("Intervallo di valori ( -15,000° <------> +15,000° )"),
+                     Twips(600, 1320, 4935, 255));
+  Label9 = MakeLabel(this, QStringLiteral("RISOLUZIONE CONSIGLIATA (800 X 600)"),
+                     Twips(6120, 1440, 1455, 615));
+  Label9->setFrameShape(QFrame::Box);
+
+  Frame1 = MakeFrame(this, Twips(600, 1560, 4815, 375));
+  Option1Button = MakeOption(Frame1, QStringLiteral("ORE ASTRONOMICHE"), Twips(240, 120, 2295, 195));
+  Option2Button = MakeOption(Frame1, QStringLiteral("ORE TEMPORARIE"), Twips(2640, 120, 2055, 195));
+  Frame3 = MakeFrame(this, Twips(1680, 1920, 2415, 375));
+  Option6Button = MakeOption(Frame3, QStringLiteral("MESI"), Twips(240, 120, 855, 195));
+  Option5Button = MakeOption(Frame3, QStringLiteral("DECADI"), Twips(1200, 120, 1095, 195));
+  Option1Button->setChecked(true);
+  Option6Button->setChecked(true);
+
+  Command4 = MakeButton(this, QStringLiteral("Grafico A"), Twips(240, 2400, 975, 375));
+  Command3 = MakeButton(this, QStringLiteral("Grafico B"), Twips(1680, 2400, 975, 375));
+  Command1 = MakeButton(this, QStringLiteral("Grafico C"), Twips(3120, 2400, 975, 375));
+  Command5 = MakeButton(this, QStringLiteral("Grafico D"), Twips(4560, 2400, 975, 375));
+  Command6 = MakeButton(this, QStringLiteral("Base"), Twips(6000, 2400, 975, 375));
+  Command7 = MakeButton(this, QStringLiteral("Istruzioni"), Twips(7440, 2400, 975, 375));
+  Label4 = MakeLabel(this, QStringLiteral("ALT+ STAMP (PRINT SCREEN) PER COPIARE L'IMMAGINE"),
+                     Twips(720, 3000, 5295, 255));
+  Command2 = MakeButton(this, QStringLiteral("Esci"), Twips(6720, 3000, 975, 375));
+  Label8 = MakeLabel(this, QStringLiteral("DOPPIO-CLICK PER USCIRE DALLE SINGOLE VIDEATE"),
+                     Twips(720, 3240, 5295, 255));
+
+  // The box reaches below the client area: the emblem fits its visible part.
+  Picture1 = new QLabel(this);
+  Picture1->setGeometry(Twips(8040, 3240, 615, 495));
+  Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Picture1->setPixmap(QPixmap::fromImage(EmblemImage(height() - Picture1->y())));
+
+  // Keyboard order: the two boxes, the buttons, then the option groups.
+  const QList<QWidget*> tabOrder = {Text1Box, Text4Box, Command4, Command3, Command1,
+                                    Command5, Command6, Command7, Command2, Option1Button,
+                                    Option2Button, Option5Button, Option6Button};
+  for (qsizetype k = 0; k + 1 < tabOrder.size(); ++k) setTabOrder(tabOrder[k], tabOrder[k + 1]);
+  Text1Box->setFocus();
+
+  connect(Command4, &QPushButton::clicked, this, [this] { Run(procedures_.plateA); });
+  connect(Command3, &QPushButton::clicked, this, [this] { Run(procedures_.plateB); });
+  connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+  connect(Command5, &QPushButton::clicked, this, [this] { Run(procedures_.plateD); });
+  connect(Command6, &QPushButton::clicked, this, [this] { Run(procedures_.base); });
+  connect(Command7, &QPushButton::clicked, this, [this] { Run(procedures_.instructions); });
+  connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Form1::Command1Click() {
+  // Each option is read afresh; exactly one of them is selected.
+  if (Option1Button->isChecked()) Run(procedures_.plateCAstronomical);
+  if (Option2Button->isChecked()) Run(procedures_.plateCTemporary);
+}
+
+void Form1::Run(const std::function<void()>& procedure) {
+  if (procedure) procedure();
+}
+
+QString Form1::Text1() const { return Text1Box->text(); }
+QString Form1::Text4() const { return Text4Box->text(); }
+bool Form1::Option5() const { return Option5Button->isChecked(); }
+bool Form1::Option6() const { return Option6Button->isChecked(); }
+void Form1::SetText1(const QString& text) { Text1Box->setText(text); }
+void Form1::SetText4(const QString& text) { Text4Box->setText(text); }
+void Form1::FocusText1() { Text1Box->setFocus(); }
+
+void Form1::ShowRefusal() {
+  QMessageBox box(QMessageBox::NoIcon, kRefusalTitle, kRefusalMessage, QMessageBox::Ok, this);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.exec();
+}

@@ -1,0 +1,40 @@
+#include "Preamble.h"
+
+#include "NumberText.h"
+
+std::optional<DrawingParameters> CheckInputs(const InputState& inputs, const ExtraCheck& extra,
+                                             const QLocale& locale) {
+  // No option selected leaves the spacing unset, which the range check refuses.
+  int dateSpacing = -1;
+  if (inputs.option5) dateSpacing = 1;
+  if (inputs.option6) dateSpacing = 0;
+
+  if (inputs.text4.isEmpty() || inputs.text1.isEmpty()) return std::nullopt;
+  if (dateSpacing != 0 && dateSpacing != 1) return std::nullopt;
+
+  const std::optional<double> latitude = ReadNumber(inputs.text1, locale);
+  if (!latitude || *latitude < -90 || *latitude > 90) return std::nullopt;
+
+  const std::optional<double> longitude = ReadNumber(inputs.text4, locale);
+  if (!longitude || *longitude < -15 || *longitude > 15) return std::nullopt;
+
+  DrawingParameters parameters{*latitude, *longitude, dateSpacing};
+  if (extra && !extra(parameters)) return std::nullopt;
+  return parameters;
+}
+
+std::optional<DrawingParameters> RunPreamble(InputPanel& panel, const ExtraCheck& extra) {
+  InputState inputs;
+  inputs.text1 = panel.Text1();
+  inputs.option5 = panel.Option5();
+  inputs.option6 = panel.Option6();
+  inputs.text4 = panel.Text4();
+
+  if (auto parameters = CheckInputs(inputs, extra)) return parameters;
+
+  panel.ShowRefusal();
+  panel.SetText1(QString());
+  panel.SetText4(QString());
+  panel.FocusText1();
+  return std::nullopt;
+}

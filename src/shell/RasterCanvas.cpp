@@ -1,0 +1,96 @@
+#include "RasterCanvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "DrawingUnits.h"
+#include "WindowFont.h"
+
+namespace {
+
+// Far enough outside any screen to clip, small enough for int arithmetic.
+constexpr double kPixelLimit = 1 << 20;
+
+int MapToPixel(float coordinate, double pixelsPerUnit) {
+  const double p = std::clamp(static_cast<double>(coordinate) * pixelsPerUnit, -kPixelLimit,
+                              kPixelLimit);
+  return static_cast<int>(std::lround(p));
+}
+
+bool Finite(float a, float b) { return std::isfinite(a) && std::isfinite(b); }
+
+std::uint32_t Argb(Colour c) { return 0xFF000000u | RgbOf(c); }
+
+}  // namespace
+
+RasterCanvas::RasterCanvas(QImage& image)
+    : image_(image), font_(WindowFont()) {
+  // Crisp one-pixel type, like the lines: no grey edges to blur a print.
+  font_.setStyleStrategy(QFont::NoAntialias);
+  ascent_ = QFontMetrics(font_).ascent();
+}
+
+QPoint RasterCanvas::PixelOf(float x, float y) {
+  return {MapToPixel(x, DrawingUnits::kPixelsAcross), MapToPixel(y, DrawingUnits::kPixelsDown)};
+}
+
+void RasterCanvas::SetPixel(int px, int py, std::uint32_t argb) {
+  if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return;
+  reinterpret_cast<std::uint32_t*>(image_.scanLine(py))[px] = argb;
+}
+
+void RasterCanvas::DrawLine(float x1, float y1, float x2, float y2, Colour c) {
+  if (!Finite(x1, y1) || !Finite(x2, y2)) return;
+  const QPoint a = PixelOf(x1, y1);
+  const QPoint b = PixelOf(x2, y2);
+  const int w = image_.width();
+  const int h = image_.height();
+  // Wholly on one side of the image: nothing to draw.
+  if ((a.x() < 0 && b.x() < 0) || (a.y() < 0 && b.y() < 0) || (a.x() >= w && b.x() >= w) ||
+      (a.y() >= h && b.y() >= h)) {
+    return;
+  }
+
+  const std::uint32_t argb = Argb(c);
+  int x = a.x();
+  int y = a.y();
+  const int dx = std::abs(b.x() - x);
+  const int dy = -std::abs(b.y() - y);
+  const int sx = x < b.x() ? 1 : -1;
+  const int sy = y < b.y() ? 1 : -1;
+  const int bytesPerLine = static_cast<int>(image_.bytesPerLine() / 4);
+  auto* bits = reinterpret_cast<std::uint32_t*>(image_.bits());
+  int error = dx + dy;
+  for (;;) {
+    if (x >= 0 && y >= 0 && x < w && y < h) bits[y * bytesPerLine + x] = argb;
+    if (x == b.x() && y == b.y()) break;
+    const int e2 = 2 * error;
+    if (e2 >= dy) {
+      error += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      error += dx;
+      y += sy;
+    }
+  }
+}
+
+void RasterCanvas::PlotPoint(float x, float y, Colour c) {
+  if (!Finite(x, y)) return;
+  const QPoint p = PixelOf(x, y);
+  SetPixel(p.x(), p.y(), Argb(c));
+}
+
+void RasterCanvas::PlaceText(float x, float y, const std::string& text, Colour anchor) {
+  PlotPoint(x, y, anchor);
+  if (!Finite(x, y)) return;
+  const QPoint p = PixelOf(x, y);
+  QPainter painter(&image_);
+  painter.setFont(font_);
+  painter.setPen(QColor::fromRgb(RgbOf(Colour::Foreground)));
+  painter.drawText(QPoint(p.x(), p.y() + ascent_), QString::fromStdString(text));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+
+#include "Canvas.h"
+
+// Draws straight into the memory of a 32-bit image at 15 twips per pixel, as
+// the drawing window shows a drawing. One pixel rule for every raster device:
+// a point (x, y) lands on pixel (round(x * 0.1975), round(y * 0.18875)); a
+// line covers the pixels of the integer line between its two mapped ends, both
+// ends included; whatever falls outside the image is clipped.
+class RasterCanvas final : public Canvas {
+ public:
+  // `image` must be Format_RGB32 or Format_ARGB32 and outlive the canvas.
+  explicit RasterCanvas(QImage& image);
+
+  using Canvas::DrawLine;
+  using Canvas::PlaceText;
+  using Canvas::PlotPoint;
+
+  void DrawLine(float x1, float y1, float x2, float y2, Colour c) override;
+  void PlotPoint(float x, float y, Colour c) override;
+  void PlaceText(float x, float y, const std::string& text, Colour anchor) override;
+
+  // The pixel a point in drawing units lands on.
+  static QPoint PixelOf(float x, float y);
+
+ private:
+  void SetPixel(int px, int py, std::uint32_t argb);
+
+  QImage& image_;
+  QFont font_;
+  int ascent_;
+};

@@ -1,0 +1,14 @@
+#include "WindowFont.h"
+
+void InstallWindowFontSubstitution() {
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+QFont WindowFont() {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(11);
+  font.setWeight(QFont::Bold);
+  font.setItalic(false);
+  font.setUnderline(false);
+  return font;
+}

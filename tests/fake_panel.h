@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "Preamble.h"
+
+// Stands in for the main window and logs what a drawing procedure does to it.
+class FakePanel final : public InputPanel {
+ public:
+  FakePanel(QString latitude, QString longitude, bool decadi = false)
+      : text1(std::move(latitude)), text4(std::move(longitude)), option5(decadi),
+        option6(!decadi) {}
+
+  QString Text1() const override { return text1; }
+  QString Text4() const override { return text4; }
+  bool Option5() const override { return option5; }
+  bool Option6() const override { return option6; }
+  void SetText1(const QString& t) override { log << "SetText1:" + t; text1 = t; }
+  void SetText4(const QString& t) override { log << "SetText4:" + t; text4 = t; }
+  void FocusText1() override { log << "FocusText1"; }
+  void ShowRefusal() override { log << "ShowRefusal"; }
+
+  bool Refused() const { return log.contains("ShowRefusal"); }
+
+  QString text1, text4;
+  bool option5, option6;
+  QStringList log;
+};

@@ -1,0 +1,261 @@
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+#include "Form1.h"
+#include "Form2.h"
+#include "GRAPH1.h"
+#include "WindowFont.h"
+
+// Closes the next modal box as a user would, by its default button, and keeps
+// what it showed.
+struct BoxSeen {
+  QString text, title;
+  QMessageBox::Icon icon = QMessageBox::Information;
+  int buttons = 0;
+  bool seen = false;
+};
+
+static void AnswerNextBox(BoxSeen& seen) {
+  QTimer::singleShot(0, [&seen] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    seen = {box->text(), box->windowTitle(), box->icon(),
+            static_cast<int>(box->buttons().size()), true};
+    box->defaultButton()->click();
+  });
+}
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void captionsAndGeometry_data();
+  void captionsAndGeometry();
+  void windowProperties();
+  void initialState();
+  void tabOrder();
+  void optionGroupsAreIndependent();
+  void dispatch();
+  void esciClosesTheWindow();
+  void refusalOfTheInitialInputs();
+  void acceptedInputOpensOneDrawingWindow();
+};
+
+void Form1Test::captionsAndGeometry_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QRect>("twips");
+  const auto row = [](const char* name, const char* caption, int l, int t, int w, int h) {
+    QTest::newRow(name) << QString(name) << QString::fromUtf8(caption) << QRect(l, t, w, h);
+  };
+  row("Label5", "LATITUDINE Nord ( + ) Sud ( - ) in gradi ( n,d° ).", 600, 240, 4935, 255);
+  row("Text1", "", 5640, 240, 2295, 285);
+  row("Label2", "Intervallo di valori ( -90,000° <------> +90,000° )", 600, 480, 4935, 255);
+  row("Label7", "LONGITUDINE ad Est ( + ) ad Ovest ( - ) in gradi ( n,d° )", 600, 840, 4935, 255);
+  row("Text4", " ", 5640, 840, 2295, 285);
+  row("Label6", "rispetto al fuso di riferimento.", 600, 1080, 4935, 255);
+  row("Label3", "Intervallo di valori ( -15,000° <------> +15,000° )", 600, 1320, 4935, 255);
+  row("Label9", "RISOLUZIONE CONSIGLIATA (800 X 600)", 6120, 1440, 1455, 615);
+  row("Frame1", "", 600, 1560, 4815, 375);
+  row("Option1", "ORE ASTRONOMICHE", 240, 120, 2295, 195);
+  row("Option2", "ORE TEMPORARIE", 2640, 120, 2055, 195);
+  row("Frame3", "", 1680, 1920, 2415, 375);
+  row("Option6", "MESI", 240, 120, 855, 195);
+  row("Option5", "DECADI", 1200, 120, 1095, 195);
+  row("Command4", "Grafico A", 240, 2400, 975, 375);
+  row("Command3", "Grafico B", 1680, 2400, 975, 375);
+  row("Command1", "Grafico C", 3120, 2400, 975, 375);
+  row("Command5", "Grafico D", 4560, 2400, 975, 375);
+  row("Command6", "Base", 6000, 2400, 975, 375);
+  row("Command7", "Istruzioni", 7440, 2400, 975, 375);
+  row("Label4", "ALT+ STAMP (PRINT SCREEN) PER COPIARE L'IMMAGINE", 720, 3000, 5295, 255);
+  row("Command2", "Esci", 6720, 3000, 975, 375);
+  row("Label8", "DOPPIO-CLICK PER USCIRE DALLE SINGOLE VIDEATE", 720, 3240, 5295, 255);
+  row("Picture1", "", 8040, 3240, 615, 495);
+}
+
+void Form1Test::captionsAndGeometry() {
+  QFETCH(QString, name);
+  QFETCH(QString, caption);
+  QFETCH(QRect, twips);
+  Form1 form;
+  const QHash<QString, QWidget*> controls = {
+      {"Label5", form.Label5},   {"Text1", form.Text1Box},     {"Label2", form.Label2},
+      {"Label7", form.Label7},   {"Text4", form.Text4Box},     {"Label6", form.Label6},
+      {"Label3", form.Label3},   {"Label9", form.Label9},      {"Frame1", form.Frame1},
+      {"Option1", form.Option1Button}, {"Option2", form.Option2Button}, {"Frame3", form.Frame3},
+      {"Option6", form.Option6Button}, {"Option5", form.Option5Button}, {"Command4", form.Command4},
+      {"Command3", form.Command3}, {"Command1", form.Command1}, {"Command5", form.Command5},
+      {"Command6", form.Command6}, {"Command7", form.Command7}, {"Label4", form.Label4},
+      {"Command2", form.Command2}, {"Label8", form.Label8},  {"Picture1", form.Picture1}};
+  QWidget* control = controls.value(name);
+  QVERIFY(control);
+  QCOMPARE(control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
+                                      twips.height() / 15));
+  QString text;
+  if (auto* label = qobject_cast<QLabel*>(control)) {
+    text = label->text();
+    if (name != "Picture1") QCOMPARE(label->alignment(), Qt::AlignCenter);
+  } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+    text = box->text();
+  } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    text = button->text();
+  } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+    text = frame->title();
+  }
+  QCOMPARE(text, caption);
+}
+
+void Form1Test::windowProperties() {
+  Form1 form;
+  QCOMPARE(form.windowTitle(),
+           QString::fromUtf8("CALCOLO E DISEGNO DI UN QUINDAL CON QUADRO INCLINATO 45°  (di Orbelan)"));
+  QCOMPARE(form.size(), QSize(577, 243));
+  QCOMPARE(form.minimumSize(), form.maximumSize());
+  QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 255, 255));
+  QCOMPARE(form.Text1Box->palette().color(QPalette::Base), QColor(Qt::white));
+  QCOMPARE(form.Text1Box->palette().color(QPalette::Text), QColor(Qt::black));
+  QCOMPARE(form.Label8->font().family(), QString("MS Sans Serif"));
+  QCOMPARE(form.Command1->font().weight(), QFont::Bold);
+  QCOMPARE(form.Option2Button->font().pixelSize(), 11);
+  QVERIFY(!form.Picture1->pixmap().isNull());
+  // The boxes take any text: no validator, no mask, no practical length limit.
+  QVERIFY(!form.Text1Box->validator());
+  QVERIFY(form.Text4Box->inputMask().isEmpty());
+  const QString longText(100000, u'9');
+  form.Text1Box->setText(longText);
+  QCOMPARE(form.Text1Box->text(), longText);
+}
+
+void Form1Test::initialState() {
+  Form1 form;
+  form.show();
+  QApplication::setActiveWindow(&form);
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  QCOMPARE(form.Text1(), QString());
+  QCOMPARE(form.Text4(), QString(" "));
+  QVERIFY(form.Option1Button->isChecked());
+  QVERIFY(!form.Option2Button->isChecked());
+  QVERIFY(form.Option6());
+  QVERIFY(!form.Option5());
+  QCOMPARE(QApplication::focusWidget(), form.Text1Box);
+}
+
+void Form1Test::tabOrder() {
+  Form1 form;
+  const QList<QWidget*> expected = {form.Text1Box, form.Text4Box, form.Command4, form.Command3,
+                                    form.Command1, form.Command5, form.Command6, form.Command7,
+                                    form.Command2, form.Option1Button, form.Option2Button,
+                                    form.Option5Button, form.Option6Button};
+  QList<QWidget*> chain;
+  QWidget* w = form.Text1Box;
+  do {
+    if (w->focusPolicy() & Qt::TabFocus) chain << w;
+    w = w->nextInFocusChain();
+  } while (w != form.Text1Box);
+  QCOMPARE(chain, expected);
+  for (QLabel* label : {form.Label2, form.Label9, form.Picture1})
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+void Form1Test::optionGroupsAreIndependent() {
+  Form1 form;
+  form.Option2Button->click();
+  QVERIFY(form.Option2Button->isChecked() && !form.Option1Button->isChecked());
+  QVERIFY(form.Option6());
+  form.Option5Button->click();
+  QVERIFY(form.Option5() && !form.Option6());
+  QVERIFY(form.Option2Button->isChecked());
+}
+
+void Form1Test::dispatch() {
+  Form1 form;
+  QStringList ran;
+  const auto log = [&ran](const char* name) { return [&ran, name] { ran << name; }; };
+  form.SetProcedures({log("A"), log("B"), log("C astro"), log("C temp"), log("D"), log("base"),
+                      log("istruzioni")});
+  form.Command4->click();
+  form.Command3->click();
+  form.Command1->click();
+  form.Option2Button->click();
+  form.Command1->click();
+  form.Command5->click();
+  form.Command6->click();
+  form.Command7->click();
+  QCOMPARE(ran, QStringList({"A", "B", "C astro", "C temp", "D", "base", "istruzioni"}));
+}
+
+void Form1Test::esciClosesTheWindow() {
+  Form1 form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  form.Command2->click();
+  QVERIFY(!form.isVisible());
+}
+
+void Form1Test::refusalOfTheInitialInputs() {
+  Form2Slot form2;
+  Form1 form;
+  form.SetProcedures({[&] { GRAPH1::DrawPlateA(form, form2); }, {}, {}, {}, {}, {}, {}});
+  form.show();
+  QApplication::setActiveWindow(&form);
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  form.Text1Box->setText("45");
+  form.Command4->setFocus();
+
+  BoxSeen box;
+  AnswerNextBox(box);
+  form.Command4->click();  // the longitude still holds its single blank
+  QVERIFY(box.seen);
+  QCOMPARE(box.text, QString("Valori non consentiti !!!"));
+  QCOMPARE(box.title, QString("Quindal"));
+  QCOMPARE(box.icon, QMessageBox::NoIcon);
+  QCOMPARE(box.buttons, 1);
+  QCOMPARE(form.Text1(), QString());
+  QCOMPARE(form.Text4(), QString());
+  QCOMPARE(form.focusWidget(), form.Text1Box);
+  QVERIFY(!form2.window());
+}
+
+void Form1Test::acceptedInputOpensOneDrawingWindow() {
+  Form2Slot form2;
+  Form1 form;
+  form.SetProcedures({[&] { GRAPH1::DrawPlateA(form, form2); }, {}, {}, {}, {},
+                      [&] { GRAPH1::DrawBase(form, form2); }, {}});
+  form.show();
+  form.Text1Box->setText("45,5");
+  form.Text4Box->setText("-7.5");
+  form.Command6->click();
+  QPointer<Form2> window = form2.window();
+  QVERIFY(window);
+  QVERIFY(window->isVisible());
+  QVERIFY(!window->parent());
+  QCOMPARE(window->geometry(), QGuiApplication::primaryScreen()->geometry());
+  QCOMPARE(form.Text1(), QString("45,5"));  // an accepted input stays as typed
+  QCOMPARE(form.Text4(), QString("-7.5"));
+  form.Command4->click();
+  QCOMPARE(form2.window(), window.data());  // the same window, drawn over
+  // Closing the main window leaves the drawing window open.
+  form.close();
+  QVERIFY(window->isVisible());
+  window->close();
+  QTRY_VERIFY(!window);
+}
+
+int main(int argc, char** argv) {
+  InstallWindowFontSubstitution();
+  QApplication app(argc, argv);
+  QApplication::setStyle("Fusion");
+  Form1Test test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "form1_test.moc"

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <limits>
+
+#include "RasterCanvas.h"
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kBlack = 0xFF000000;
+
+QImage Screen() {
+  QImage image(800, 600, QImage::Format_RGB32);
+  image.fill(kWhite);
+  return image;
+}
+
+// The pixels of `image` that are not white.
+std::vector<QPoint> Inked(const QImage& image) {
+  std::vector<QPoint> points;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != kWhite) points.emplace_back(x, y);
+  return points;
+}
+
+TEST(RasterCanvasTest, MapsDrawingUnitsToPixelsAtFifteenTwipsPerPixel) {
+  EXPECT_EQ(RasterCanvas::PixelOf(0, 0), QPoint(0, 0));
+  EXPECT_EQ(RasterCanvas::PixelOf(3200, 2400), QPoint(632, 453));
+  EXPECT_EQ(RasterCanvas::PixelOf(100, 12), QPoint(20, 2));
+  EXPECT_EQ(RasterCanvas::PixelOf(3900, 12), QPoint(770, 2));
+  EXPECT_EQ(RasterCanvas::PixelOf(4100, 3200), QPoint(810, 604));  // off an 800 x 600 screen
+}
+
+TEST(RasterCanvasTest, HorizontalLineCoversBothEnds) {
+  QImage image = Screen();
+  RasterCanvas canvas(image);
+  canvas.DrawLine(100, 12, 3900, 12);
+  const auto inked = Inked(image);
+  ASSERT_EQ(inked.size(), 751u);  // columns 20 to 770
+  EXPECT_EQ(inked.front(), QPoint(20, 2));
+  EXPECT_EQ(inked.back(), QPoint(770, 2));
+}
+
+TEST(RasterCanvasTest, HandWorkedLines) {
+  // (0, 0)-(50, 50) maps to (0, 0)-(10, 9): eleven pixels, one per column.
+  QImage image = Screen();
+  RasterCanvas canvas(image);
+  canvas.DrawLine(50, 50, 0, 0);
+  auto inked = Inked(image);
+  ASSERT_EQ(inked.size(), 11u);
+  EXPECT_EQ(inked.front(), QPoint(0, 0));
+  EXPECT_EQ(inked.back(), QPoint(10, 9));
+
+  // A vertical line from (250, 25) to (250, 2725): column 49, rows 5 to 514.
+  image = Screen();
+  RasterCanvas vertical(image);
+  vertical.DrawLine(250, 25, 250, 2725);
+  inked = Inked(image);
+  ASSERT_EQ(inked.size(), 510u);
+  EXPECT_EQ(inked.front(), QPoint(49, 5));
+  EXPECT_EQ(inked.back(), QPoint(49, 514));
+
+  // A steep line (0, 0)-(10, 100): pixel (0, 0) to (2, 19), one pixel per row.
+  image = Screen();
+  RasterCanvas steep(image);
+  steep.DrawLine(0, 0, 10, 100);
+  inked = Inked(image);
+  ASSERT_EQ(inked.size(), 20u);
+  EXPECT_EQ(inked.back(), QPoint(2, 19));
+}
+
+TEST(RasterCanvasTest, PaletteColours) {
+  QImage image = Screen();
+  RasterCanvas canvas(image);
+  canvas.PlotPoint(0, 0);
+  canvas.PlotPoint(100, 0, Colour::DarkYellow);
+  canvas.PlotPoint(210, 0, Colour::LightGrey);
+  canvas.PlotPoint(300, 0, Colour::Yellow);
+  canvas.DrawLine(400, 0, 400, 0, Colour::LightGrey);
+  EXPECT_EQ(image.pixel(0, 0), kBlack);
+  EXPECT_EQ(image.pixel(20, 0), 0xFF808000);
+  EXPECT_EQ(image.pixel(41, 0), 0xFFC0C0C0);
+  EXPECT_EQ(image.pixel(59, 0), 0xFFFFFF00);
+  EXPECT_EQ(image.pixel(79, 0), 0xFFC0C0C0);
+  EXPECT_EQ(Inked(image).size(), 5u);
+}
+
+TEST(RasterCanvasTest, TextHangsBelowItsAnchorPixel) {
+  QImage image = Screen();
+  image.fill(0xFF0000FF);  // a blue window, so that the white anchor shows
+  RasterCanvas canvas(image);
+  canvas.PlaceText(3335, 1265, std::string(" "));
+  EXPECT_EQ(image.pixel(RasterCanvas::PixelOf(3335, 1265)), kWhite);
+
+  QImage text = Screen();
+  RasterCanvas writer(text);
+  writer.PlaceText(3335, 1265, std::string("base"));
+  const QPoint anchor = RasterCanvas::PixelOf(3335, 1265);
+  int black = 0;
+  for (const QPoint& p : Inked(text)) {
+    EXPECT_GE(p.x(), anchor.x());
+    EXPECT_LT(p.x(), anchor.x() + 40);
+    EXPECT_GE(p.y(), anchor.y());
+    EXPECT_LT(p.y(), anchor.y() + 14);
+    black += text.pixel(p) == kBlack;
+  }
+  EXPECT_GT(black, 20);
+}
+
+TEST(RasterCanvasTest, ClipsAndSkipsWhatCannotBeShown) {
+  QImage image = Screen();
+  RasterCanvas canvas(image);
+  const float inf = std::numeric_limits<float>::infinity();
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  canvas.DrawLine(nan, 0, 100, 100);
+  canvas.DrawLine(0, 0, inf, 100);
+  canvas.PlotPoint(nan, nan);
+  canvas.PlaceText(nan, 0, std::string("x"));
+  canvas.DrawLine(-1e30f, -1e30f, -1e29f, -1e30f);
+  canvas.PlotPoint(5000, 5000);
+  EXPECT_TRUE(Inked(image).empty());
+
+  // A line that leaves the screen is drawn up to its edge.
+  canvas.DrawLine(0, 12, 1e6f, 12);
+  EXPECT_EQ(Inked(image).size(), 800u);
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include "RecordingCanvas.h"
+
+namespace {
+
+TEST(RecordingCanvasTest, KeepsEveryCallInOrderAndReplaysIdentically) {
+  RecordingCanvas first;
+  first.DrawLine(100, 12, 3900, 12);
+  first.DrawLine(0.1f, 0.2f, 0.3f, 0.4f, Colour::LightGrey);
+  first.PlotPoint(5, 6);
+  first.PlotPoint(7, 8, Colour::Yellow);
+  first.PlaceText(3335, 1265, std::string("base"));
+  first.PlaceText(1670, 2060, std::string("ORBELAN"), Colour::Yellow);
+  first.PlaceText(120, 95, 12LL);
+  first.PlaceText(120, 95, -3LL);
+
+  const CallList& calls = first.Calls();
+  ASSERT_EQ(calls.size(), 8u);
+  EXPECT_EQ(calls[0], DrawCall(LineCall{100, 12, 3900, 12, Colour::Foreground}));
+  EXPECT_EQ(calls[3], DrawCall(PointCall{7, 8, Colour::Yellow}));
+  EXPECT_EQ(calls[4], DrawCall(TextCall{3335, 1265, "base", Colour::White}));
+  EXPECT_EQ(calls[6], DrawCall(TextCall{120, 95, " 12 ", Colour::White}));
+  EXPECT_EQ(calls[7], DrawCall(TextCall{120, 95, "-3 ", Colour::White}));
+
+  RecordingCanvas second;
+  Replay(calls, second);
+  EXPECT_EQ(second.Calls(), calls);
+}
+
+TEST(RecordingCanvasTest, TeeSendsEachCallToBoth) {
+  RecordingCanvas a, b;
+  TeeCanvas tee(a, b);
+  tee.DrawLine(1, 2, 3, 4, Colour::DarkYellow);
+  tee.PlaceText(1, 2, std::string("x"));
+  EXPECT_EQ(a.Calls().size(), 2u);
+  EXPECT_EQ(a.Calls(), b.Calls());
+}
+
+}  // namespace
