@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "ExportDevices.h"
+#include "Exporter.h"
+#include "SvgCanvas.h"
+#include "piece_recorder.h"
+#include "svg_reader.h"
+
+namespace {
+
+struct Outcome {
+  int status;
+  std::string err;
+};
+
+Outcome Export(const QStringList& arguments) {
+  std::ostringstream out, err;
+  const int status = RunExport(arguments, out, err);
+  return {status, err.str()};
+}
+
+class ExporterTest : public ::testing::Test {
+ protected:
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+  QStringList Files() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
+  QTemporaryDir dir_;
+};
+
+TEST_F(ExporterTest, UsageErrorsExitTwoAndWriteNothing) {
+  const QString out = Path("piece.svg");
+  const QList<QStringList> mistakes = {
+      {},
+      {"E", "--latitude", "45", "--longitude", "0", "--output", out},
+      {"base", "--latitude", "45", "--longitude", "0", "--output", out, "--colour", "red"},
+      {"base", "--latitude", "45", "--longitude", "0"},
+      {"base", "--longitude", "0", "--output", out},
+      {"base", "--latitude", "45", "--output", out},
+      {"base", "--latitude", "45", "--longitude", "0", "--output"},
+      {"base", "--latitude", "45", "--longitude", "0", "--output", Path("piece.txt")},
+      {"C", "--latitude", "45", "--longitude", "0", "--hours", "solari", "--output", out},
+      {"C", "--latitude", "45", "--longitude", "0", "--dates", "anni", "--output", out},
+      {"A", "B", "--latitude", "45", "--longitude", "0", "--output", out},
+  };
+  for (const QStringList& arguments : mistakes) {
+    const Outcome outcome = Export(arguments);
+    EXPECT_EQ(outcome.status, kExportUsage) << arguments.join(' ').toStdString();
+    EXPECT_NE(outcome.err.find("Uso: quindal-export PEZZO"), std::string::npos);
+  }
+  EXPECT_TRUE(Files().isEmpty());
+}
+
+TEST_F(ExporterTest, RefusedInputExitsOneAndWritesNothing) {
+  const QString out = Path("piece.png");
+  for (const auto& [latitude, longitude] : std::vector<std::pair<QString, QString>>{
+           {"", "0"}, {"45", " "}, {"91", "0"}, {"45", "15,5"}, {"abc", "0"}}) {
+    const Outcome outcome =
+        Export({"base", "--latitude", latitude, "--longitude", longitude, "--output", out});
+    EXPECT_EQ(outcome.status, kExportRefused);
+    EXPECT_EQ(outcome.err, "Valori non consentiti !!!\n");
+  }
+  EXPECT_TRUE(Files().isEmpty());
+}
+
+TEST_F(ExporterTest, HoursSystemMattersToPlateCOnly) {
+  const QStringList temporary67 = {"--latitude", "67", "--longitude", "0", "--hours",
+                                   "temporarie"};
+  EXPECT_EQ(Export(QStringList{"C"} + temporary67 + QStringList{"--output", Path("c.svg")}).status,
+            kExportRefused);
+  EXPECT_EQ(Export(QStringList{"base"} + temporary67 + QStringList{"--output", Path("b.svg")}).status,
+            kExportOk);
+  EXPECT_EQ(Files(), QStringList{"b.svg"});
+}
+
+TEST_F(ExporterTest, FailedWriteExitsThreeNamingThePath) {
+  const QString missing = Path("no/such/folder/piece.svg");
+  Outcome outcome =
+      Export({"base", "--latitude", "45", "--longitude", "0", "--output", missing});
+  EXPECT_EQ(outcome.status, kExportWriteFailed);
+  EXPECT_NE(outcome.err.find(missing.toStdString()), std::string::npos);
+
+  // A folder where the file should go: the folder stays as it was.
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("taken.svg"));
+  outcome = Export({"base", "--latitude", "45", "--longitude", "0", "--output", Path("taken.svg")});
+  EXPECT_EQ(outcome.status, kExportWriteFailed);
+  EXPECT_TRUE(QFileInfo(Path("taken.svg")).isDir());
+  EXPECT_TRUE(Files().isEmpty());
+}
+
+TEST_F(ExporterTest, ExistingFileIsReplacedOnlyByAWholeOne) {
+  const QString out = Path("piece.svg");
+  QFile old(out);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("old");
+  old.close();
+  EXPECT_EQ(Export({"base", "--latitude", "x", "--longitude", "0", "--output", out}).status,
+            kExportRefused);
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(old.readAll(), "old");
+  old.close();
+  EXPECT_EQ(Export({"base", "--latitude", "45", "--longitude", "0", "--output", out}).status,
+            kExportOk);
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(old.readAll().startsWith("<?xml"));
+  EXPECT_EQ(Files(), QStringList{"piece.svg"});
+}
+
+// Every piece through every device.
+class EveryPieceTest : public ::testing::TestWithParam<NamedPiece> {
+ protected:
+  QTemporaryDir dir_;
+};
+
+TEST_P(EveryPieceTest, ThroughEveryDevice) {
+  const NamedPiece piece = GetParam();
+  const auto recorded = DrawPiece(piece.procedure, "41,9", "7,5", true);
+  ASSERT_TRUE(recorded);
+  const QStringList common = {piece.name, "--latitude", "41,9", "--longitude", "7,5",
+                              "--dates", "decadi", "--output"};
+
+  const QString svgPath = dir_.filePath("piece.svg");
+  ASSERT_EQ(Export(common + QStringList{svgPath}).status, kExportOk);
+  QFile svg(svgPath);
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  QString root;
+  EXPECT_EQ(ReadSvgCalls(svg.readAll(), &root), *recorded);
+  EXPECT_EQ(root,
+            "width=211.667mm;height=158.75mm;viewBox=0 0 4050.633 3178.808;"
+            "preserveAspectRatio=none;");
+
+  const QString pngPath = dir_.filePath("piece.png");
+  ASSERT_EQ(Export(common + QStringList{pngPath}).status, kExportOk);
+  const QImage png(pngPath);
+  EXPECT_EQ(png.size(), QSize(800, 600));
+
+  const QString pdfPath = dir_.filePath("piece.PDF");
+  ASSERT_EQ(Export(common + QStringList{pdfPath}).status, kExportOk);
+  QFile pdf(pdfPath);
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pieces, EveryPieceTest, ::testing::ValuesIn(kPieces),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SvgCanvasTest, TextsAndFloatsComeBackExactly) {
+  const std::vector<std::string> texts = {"base", "  dello strumento", "A & B < C > D",
+                                          "\"quoted\" 'single'", " 12 ", "-3 ", "°",
+                                          " 41,9°", "&amp;", "trailing   "};
+  RecordingCanvas recorder;
+  float y = 0.1f;
+  for (const std::string& text : texts) {
+    recorder.PlaceText(1.0f / 3.0f, y, text);
+    y = y * 7.77f + 1e-3f;
+  }
+  recorder.DrawLine(1921.188f, 2982.633f, 3777.98349f, 1e-7f, Colour::DarkYellow);
+  recorder.PlotPoint(-0.0f, 3.4028235e38f, Colour::Yellow);
+  recorder.PlaceText(1670, 2060, std::string("ORBELAN"), Colour::Yellow);
+  EXPECT_EQ(ReadSvgCalls(RenderSvg(recorder.Calls())), recorder.Calls());
+}
+
+TEST(SvgCanvasTest, FloatTextIsTheShortestExactForm) {
+  EXPECT_EQ(FloatText(100), "100");
+  EXPECT_EQ(FloatText(1921.188f), "1921.188");
+  EXPECT_EQ(FloatText(0.5f), "0.5");
+  EXPECT_EQ(FloatText(-3.25f), "-3.25");
+}
+
+// Renders a PDF page at 254 dots per inch (10 dots per millimetre).
+QImage RenderPage(const QByteArray& pdf, int page = 1) {
+  QTemporaryDir dir;
+  QFile file(dir.filePath("in.pdf"));
+  file.open(QIODevice::WriteOnly);
+  file.write(pdf);
+  file.close();
+  QProcess::execute("pdftoppm", {"-r", "254", "-f", QString::number(page), "-l",
+                                 QString::number(page), "-singlefile", "-png", file.fileName(),
+                                 dir.filePath("out")});
+  return QImage(dir.filePath("out.png"));
+}
+
+TEST(PdfDeviceTest, DrawsAtTrueScaleFromTheTenMillimetreOrigin) {
+  RecordingCanvas recorder;
+  recorder.DrawLine(100, 12, 3900, 12);      // 3800 units across: 198.57 mm
+  recorder.DrawLine(2000, 500, 2000, 2500);  // 2000 units down: 99.90 mm
+  const QImage page = RenderPage(RenderPdf({&recorder.Calls()}));
+  ASSERT_FALSE(page.isNull());
+  EXPECT_NEAR(page.width(), 2970, 2);  // A4 landscape
+  EXPECT_NEAR(page.height(), 2100, 2);
+
+  const auto dark = [&](int x, int y) { return qGray(page.pixel(x, y)) < 128; };
+  // The row of the horizontal line: 10 mm + 12 units down.
+  const int row = static_cast<int>(std::lround((10 + 12 * 2.83125 / 1440 * 25.4) * 10));
+  int first = -1, last = -1;
+  for (int r = row - 2; r <= row + 2 && first < 0; ++r) {
+    for (int x = 0; x < page.width(); ++x) {
+      if (!dark(x, r)) continue;
+      if (first < 0) first = x;
+      last = x;
+    }
+  }
+  EXPECT_NEAR(first / 10.0, 10 + 100 * 2.9625 / 1440 * 25.4, 0.2);
+  EXPECT_NEAR((last - first) / 10.0, 198.57, 0.2);
+
+  const int column = static_cast<int>(std::lround((10 + 2000 * 2.9625 / 1440 * 25.4) * 10));
+  int top = -1, bottom = -1;
+  for (int c = column - 2; c <= column + 2 && top < 0; ++c) {
+    for (int y = row + 20; y < page.height(); ++y) {  // below the horizontal line
+      if (!dark(c, y)) continue;
+      if (top < 0) top = y;
+      bottom = y;
+    }
+  }
+  EXPECT_NEAR((bottom - top) / 10.0, 2000 * 2.83125 / 1440 * 25.4, 0.2);
+}
+
+}  // namespace
