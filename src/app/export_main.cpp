@@ -4,7 +4,14 @@
 #include "Exporter.h"
 #include "WindowFont.h"
 
+// The exporter speaks only through its own messages and exit status; the
+// platform's notes (no runtime folder, no display) are not for its users.
+static void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+}
+
 int main(int argc, char* argv[]) {
+  qInstallMessageHandler(QuietQtMessages);
   // Taken before Qt sees them: a value such as "-reverse" is the user's, not Qt's.
   QStringList arguments;
   for (int k = 1; k < argc; ++k) arguments << QString::fromLocal8Bit(argv[k]);
