@@ -1,13 +1,44 @@
+#include <cstring>
+
 #include "AngleConstants.h"
+#include "DayTable.h"
 #include "GRAPH1.h"
+#include "PlateCSheet.h"
+#include "PlateGeometry.h"
+#include "Sexagesimal.h"
 
 namespace GRAPH1 {
 
+// Plate C with equal hours: thirteen hour lines, from noon (H = 0) to
+// midnight (H = 180) every 15 degrees, each serving two hours symmetric
+// about noon.
 void DrawPlateC_Astronomical(InputPanel& form1, DrawingTarget& form2) {
+  const double PlateInclination = 45;
   const auto parameters = RunPreamble(form1);
   if (!parameters) return;
-  form2.PrepareWindow();
-  ComputeAngleConstants();
+  Canvas& canvas = form2.PrepareWindow();
+  const AngleConstants angles = ComputeAngleConstants();
+
+  double phi = parameters->Latitude;
+  AdjustSolsticeLatitude(phi);
+  const PlateGeometry plate(PlateInclination, angles.RadPerDeg);
+  DrawPlateCSheet(canvas, plate.DayStep);
+
+  for (int H = 0; H <= 180; H += 15) {
+    HourLine line;
+    int i = -1;
+    for (const DayRow& row : DayTable) {
+      ++i;
+      const double delta = SexagesimalToDecimal(row.Declination);
+      const Shadow p = ShadowPoint(phi, delta, H, i, plate);
+      line.UpdateRun(p.h, p.x, p.y, /*startAtZero=*/false);
+      DrawHourLineRow(canvas, line, H == 0, i, p.h, p.x, p.y, plate.DayStep);
+      if (p.h >= 0 && std::strcmp(row.DayLabel, "31-DIC") == 0 && H % 30 == 0) {
+        DrawHourNumbers(canvas, p.y, 12 - H / 15, 12 + H / 15);
+      }
+      DrawDateLine(canvas, row, parameters->DateSpacing, p.h, p.x, p.y);
+    }
+  }
 }
 
 }  // namespace GRAPH1

@@ -1,14 +1,24 @@
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "AngleConstants.h"
+#include "DayTable.h"
 #include "GRAPH1.h"
+#include "PlateCSheet.h"
+#include "PlateGeometry.h"
+#include "Sexagesimal.h"
 
 namespace GRAPH1 {
 
+// Plate C with temporary hours: each day's daylight cut into twelve equal
+// hours, so hour n of the afternoon falls at n/6 of the day's semi-diurnal
+// arc. Seven lines, from noon (n = 0) to sunset (n = 6).
 void DrawPlateC_Temporary(InputPanel& form1, DrawingTarget& form2) {
   const AngleConstants beforeChecks = ComputeAngleConstants();
+  const double PlateInclination = 45;
   // Inside a polar circle the Sun, near a solstice, neither rises nor sets
-  // for a whole day, and a day has no temporary hours.
+  // for a whole day, and such a day has no temporary hours.
   const double obliquity = 23.45;
   const auto outsidePolarCircles = [&](const DrawingParameters& p) {
     return !(std::tan(std::fabs(obliquity) * beforeChecks.RadPerDeg) *
@@ -16,8 +26,42 @@ void DrawPlateC_Temporary(InputPanel& form1, DrawingTarget& form2) {
   };
   const auto parameters = RunPreamble(form1, outsidePolarCircles);
   if (!parameters) return;
-  form2.PrepareWindow();
-  ComputeAngleConstants();
+  Canvas& canvas = form2.PrepareWindow();
+  const AngleConstants angles = ComputeAngleConstants();
+
+  double phi = parameters->Latitude;
+  AdjustSolsticeLatitude(phi);
+  const PlateGeometry plate(PlateInclination, angles.RadPerDeg);
+  DrawPlateCSheet(canvas, plate.DayStep);
+
+  for (int n = 0; n <= 6; ++n) {
+    HourLine line;
+    int i = -1;
+    for (const DayRow& row : DayTable) {
+      ++i;
+      const double delta = SexagesimalToDecimal(row.Declination);
+      // Semi-diurnal arc H0 = arccos(-tan delta tan phi). At exactly +-66.55
+      // the tangents may round the product a hair above 1.
+      const double p = std::clamp(std::tan(std::fabs(delta) * angles.RadPerDeg) *
+                                      std::tan(std::fabs(phi) * angles.RadPerDeg),
+                                  0.0, 1.0);
+      double H0 = 180 - std::acos(p) * angles.DegPerRad;
+      if (delta <= 0 && phi >= 0) H0 = 180 - H0;
+      if (delta >= 0 && phi <= 0) H0 = 180 - H0;
+      const double t = H0 * n / 6;
+
+      double h = SunAltitude(phi, delta, t, plate);
+      if (n == 6) h = 0;  // the sunset line lies on the horizon
+      const PlatePoint point = PointOnPlate(h, i, plate);
+
+      line.UpdateRun(h, point.x, point.y, /*startAtZero=*/true);
+      DrawHourLineRow(canvas, line, n == 0, i, h, point.x, point.y, plate.DayStep);
+      if (h >= 0 && std::strcmp(row.DayLabel, "31-DIC") == 0 && n % 2 == 0) {
+        DrawHourNumbers(canvas, point.y, 6 - n, 6 + n);
+      }
+      DrawDateLine(canvas, row, parameters->DateSpacing, h, point.x, point.y);
+    }
+  }
 }
 
 }  // namespace GRAPH1

@@ -1,0 +1,84 @@
+#include "PlateCSheet.h"
+
+#include <string>
+
+namespace GRAPH1 {
+
+void DrawPlateCSheet(Canvas& canvas, double dayStep) {
+  canvas.DrawLine(100, 25, 3900, 25);
+  canvas.DrawLine(250, 125, 3750, 125);
+  canvas.DrawLine(100, 2725, 3900, 2725);
+  canvas.DrawLine(250, 25, 250, 2725);
+  canvas.DrawLine(3750, 25, 3750, 2725);
+  canvas.DrawLine(100, 25, 100, 2725);
+  canvas.DrawLine(3900, 25, 3900, 2725);
+  canvas.DrawLine(150, 2975, 3850, 2975);
+  canvas.DrawLine(150, 2975, 100, 2725);
+  canvas.DrawLine(3900, 2725, 3850, 2975);
+
+  canvas.PlaceText(25, 1400, std::string("C"));
+  canvas.PlaceText(3940, 1400, std::string("C"));
+  canvas.PlaceText(1900, 2815, std::string("C1"));
+
+  // Ticks on the last day of each month; the first and the last coincide
+  // with the edges of the dial area.
+  struct Month {
+    const char* name;
+    int length;
+  };
+  static constexpr Month kMonths[] = {{"Gen", 31}, {"Feb", 28}, {"Mar", 31}, {"Apr", 30},
+                                      {"Mag", 31}, {"Giu", 30}, {"Lug", 31}, {"Ago", 31},
+                                      {"Set", 30}, {"Ott", 31}, {"Nov", 30}, {"Dic", 31}};
+  const auto tick = [&](int k) {
+    if (k == 0 || k == 365) return;
+    canvas.DrawLine(250 + k * dayStep, 25, 250 + k * dayStep, 125);
+  };
+  int k = 0;
+  for (const Month& month : kMonths) {
+    tick(k);
+    canvas.PlaceText(275 + (k + 7) * dayStep, 35, std::string(month.name));
+    k += month.length;
+  }
+  tick(k);
+}
+
+void HourLine::UpdateRun(double h, double x, double y, bool startAtZero) {
+  const bool up = startAtZero ? h >= 0 : h > 0;
+  if (up && !running) {
+    running = true;
+    xp = x;
+    yp = y;
+  }
+  if (h < 0 && running) running = false;
+}
+
+void DrawHourLineRow(Canvas& canvas, HourLine& line, bool noonLine, int dayIndex, double h,
+                     double x, double y, double dayStep) {
+  // Below the noon line the shadow never falls: grey, two lines a day.
+  if (h >= 0 && noonLine && line.running && dayIndex < 365) {
+    canvas.DrawLine(x, y, x, 2725, Colour::LightGrey);
+    canvas.DrawLine(x + dayStep / 2, y, x + dayStep / 2, 2725, Colour::LightGrey);
+  }
+  canvas.DrawLine(250, 25, 250, 2725);
+  canvas.DrawLine(3750, 25, 3750, 2725);
+  if (h >= 0 && line.running) {
+    canvas.DrawLine(line.xp, line.yp, x, y);
+    line.xp = x;
+    line.yp = y;
+  }
+}
+
+void DrawHourNumbers(Canvas& canvas, double y, long long left, long long right) {
+  canvas.PlaceText(120, y - 30, left);
+  canvas.PlaceText(3755, y - 30, right);
+}
+
+void DrawDateLine(Canvas& canvas, const DayRow& row, int dateSpacing, double h, double x,
+                  double y) {
+  if (row.DateLineKind == 1 && dateSpacing == 1 && h >= 0) canvas.DrawLine(x, 125, x, y);
+  if (row.DateLineKind == 2 && (dateSpacing == 1 || dateSpacing == 0) && h >= 0) {
+    canvas.DrawLine(x, 25, x, y);
+  }
+}
+
+}  // namespace GRAPH1

@@ -1,0 +1,52 @@
+#include "PlateGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+PlateGeometry::PlateGeometry(double plateInclination, double radPerDeg)
+    : PlateInclination(plateInclination),
+      RadPerDeg(radPerDeg),
+      ShadowBase(2600 * std::cos(plateInclination * radPerDeg)),
+      DayStep(3500.0 / 365.0) {}
+
+void AdjustSolsticeLatitude(double& latitudeDeg) {
+  if (std::fabs(latitudeDeg - 23.45) <= 0.000001) latitudeDeg = 23.45001;
+  if (std::fabs(latitudeDeg + 23.45) <= 0.000001) latitudeDeg = -23.45001;
+}
+
+double SunAltitude(double& latitudeDeg, double declinationDeg, double hourAngleDeg,
+                   const PlateGeometry& plate) {
+  // Zenith guard: no table row has a declination of 0, so the latitude is
+  // not 0 when it fires.
+  if (std::fabs(latitudeDeg - declinationDeg) < 0.000001) {
+    latitudeDeg = latitudeDeg * (std::fabs(latitudeDeg) + 0.0001) / std::fabs(latitudeDeg);
+  }
+  // A southern site is the northern site of the same latitude with the
+  // declination reversed.
+  const double delta = latitudeDeg < 0 ? -declinationDeg : declinationDeg;
+  const double r = plate.RadPerDeg;
+  const double phi = std::fabs(latitudeDeg) * r;
+  const double a = std::cos(delta * r) * std::cos(std::fabs(hourAngleDeg) * r) * std::cos(phi);
+  const double b = std::sin(delta * r) * std::sin(phi);
+  // A latitude a hair outside the guard can round the sine a few units
+  // above 1: keep it a sine.
+  const double s = std::clamp(a + b, -1.0, 1.0);
+  return std::asin(s);
+}
+
+PlatePoint PointOnPlate(double altitudeRad, int dayIndex, const PlateGeometry& plate) {
+  // Law of sines in the triangle top edge - point above the bottom edge -
+  // shadow point: d = base * sin h / sin(180 - inclination - h).
+  const double x = 250 + dayIndex * plate.DayStep;
+  const double y = 125 + plate.ShadowBase * std::sin(altitudeRad) /
+                             std::sin((180 - plate.PlateInclination) * plate.RadPerDeg -
+                                      altitudeRad);
+  return {x, y};
+}
+
+Shadow ShadowPoint(double& latitudeDeg, double declinationDeg, double hourAngleDeg, int dayIndex,
+                   const PlateGeometry& plate) {
+  const double h = SunAltitude(latitudeDeg, declinationDeg, hourAngleDeg, plate);
+  const PlatePoint p = PointOnPlate(h, dayIndex, plate);
+  return {h, p.x, p.y};
+}
