@@ -1,13 +1,38 @@
+#include <string>
+
 #include "AngleConstants.h"
 #include "GRAPH1.h"
 
 namespace GRAPH1 {
 
+// The base: the board the plates stand on, with the marks that say which tab
+// of which plate goes along which line. The same for every site.
 void DrawBase(InputPanel& form1, DrawingTarget& form2) {
+  // A non-numeric latitude and one out of range share one refusal here; the
+  // user sees the same box either way.
   const auto parameters = RunPreamble(form1);
   if (!parameters) return;
-  form2.PrepareWindow();
+  Canvas& c = form2.PrepareWindow();
   ComputeAngleConstants();
+
+  // The upper field is 2700 * cos 45 deep: plate C's length, laid flat.
+  c.DrawLine(100, 12, 3900, 12);
+  c.DrawLine(100, 1921.188, 3900, 1921.188);
+  c.DrawLine(100, 2982.633, 3900, 2982.633);
+  c.DrawLine(100, 12, 100, 2982.633);
+  c.DrawLine(3900, 12, 3900, 2982.633);
+
+  c.PlaceText(1900, 92, std::string("D2"));
+  c.PlaceText(1900, 1771.188, std::string("C1"));
+  c.PlaceText(1900, 2001.188, std::string("B1"));
+  c.PlaceText(1900, 2835.633, std::string("A2"));
+
+  for (const double x : {10.0, 3930.0}) {
+    c.PlaceText(x, 1200, std::string("b"));
+    c.PlaceText(x, 1300, std::string("a"));
+    c.PlaceText(x, 1400, std::string("s"));
+    c.PlaceText(x, 1500, std::string("e"));
+  }
 }
 
 }  // namespace GRAPH1

@@ -1,13 +1,188 @@
+#include <cmath>
+#include <string>
+
 #include "AngleConstants.h"
+#include "DayTable.h"
 #include "GRAPH1.h"
+#include "NumberText.h"
+#include "Sexagesimal.h"
 
 namespace GRAPH1 {
 
+namespace {
+
+// The chart is laid out in chart units and drawn at half size.
+constexpr double s = 0.5;
+constexpr double x0 = 1045.5;          // left edge of the chart: row 0
+constexpr double y0 = 200;             // top grid line
+constexpr double YearWidth = 3818;     // chart units for 365 days
+constexpr double w = YearWidth / 365;  // chart units per day
+constexpr double MinuteHeight = 80;    // chart units per minute of delta
+constexpr double DateLineHeight = 2650;
+constexpr double Emax = 16 + 25.0 / 60;  // largest equation of time in the table, minutes
+
+constexpr double RightEdge = x0 + YearWidth * s;  // 2954.5
+
+// The x of a date offset D, in days from the start of the year.
+double DateX(double D) { return x0 + w * (D * s); }
+
+void DrawOutline(Canvas& c) {
+  c.DrawLine(100, 100, 3900, 100);
+  c.DrawLine(100, 1938.477, 3900, 1938.477);
+  c.DrawLine(100, 100, 100, 1938.477);
+  c.DrawLine(3900, 100, 3900, 1938.477);
+  c.DrawLine(150, 2188.477, 3850, 2188.477);
+  c.DrawLine(100, 1938.477, 150, 2188.477);
+  c.DrawLine(3900, 1938.477, 3850, 2188.477);
+}
+
+void DrawBox(Canvas& c, double left, double right) {
+  c.DrawLine(left, 525, right, 525);
+  c.DrawLine(left, 630, right, 630);
+  c.DrawLine(left, 525, left, 630);
+  c.DrawLine(right, 525, right, 630);
+}
+
+// The two formulas between the time of the zone's clocks (TMF) and the time
+// the instrument shows (TSVL), each with its explanation.
+void DrawExplanations(Canvas& c) {
+  c.PlaceText(300, 950, std::string("TMF = tempo solare"));
+  c.PlaceText(300, 1050, std::string("  medio del fuso"));
+  c.PlaceText(300, 1150, std::string("(ora dell'orologio"));
+  c.PlaceText(300, 1250, std::string("   meccanico,"));
+  c.PlaceText(300, 1350, std::string("al quarzo, ecc...)"));
+  DrawBox(c, 120, 900);
+  c.PlaceText(240, 545, std::string("TMF = TSVL - delta"));
+
+  c.PlaceText(3115, 950, std::string("TSVL = tempo solare"));
+  c.PlaceText(3115, 1050, std::string("     vero locale"));
+  c.PlaceText(3115, 1150, std::string("    (ora indicata"));
+  c.PlaceText(3115, 1250, std::string(" dall'orologio solare)"));
+  DrawBox(c, 3100, 3880);
+  c.PlaceText(3200, 545, std::string("TSVL = TMF + delta"));
+}
+
+// The offset the chart was drawn for; 1e-6 of a degree counts as none.
+std::string LongitudeLine(double lambda) {
+  const std::string f = DecimalPatternText(lambda);
+  if (lambda < 0 && std::fabs(lambda) > 0.000001) return f + "°  ad Ovest del fuso orario";
+  if (lambda > 0 && std::fabs(lambda) > 0.000001) return f + "°  ad Est del fuso orario";
+  return "           sul fuso orario";
+}
+
+// Width of a label of |u|'s digits, 50 units per digit.
+double LabelWidth(double u) {
+  return (std::floor(std::fabs(std::log(std::fabs(u)) / std::log(10.0))) + 1) * 50;
+}
+
+// 34 grid lines one minute apart from V down to V - 33, labelled on both
+// sides at every multiple of 3.
+void DrawGrid(Canvas& c, double V) {
+  double u = V;
+  double g = 0;
+  for (int k = 0; k <= 33; ++k) {
+    const double ly = y0 + g - 40;
+    const bool multipleOfThree = std::fabs(u / 3 - std::floor(u / 3)) < 0.000001;
+    const auto label = static_cast<long long>(u);
+    if (u > 0 && multipleOfThree && std::fabs(u) > 0.000001) {
+      c.PlaceText(x0 - 40 - LabelWidth(u), ly, label);
+      c.PlaceText(RightEdge + 10, ly, label);
+    }
+    if (u < 0 && multipleOfThree && std::fabs(u) > 0.000001) {
+      c.PlaceText(x0 - 30 - LabelWidth(u), ly, label);
+      c.PlaceText(RightEdge + 10, ly, label);
+    }
+    if (std::fabs(u) < 0.000001) {
+      c.PlaceText(x0 - 90, ly, label);
+      c.PlaceText(RightEdge + 10, ly, label);
+    }
+    g = MinuteHeight * s * (k + 1);
+    u = u - 1;
+    if (k < 33) c.DrawLine(x0, y0 + g, RightEdge, y0 + g);
+  }
+}
+
+void DrawFrameAndDateLines(Canvas& c, int dateSpacing) {
+  const double top = y0 - 50;
+  const double bottom = y0 + DateLineHeight * s + 50;
+  c.DrawLine(RightEdge, top, RightEdge, bottom);
+  c.DrawLine(x0, top, x0, bottom);
+  const auto longLine = [&](double D) { c.DrawLine(DateX(D), top, DateX(D), bottom); };
+  const auto shortLine = [&](double D) {
+    c.DrawLine(DateX(D), y0, DateX(D), y0 + DateLineHeight * s);
+  };
+
+  struct Month {
+    const char* initial;
+    int start, end;  // day offsets of its first and last day
+  };
+  static constexpr Month kMonths[] = {
+      {"G", 0, 31},    {"F", 31, 59},   {"M", 59, 90},   {"A", 90, 120},
+      {"M", 120, 151}, {"G", 151, 181}, {"L", 181, 212}, {"A", 212, 243},
+      {"S", 243, 273}, {"O", 273, 304}, {"N", 304, 334}, {"D", 334, 365}};
+  for (const Month& month : kMonths) {
+    c.PlaceText(DateX(month.start) + 50, y0 - 90, std::string(month.initial));
+    c.PlaceText(DateX(month.start) + 50, y0 + DateLineHeight * s + 4, std::string(month.initial));
+    if (dateSpacing == 1) {
+      shortLine(month.start);
+      shortLine(month.start + 10);
+      shortLine(month.start + 20);
+    } else {
+      shortLine(month.start);
+    }
+    if (month.end != 365) longLine(month.end);  // December ends on the frame
+  }
+}
+
+}  // namespace
+
+// Plate B: the equation of time over the year, corrected for the site's
+// longitude offset (delta, minutes), with the formulas between the time of
+// the zone's clocks and the local apparent time that plate C shows.
 void DrawPlateB(InputPanel& form1, DrawingTarget& form2) {
   const auto parameters = RunPreamble(form1);
   if (!parameters) return;
-  form2.PrepareWindow();
+  Canvas& c = form2.PrepareWindow();
   ComputeAngleConstants();
+  const double lambda = parameters->LongitudeOffset;
+
+  DrawOutline(c);
+  c.PlaceText(25, 1000, std::string("B"));
+  c.PlaceText(3940, 1000, std::string("B"));
+  c.PlaceText(1900, 1938.477 + 90, std::string("B1"));
+  c.PlaceText(1095, 1665,
+              std::string("delta = equazione del tempo (minuti) corretta per la longitudine"));
+  DrawExplanations(c);
+  c.PlaceText(1600, 1765, LongitudeLine(lambda));
+
+  // Four minutes of time per degree of longitude east of the meridian.
+  const double X = -4 * lambda;
+  const double q = Emax - X;
+  const double V = std::floor(q) + 2;  // minutes at the top grid line
+  c.DrawLine(x0, y0, RightEdge, y0);
+  DrawGrid(c, V);
+  DrawFrameAndDateLines(c, parameters->DateSpacing);
+
+  // The curve of delta, one point per row; the zero level, when the grid
+  // holds it, is marked by short segments that merge into one line.
+  bool penDown = false;
+  double px = 0, py = 0;
+  double x = x0 - w * s;
+  const bool zeroInGrid = V >= 0 && V - 33 <= 0;
+  for (const DayRow& row : DayTable) {
+    const double E = SexagesimalToDecimal(row.EquationOfTime);
+    const double delta = E - X;
+    x += w * s;
+    const double y = y0 + MinuteHeight * s * ((q - delta) + (V - q));
+    if (penDown) c.DrawLine(px, py, x, y);
+    if (zeroInGrid) {
+      const double zeroY = y0 + MinuteHeight * s * V;
+      c.DrawLine(x + w / 2 - 30, zeroY, x + w / 2 + 25, zeroY);
+    }
+    penDown = true;
+    px = x;
+    py = y;
+  }
 }
 
 }  // namespace GRAPH1
