@@ -42,6 +42,38 @@ void RasterCanvas::SetPixel(int px, int py, std::uint32_t argb) {
   reinterpret_cast<std::uint32_t*>(image_.scanLine(py))[px] = argb;
 }
 
+namespace {
+
+// Bresenham's line from a to b, both ends included. With `Clip` each pixel
+// is tested against the image; without, the caller has made sure that both
+// ends, and so the whole line, lie inside.
+template <bool Clip>
+void TraceLine(std::uint32_t* bits, int stride, int w, int h, QPoint a, QPoint b,
+               std::uint32_t argb) {
+  int x = a.x();
+  int y = a.y();
+  const int dx = std::abs(b.x() - x);
+  const int dy = -std::abs(b.y() - y);
+  const int sx = x < b.x() ? 1 : -1;
+  const int sy = y < b.y() ? 1 : -1;
+  int error = dx + dy;
+  for (;;) {
+    if (!Clip || (x >= 0 && y >= 0 && x < w && y < h)) bits[y * stride + x] = argb;
+    if (x == b.x() && y == b.y()) break;
+    const int e2 = 2 * error;
+    if (e2 >= dy) {
+      error += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      error += dx;
+      y += sy;
+    }
+  }
+}
+
+}  // namespace
+
 void RasterCanvas::DrawLine(float x1, float y1, float x2, float y2, Colour c) {
   if (!Finite(x1, y1) || !Finite(x2, y2)) return;
   const QPoint a = PixelOf(x1, y1);
@@ -53,29 +85,13 @@ void RasterCanvas::DrawLine(float x1, float y1, float x2, float y2, Colour c) {
       (a.y() >= h && b.y() >= h)) {
     return;
   }
-
-  const std::uint32_t argb = Argb(c);
-  int x = a.x();
-  int y = a.y();
-  const int dx = std::abs(b.x() - x);
-  const int dy = -std::abs(b.y() - y);
-  const int sx = x < b.x() ? 1 : -1;
-  const int sy = y < b.y() ? 1 : -1;
-  const int bytesPerLine = static_cast<int>(image_.bytesPerLine() / 4);
   auto* bits = reinterpret_cast<std::uint32_t*>(image_.bits());
-  int error = dx + dy;
-  for (;;) {
-    if (x >= 0 && y >= 0 && x < w && y < h) bits[y * bytesPerLine + x] = argb;
-    if (x == b.x() && y == b.y()) break;
-    const int e2 = 2 * error;
-    if (e2 >= dy) {
-      error += dy;
-      x += sx;
-    }
-    if (e2 <= dx) {
-      error += dx;
-      y += sy;
-    }
+  const int stride = static_cast<int>(image_.bytesPerLine() / 4);
+  const auto inside = [&](QPoint p) { return p.x() >= 0 && p.y() >= 0 && p.x() < w && p.y() < h; };
+  if (inside(a) && inside(b)) {
+    TraceLine<false>(bits, stride, w, h, a, b, Argb(c));
+  } else {
+    TraceLine<true>(bits, stride, w, h, a, b, Argb(c));
   }
 }
 

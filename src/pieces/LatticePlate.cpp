@@ -1,0 +1,45 @@
+#include "LatticePlate.h"
+
+#include <string>
+
+namespace GRAPH1 {
+
+void DrawLatticePlate(Canvas& c, const LatticePlate& p) {
+  const double top = p.yT - 50, bottom = p.yB + 50;
+  c.DrawLine(100, top, 100, bottom);
+  c.DrawLine(3900, top, 3900, bottom);
+  c.DrawLine(100, top, 3900, top);
+  c.DrawLine(100, bottom, 3900, bottom);
+
+  const double dx = p.dx(), dy = p.dy();
+  for (int i = 0; i <= LatticePlate::N; ++i) {
+    for (int j = 0; j <= LatticePlate::N; ++j) {
+      const double X = p.xL + i * (p.xR - p.xL) / LatticePlate::N;
+      const double Y = p.yT + j * (p.yB - p.yT) / LatticePlate::N;
+      c.DrawLine(p.xL, Y, p.xR, Y);
+      c.DrawLine(X, p.yT, X, p.yB);
+      if (i + 1 <= LatticePlate::N && j + 1 <= LatticePlate::N) {
+        c.DrawLine(X, Y, X + dx, Y + dy);
+        c.DrawLine(X + dx, Y, X, Y + dy);
+      }
+    }
+  }
+
+  // Tabs: 250 deep, narrowing by 50 on each side.
+  c.DrawLine(100, top, 150, p.yT - 300);
+  c.DrawLine(150, p.yT - 300, 3850, p.yT - 300);
+  c.DrawLine(3900, top, 3850, p.yT - 300);
+  c.DrawLine(3900, bottom, 3850, p.yB + 300);
+  c.DrawLine(150, p.yB + 300, 3850, p.yB + 300);
+  c.DrawLine(100, bottom, 150, p.yB + 300);
+}
+
+void DrawPlateLetters(Canvas& c, const LatticePlate& p, const char* letter, const char* upperTab,
+                      const char* lowerTab, double tabNameX) {
+  c.PlaceText(25, 1400, std::string(letter));
+  c.PlaceText(3940, 1400, std::string(letter));
+  c.PlaceText(tabNameX, p.yT - 210, std::string(upperTab));
+  c.PlaceText(tabNameX, p.yB + 140, std::string(lowerTab));
+}
+
+}  // namespace GRAPH1
