@@ -10,6 +10,7 @@
 #include "ExportDevices.h"
 #include "Exporter.h"
 #include "SvgCanvas.h"
+#include "pdf_pages.h"
 #include "piece_recorder.h"
 #include "svg_reader.h"
 
@@ -149,6 +150,61 @@ TEST_P(EveryPieceTest, ThroughEveryDevice) {
 INSTANTIATE_TEST_SUITE_P(Pieces, EveryPieceTest, ::testing::ValuesIn(kPieces),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(ExporterTest, AllSixSheetsInOnePdf) {
+  const QString out = Path("quindal.pdf");
+  ASSERT_EQ(Export({"all", "--latitude", "45", "--longitude", "0", "--output", out}).status,
+            kExportOk);
+  EXPECT_EQ(PdfPageCount(out), 6);
+  // Page 5 is the base: its top edge is 3800 units, 198.57 mm.
+  const auto runs = LongDarkRuns(RenderPdfPage(out, 5), 1500);
+  ASSERT_FALSE(runs.empty());
+  EXPECT_NEAR(runs.front().LengthMm(), 198.57, 0.2);
+}
+
+TEST_F(ExporterTest, AllSixSheetsIntoAFolder) {
+  const QString folder = Path("pezzi/nuovi");
+  ASSERT_EQ(Export({"all", "--latitude", "-33,25", "--longitude", "7", "--output", folder,
+                    "--format", "png"})
+                .status,
+            kExportOk);
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files),
+            (QStringList{"base.png", "istruzioni.png", "plate-a.png", "plate-b.png",
+                         "plate-c.png", "plate-d.png"}));
+  EXPECT_EQ(QImage(QDir(folder).filePath("plate-c.png")).size(), QSize(800, 600));
+  // SVG when no format is named, into an existing folder.
+  ASSERT_EQ(Export({"all", "--latitude", "45", "--longitude", "0", "--output", folder}).status,
+            kExportOk);
+  EXPECT_TRUE(QFileInfo(QDir(folder).filePath("plate-a.svg")).size() > 0);
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 12);
+}
+
+TEST_F(ExporterTest, AllWritesNothingWhenOneSheetRefuses) {
+  // Temporary hours refuse 67 degrees: plate C fails, so no sheet is written.
+  EXPECT_EQ(Export({"all", "--latitude", "67", "--longitude", "0", "--hours", "temporarie",
+                    "--output", Path("quindal.pdf")})
+                .status,
+            kExportRefused);
+  EXPECT_EQ(Export({"all", "--latitude", "67", "--longitude", "0", "--hours", "temporarie",
+                    "--output", Path("cartella")})
+                .status,
+            kExportRefused);
+  EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+  EXPECT_EQ(Export({"all", "--latitude", "67", "--longitude", "0", "--output", Path("q.pdf")}).status,
+            kExportOk);
+}
+
+TEST_F(ExporterTest, AllUsageMistakes) {
+  const QStringList common = {"all", "--latitude", "45", "--longitude", "0", "--output"};
+  EXPECT_EQ(Export(common + QStringList{Path("a.svg")}).status, kExportUsage);
+  EXPECT_EQ(Export(common + QStringList{Path("d"), "--format", "jpg"}).status, kExportUsage);
+  EXPECT_EQ(Export(common + QStringList{Path("d.pdf"), "--format", "png"}).status, kExportUsage);
+  EXPECT_EQ(Export({"A", "--latitude", "45", "--longitude", "0", "--output", Path("a.svg"),
+                    "--format", "svg"})
+                .status,
+            kExportUsage);
+  EXPECT_TRUE(Files().isEmpty());
+}
+
 TEST(SvgCanvasTest, TextsAndFloatsComeBackExactly) {
   const std::vector<std::string> texts = {"base", "  dello strumento", "A & B < C > D",
                                           "\"quoted\" 'single'", " 12 ", "-3 ", "°",
@@ -172,24 +228,11 @@ TEST(SvgCanvasTest, FloatTextIsTheShortestExactForm) {
   EXPECT_EQ(FloatText(-3.25f), "-3.25");
 }
 
-// Renders a PDF page at 254 dots per inch (10 dots per millimetre).
-QImage RenderPage(const QByteArray& pdf, int page = 1) {
-  QTemporaryDir dir;
-  QFile file(dir.filePath("in.pdf"));
-  file.open(QIODevice::WriteOnly);
-  file.write(pdf);
-  file.close();
-  QProcess::execute("pdftoppm", {"-r", "254", "-f", QString::number(page), "-l",
-                                 QString::number(page), "-singlefile", "-png", file.fileName(),
-                                 dir.filePath("out")});
-  return QImage(dir.filePath("out.png"));
-}
-
 TEST(PdfDeviceTest, DrawsAtTrueScaleFromTheTenMillimetreOrigin) {
   RecordingCanvas recorder;
   recorder.DrawLine(100, 12, 3900, 12);      // 3800 units across: 198.57 mm
   recorder.DrawLine(2000, 500, 2000, 2500);  // 2000 units down: 99.90 mm
-  const QImage page = RenderPage(RenderPdf({&recorder.Calls()}));
+  const QImage page = RenderPdfBytes(RenderPdf({&recorder.Calls()}));
   ASSERT_FALSE(page.isNull());
   EXPECT_NEAR(page.width(), 2970, 2);  // A4 landscape
   EXPECT_NEAR(page.height(), 2100, 2);
@@ -211,7 +254,8 @@ TEST(PdfDeviceTest, DrawsAtTrueScaleFromTheTenMillimetreOrigin) {
   const int column = static_cast<int>(std::lround((10 + 2000 * 2.9625 / 1440 * 25.4) * 10));
   int top = -1, bottom = -1;
   for (int c = column - 2; c <= column + 2 && top < 0; ++c) {
-    for (int y = row + 20; y < page.height(); ++y) {  // below the horizontal line
+    // Below the horizontal line, above the calibration rule.
+    for (int y = row + 20; y < 1400; ++y) {
       if (!dark(c, y)) continue;
       if (top < 0) top = y;
       bottom = y;

@@ -1,11 +1,12 @@
 #include "Exporter.h"
 
+#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
+#include "DrawingFile.h"
 #include "ExportDevices.h"
 #include "GRAPH1.h"
 #include "RecordingCanvas.h"
@@ -16,8 +17,12 @@ const char kUsage[] =
     "Uso: quindal-export PEZZO --latitude TESTO --longitude TESTO\n"
     "                    [--hours astronomiche|temporarie] [--dates mesi|decadi]\n"
     "                    --output FILE\n"
-    "  PEZZO  A, B, C, D, base o istruzioni\n"
-    "  FILE   .svg, .pdf o .png: il formato segue l'estensione\n";
+    "     quindal-export all --latitude TESTO --longitude TESTO [...]\n"
+    "                    --output FILE.pdf | --output CARTELLA [--format svg|png|pdf]\n"
+    "  PEZZO     A, B, C, D, base o istruzioni\n"
+    "  FILE      .svg, .pdf o .png: il formato segue l'estensione\n"
+    "  all       i sei fogli: in un solo PDF, una pagina ciascuno, oppure in sei file\n"
+    "            plate-a, plate-b, plate-c, plate-d, base, istruzioni nella CARTELLA\n";
 
 // The main window, as the command line fills it in.
 class CommandLinePanel final : public InputPanel {
@@ -52,46 +57,41 @@ class RecordingTarget final : public DrawingTarget {
   RecordingCanvas recorder_;
 };
 
-struct Request {
-  QString piece;
-  QString latitude, longitude, output;
-  bool temporaryHours = false;
-  bool decadi = false;
-  FileFormat format = FileFormat::Svg;
-};
-
 using Procedure = void (*)(InputPanel&, DrawingTarget&);
 
-std::optional<Procedure> ProcedureFor(const Request& request) {
-  const std::map<QString, Procedure> pieces = {
-      {"A", GRAPH1::DrawPlateA},
-      {"B", GRAPH1::DrawPlateB},
-      {"C", request.temporaryHours ? GRAPH1::DrawPlateC_Temporary
-                                   : GRAPH1::DrawPlateC_Astronomical},
-      {"D", GRAPH1::DrawPlateD},
-      {"base", GRAPH1::DrawBase},
-      {"istruzioni", GRAPH1::DrawInstructions},
+struct Sheet {
+  QString piece;     // as the command line names it
+  QString fileName;  // in a folder of all six
+  Procedure procedure;
+};
+
+std::vector<Sheet> AllSheets(bool temporaryHours) {
+  return {
+      {"A", "plate-a", GRAPH1::DrawPlateA},
+      {"B", "plate-b", GRAPH1::DrawPlateB},
+      {"C", "plate-c",
+       temporaryHours ? GRAPH1::DrawPlateC_Temporary : GRAPH1::DrawPlateC_Astronomical},
+      {"D", "plate-d", GRAPH1::DrawPlateD},
+      {"base", "base", GRAPH1::DrawBase},
+      {"istruzioni", "istruzioni", GRAPH1::DrawInstructions},
   };
-  const auto found = pieces.find(request.piece);
-  if (found == pieces.end()) return std::nullopt;
-  return found->second;
 }
 
-std::optional<FileFormat> FormatOf(const QString& path) {
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix == "svg") return FileFormat::Svg;
-  if (suffix == "pdf") return FileFormat::Pdf;
-  if (suffix == "png") return FileFormat::Png;
-  return std::nullopt;
-}
+struct Request {
+  std::vector<Sheet> sheets;
+  bool all = false;
+  QString latitude, longitude, output;
+  bool decadi = false;
+  FileFormat format = FileFormat::Svg;
+  bool intoFolder = false;  // all six, one file each
+};
 
 // Reads the command line; on a mistake says what it is in `problem`.
 std::optional<Request> Parse(const QStringList& arguments, std::string& problem) {
-  Request request;
-  std::optional<QString> latitude, longitude, output, hours, dates, piece;
+  std::optional<QString> latitude, longitude, output, hours, dates, format, piece;
   const std::map<QString, std::optional<QString>*> options = {
       {"--latitude", &latitude}, {"--longitude", &longitude}, {"--output", &output},
-      {"--hours", &hours},       {"--dates", &dates}};
+      {"--hours", &hours},       {"--dates", &dates},         {"--format", &format}};
   for (qsizetype k = 0; k < arguments.size(); ++k) {
     const QString& argument = arguments[k];
     const auto option = options.find(argument);
@@ -119,53 +119,63 @@ std::optional<Request> Parse(const QStringList& arguments, std::string& problem)
     problem = "mancano --latitude, --longitude o --output";
     return std::nullopt;
   }
-  request.piece = *piece;
-  request.latitude = *latitude;
-  request.longitude = *longitude;
-  request.output = *output;
-
   if (hours && *hours != "astronomiche" && *hours != "temporarie") {
     problem = "--hours vuole astronomiche o temporarie";
     return std::nullopt;
   }
-  request.temporaryHours = hours && *hours == "temporarie";
   if (dates && *dates != "mesi" && *dates != "decadi") {
     problem = "--dates vuole mesi o decadi";
     return std::nullopt;
   }
-  request.decadi = dates && *dates == "decadi";
 
-  const auto format = FormatOf(request.output);
-  if (!format) {
+  Request request;
+  request.latitude = *latitude;
+  request.longitude = *longitude;
+  request.output = *output;
+  request.decadi = dates && *dates == "decadi";
+  const std::vector<Sheet> sheets = AllSheets(hours && *hours == "temporarie");
+
+  const std::optional<FileFormat> extension = FormatOfPath(request.output);
+  if (*piece == "all") {
+    request.all = true;
+    request.sheets = sheets;
+    const bool isFolder = QFileInfo(request.output).isDir();
+    if (extension == FileFormat::Pdf && !isFolder && !format) {
+      request.format = FileFormat::Pdf;
+      return request;
+    }
+    if (extension && !isFolder) {
+      problem = "all scrive un PDF o una cartella: " + request.output.toStdString();
+      return std::nullopt;
+    }
+    const std::map<QString, FileFormat> formats = {
+        {"svg", FileFormat::Svg}, {"png", FileFormat::Png}, {"pdf", FileFormat::Pdf}};
+    const auto named = formats.find(format.value_or("svg"));
+    if (named == formats.end()) {
+      problem = "--format vuole svg, png o pdf";
+      return std::nullopt;
+    }
+    request.intoFolder = true;
+    request.format = named->second;
+    return request;
+  }
+
+  for (const Sheet& sheet : sheets)
+    if (sheet.piece == *piece) request.sheets = {sheet};
+  if (request.sheets.empty()) {
+    problem = "pezzo sconosciuto: " + piece->toStdString();
+    return std::nullopt;
+  }
+  if (format) {
+    problem = "--format vale solo con all";
+    return std::nullopt;
+  }
+  if (!extension) {
     problem = "estensione del file non riconosciuta: " + request.output.toStdString();
     return std::nullopt;
   }
-  request.format = *format;
-  if (!ProcedureFor(request)) {
-    problem = "pezzo sconosciuto: " + request.piece.toStdString();
-    return std::nullopt;
-  }
+  request.format = *extension;
   return request;
-}
-
-// Writes beside the target and renames into place, so that no half-written
-// file is ever left and an existing file is replaced only by a whole one.
-bool WriteWhole(const QString& path, const QByteArray& bytes, QString& reason) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    reason = file.errorString();
-    return false;
-  }
-  if (file.write(bytes) != bytes.size()) {
-    reason = file.errorString();
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    reason = file.errorString();
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -179,19 +189,49 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
     return kExportUsage;
   }
 
-  CommandLinePanel panel(request->latitude, request->longitude, request->decadi);
-  RecordingTarget target;
-  (*ProcedureFor(*request))(panel, target);
-  if (panel.refused()) {
-    err << "Valori non consentiti !!!\n";
-    return kExportRefused;
+  // Every sheet is drawn before anything is written: a refusal writes nothing.
+  std::vector<CallList> drawings;
+  for (const Sheet& sheet : request->sheets) {
+    CommandLinePanel panel(request->latitude, request->longitude, request->decadi);
+    RecordingTarget target;
+    sheet.procedure(panel, target);
+    if (panel.refused()) {
+      err << "Valori non consentiti !!!\n";
+      return kExportRefused;
+    }
+    drawings.push_back(target.calls());
   }
 
-  QString reason;
-  if (!WriteWhole(request->output, Render(request->format, target.calls()), reason)) {
-    err << "quindal-export: impossibile scrivere " << request->output.toStdString() << ": "
+  const auto write = [&](const QString& path, const QByteArray& bytes) {
+    QString reason;
+    if (WriteWholeFile(path, bytes, reason)) return true;
+    err << "quindal-export: impossibile scrivere " << path.toStdString() << ": "
         << reason.toStdString() << "\n";
-    return kExportWriteFailed;
+    return false;
+  };
+
+  if (request->intoFolder) {
+    if (!QDir().mkpath(request->output)) {
+      err << "quindal-export: impossibile creare la cartella " << request->output.toStdString()
+          << "\n";
+      return kExportWriteFailed;
+    }
+    const QDir folder(request->output);
+    for (std::size_t k = 0; k < drawings.size(); ++k) {
+      const QString name = request->sheets[k].fileName + "." + ExtensionOf(request->format);
+      if (!write(folder.filePath(name), Render(request->format, drawings[k])))
+        return kExportWriteFailed;
+    }
+    return kExportOk;
   }
-  return kExportOk;
+
+  QByteArray bytes;
+  if (request->all) {
+    std::vector<const CallList*> pages;
+    for (const CallList& drawing : drawings) pages.push_back(&drawing);
+    bytes = RenderPdf(pages);
+  } else {
+    bytes = Render(request->format, drawings.front());
+  }
+  return write(request->output, bytes) ? kExportOk : kExportWriteFailed;
 }

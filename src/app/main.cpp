@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
+#include "Emblem.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "GRAPH1.h"
@@ -9,6 +12,16 @@ int main(int argc, char* argv[]) {
   InstallWindowFontSubstitution();
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setApplicationName(QStringLiteral("Quindal"));
+  QApplication::setDesktopFileName(QStringLiteral("quindal"));
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(EmblemImage(64))));
+
+  // The print and file dialogs speak Italian, like the rest of the program.
+  QTranslator qtItalian;
+  if (qtItalian.load(QStringLiteral("qtbase_it"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtItalian);
+  }
 
   Form2Slot form2;
   Form1 form1;

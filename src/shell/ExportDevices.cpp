@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "PaperCanvas.h"
+#include "TrueScalePage.h"
 #include "Palette.h"
 #include "RasterCanvas.h"
 #include "SvgCanvas.h"
@@ -42,8 +42,7 @@ QByteArray RenderPdf(const std::vector<const CallList*>& pages) {
   QPainter painter(&writer);
   for (std::size_t k = 0; k < pages.size(); ++k) {
     if (k > 0) writer.newPage();
-    PaperCanvas canvas(painter, writer.resolution());
-    Replay(*pages[k], canvas);
+    PaintTrueScalePage(painter, writer.resolution(), *pages[k]);
   }
   painter.end();
   return bytes;

@@ -1,24 +1,52 @@
 #include "Form2.h"
 
+#include <QAction>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 
+#include "DrawingFile.h"
+#include "ExportDevices.h"
 #include "Palette.h"
+#include "TrueScalePage.h"
 #include "WindowFont.h"
 
-Form2::Form2() {
+namespace {
+
+QImage BlankScreenImage() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize size = screen ? screen->geometry().size() : QSize(800, 600);
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(QColor::fromRgb(kWindowRgb));
+  return image;
+}
+
+}  // namespace
+
+Form2::Form2()
+    : image_(BlankScreenImage()),
+      raster_(std::make_unique<RasterCanvas>(image_)),
+      tee_(*raster_, record_) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("Grafico del quindal con quadro inclinato  ( di Orbelan )"));
   setFont(WindowFont());
 
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize size = screen ? screen->geometry().size() : QSize(800, 600);
-  image_ = QImage(size, QImage::Format_RGB32);
-  image_.fill(QColor::fromRgb(kWindowRgb));
-  canvas_ = std::make_unique<RasterCanvas>(image_);
+  printAction_ = new QAction(QStringLiteral("Stampa in scala reale..."), this);
+  printAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  connect(printAction_, &QAction::triggered, this, &Form2::PrintTrueScale);
+  saveAction_ = new QAction(QStringLiteral("Salva come..."), this);
+  saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  connect(saveAction_, &QAction::triggered, this, &Form2::SaveAs);
+  addAction(printAction_);
+  addAction(saveAction_);
+  setContextMenuPolicy(Qt::ActionsContextMenu);  // a right click opens the two
 }
 
 void Form2::ShowOverScreen() {
@@ -31,16 +59,65 @@ void Form2::ShowOverScreen() {
   update();  // painted once the drawing has returned to the event loop
 }
 
-void Form2::paintEvent(QPaintEvent* event) {
+void Form2::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), QColor::fromRgb(kWindowRgb));
   painter.drawImage(QPoint(0, 0), image_);
-  Q_UNUSED(event);
 }
 
-void Form2::mouseDoubleClickEvent(QMouseEvent* event) {
-  Q_UNUSED(event);
-  close();
+void Form2::mouseDoubleClickEvent(QMouseEvent*) { close(); }
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+  // A borderless full-screen window must not trap a user who has not read
+  // the main window's note about the double-click.
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void PrintDrawing(QPrinter& printer, const CallList& calls) {
+  QPainter painter(&printer);
+  PaintTrueScalePage(painter, printer.resolution(), calls);
+}
+
+void Form2::PrintTrueScale() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Landscape);
+  printer.setFullPage(true);  // the painter's origin is the sheet's corner
+  for (;;) {
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Stampa in scala reale"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (FitsPrintableArea(calls(), printer.pageLayout())) break;
+    QMessageBox::warning(this, QStringLiteral("Quindal"),
+                         QStringLiteral("Il disegno non entra nel foglio scelto: scegliere un "
+                                        "foglio più grande o l'orientamento orizzontale."));
+  }
+  PrintDrawing(printer, calls());
+}
+
+void Form2::SaveAs() {
+  const QString pdf = QStringLiteral("PDF in scala reale (*.pdf)");
+  const QString svg = QStringLiteral("SVG in scala reale (*.svg)");
+  const QString png = QStringLiteral("Immagine PNG 800 x 600 (*.png)");
+  QString filter = pdf;
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva come"), QString(),
+                                              pdf + ";;" + svg + ";;" + png, &filter);
+  if (path.isEmpty()) return;
+  std::optional<FileFormat> format = FormatOfPath(path);
+  if (!format) {
+    // No known extension typed: take the one of the chosen filter.
+    format = filter == svg ? FileFormat::Svg : filter == png ? FileFormat::Png : FileFormat::Pdf;
+    path += "." + ExtensionOf(*format);
+  }
+  QString reason;
+  if (!WriteWholeFile(path, Render(*format, calls()), reason)) {
+    QMessageBox::warning(this, QStringLiteral("Quindal"),
+                         QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
+  }
 }
 
 Canvas& Form2Slot::PrepareWindow() {

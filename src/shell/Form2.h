@@ -7,30 +7,53 @@
 
 #include "DrawingTarget.h"
 #include "RasterCanvas.h"
+#include "RecordingCanvas.h"
+
+class QAction;
+class QPrinter;
 
 // The drawing window: borderless, over the whole screen, showing an image of
 // the screen's size that the drawings paint into. The picture is kept in the
-// image, so it survives being covered; a double-click closes the window.
+// image, so it survives being covered, and every call drawn since the window
+// opened is recorded, so that the picture can be printed at true scale or
+// saved. A double-click, or Esc, closes the window.
 class Form2 final : public QWidget {
   Q_OBJECT
 
  public:
   Form2();
 
-  Canvas& canvas() { return *canvas_; }
+  Canvas& canvas() { return tee_; }
   const QImage& image() const { return image_; }
+  const CallList& calls() const { return record_.Calls(); }
 
   // Covers the screen, shows the window and brings it to the front.
   void ShowOverScreen();
 
+  // "Stampa in scala reale...": the print dialog, then the drawing at true scale.
+  void PrintTrueScale();
+  // "Salva come...": a file dialog, then the same file quindal-export writes.
+  void SaveAs();
+
+  QAction* printAction() const { return printAction_; }
+  QAction* saveAction() const { return saveAction_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QImage image_;
-  std::unique_ptr<RasterCanvas> canvas_;
+  std::unique_ptr<RasterCanvas> raster_;
+  RecordingCanvas record_;
+  TeeCanvas tee_;
+  QAction* printAction_;
+  QAction* saveAction_;
 };
+
+// Prints `calls` on `printer` at true scale, with the calibration rule.
+void PrintDrawing(QPrinter& printer, const CallList& calls);
 
 // The one drawing window of the program: created on first use, destroyed when
 // closed, recreated blank on the next use.

@@ -1,0 +1,131 @@
+#include <QAction>
+#include <QApplication>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "Form2.h"
+#include "GRAPH1.h"
+#include "TrueScalePage.h"
+#include "WindowFont.h"
+#include "pdf_pages.h"
+#include "piece_recorder.h"
+
+class PrintSaveTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void windowRecordsWhatItShows();
+  void printedPageIsAtTrueScale();
+  void drawingMustFitThePaper();
+  void menuShortcutsAndClosing();
+};
+
+static CallList Recorded(Procedure procedure, const char* latitude = "45") {
+  return DrawPiece(procedure, latitude).value_or(CallList{});
+}
+
+void PrintSaveTest::windowRecordsWhatItShows() {
+  Form2Slot slot;
+  FakePanel panel("45", "0");
+  GRAPH1::DrawBase(panel, slot);
+  QPointer<Form2> window = slot.window();
+  QVERIFY(window);
+  const CallList base = Recorded(GRAPH1::DrawBase);
+  QCOMPARE(window->calls().size(), base.size());
+  QVERIFY(window->calls() == base);
+
+  // A second piece drawn over the first is recorded after it.
+  GRAPH1::DrawInstructions(panel, slot);
+  CallList both = base;
+  const CallList instructions = Recorded(GRAPH1::DrawInstructions);
+  both.insert(both.end(), instructions.begin(), instructions.end());
+  QVERIFY(window->calls() == both);
+
+  // The replay gives the identical list.
+  RecordingCanvas replayed;
+  Replay(window->calls(), replayed);
+  QVERIFY(replayed.Calls() == both);
+  window->close();
+}
+
+void PrintSaveTest::printedPageIsAtTrueScale() {
+  QTemporaryDir dir;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath("printed.pdf"));
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Landscape);
+  printer.setFullPage(true);
+  PrintDrawing(printer, Recorded(GRAPH1::DrawBase));
+  const QImage page = RenderPdfPage(dir.filePath("printed.pdf"));
+  QVERIFY(!page.isNull());
+  QVERIFY(qAbs(page.width() - 2970) <= 2);
+
+  const auto runs = LongDarkRuns(page, 900);
+  QVERIFY(runs.size() >= 3);
+  // The base's top edge: 3800 units across, 198.57 mm, starting 15.23 mm in.
+  const DarkRun top = runs.front();
+  QVERIFY2(qAbs(top.LengthMm() - 198.57) <= 0.2, qPrintable(QString::number(top.LengthMm())));
+  QVERIFY(qAbs(top.first / 10.0 - (10 + 100 * 2.9625 / 1440 * 25.4)) <= 0.2);
+  QVERIFY(qAbs(top.row / 10.0 - (10 + 12 * 2.83125 / 1440 * 25.4)) <= 0.2);
+  // The calibration rule, the last long run, below the drawing: 100 mm.
+  const DarkRun rule = runs.back();
+  QVERIFY2(qAbs(rule.LengthMm() - 100) <= 0.2, qPrintable(QString::number(rule.LengthMm())));
+  QVERIFY(rule.row / 10.0 > 10 + 2982.633 * 2.83125 / 1440 * 25.4);
+  QVERIFY(rule.row / 10.0 < 210);
+}
+
+void PrintSaveTest::drawingMustFitThePaper() {
+  const auto layout = [](QPageSize::PageSizeId size, QPageLayout::Orientation orientation) {
+    QPageLayout l(QPageSize(size), orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    l.setMinimumMargins(QMarginsF(5, 5, 5, 5));
+    return l;
+  };
+  for (const auto& piece : kPieces) {
+    const CallList calls = Recorded(piece.procedure);
+    QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A4, QPageLayout::Landscape)), piece.name);
+    QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A3, QPageLayout::Portrait)), piece.name);
+    QVERIFY2(!FitsPrintableArea(calls, layout(QPageSize::A5, QPageLayout::Landscape)), piece.name);
+  }
+  // Plate C is 3940 units (206 mm) wide: not on A4 portrait.
+  QVERIFY(!FitsPrintableArea(Recorded(GRAPH1::DrawPlateC_Astronomical),
+                             layout(QPageSize::A4, QPageLayout::Portrait)));
+  // The bounds take in the texts: the right letter "C" reaches past x = 3940.
+  const QRectF bounds = DrawingBoundsMillimetres(Recorded(GRAPH1::DrawPlateC_Astronomical));
+  QVERIFY(bounds.right() > 3940 * 2.9625 / 1440 * 25.4);
+  QVERIFY(qAbs(bounds.left() - 25 * 2.9625 / 1440 * 25.4) < 0.01);
+}
+
+void PrintSaveTest::menuShortcutsAndClosing() {
+  Form2Slot slot;
+  slot.PrepareWindow();
+  QPointer<Form2> window = slot.window();
+  QCOMPARE(window->contextMenuPolicy(), Qt::ActionsContextMenu);
+  const QList<QAction*> actions = window->actions();
+  QCOMPARE(actions.size(), 2);
+  QCOMPARE(actions[0]->text(), QString("Stampa in scala reale..."));
+  QCOMPARE(actions[0]->shortcut(), QKeySequence("Ctrl+P"));
+  QCOMPARE(actions[1]->text(), QString("Salva come..."));
+  QCOMPARE(actions[1]->shortcut(), QKeySequence("Ctrl+S"));
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  QTest::keyClick(window, Qt::Key_Escape);
+  QTRY_VERIFY(!window);
+
+  slot.PrepareWindow();
+  window = slot.window();
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  QTest::keyClick(window, Qt::Key_A);  // other keys do nothing
+  QVERIFY(window);
+  QTest::mouseDClick(window, Qt::LeftButton);
+  QTRY_VERIFY(!window);
+}
+
+int main(int argc, char** argv) {
+  InstallWindowFontSubstitution();
+  QApplication app(argc, argv);
+  PrintSaveTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "print_save_test.moc"
