@@ -1,5 +1,5 @@
 // Time to draw every piece on every device: the 800 x 600 screen image of the
-// drawing window, and the PNG, PDF and SVG files of the exporter (drawing,
+// drawing window (alone, and with the window's record), and the PNG, PDF and SVG files of the exporter (drawing,
 // recording and encoding, without the disk).
 #include <benchmark/benchmark.h>
 
@@ -49,6 +49,22 @@ void ScreenImage(benchmark::State& state, Procedure procedure) {
   }
 }
 
+// What the drawing window does: the screen image, and the record kept for
+// printing and saving.
+void Window(benchmark::State& state, Procedure procedure) {
+  Inputs inputs;
+  QImage image(800, 600, QImage::Format_RGB32);
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    RasterCanvas canvas(image);
+    RecordingCanvas record;
+    TeeCanvas tee(canvas, record);
+    OnCanvas target(tee);
+    procedure(inputs, target);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+
 void File(benchmark::State& state, Procedure procedure, FileFormat format) {
   Inputs inputs;
   for (auto _ : state) {
@@ -63,6 +79,8 @@ void File(benchmark::State& state, Procedure procedure, FileFormat format) {
 void Register(const char* name, Procedure procedure) {
   const std::string piece = name;
   benchmark::RegisterBenchmark((piece + "/screen").c_str(), ScreenImage, procedure)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark((piece + "/window").c_str(), Window, procedure)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark((piece + "/png").c_str(), File, procedure, FileFormat::Png)
       ->Unit(benchmark::kMillisecond);

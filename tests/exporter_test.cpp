@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <sstream>
 
+#include "DrawingFile.h"
 #include "ExportDevices.h"
 #include "Exporter.h"
 #include "SvgCanvas.h"
@@ -92,6 +93,62 @@ TEST_F(ExporterTest, FailedWriteExitsThreeNamingThePath) {
   EXPECT_EQ(outcome.status, kExportWriteFailed);
   EXPECT_TRUE(QFileInfo(Path("taken.svg")).isDir());
   EXPECT_TRUE(Files().isEmpty());
+}
+
+// Root ignores folder permissions: every way a write can fail here is one
+// the file system refuses whoever asks, or one injected into the device.
+TEST_F(ExporterTest, FailedWritesLeaveEverythingAsItWas) {
+  QFile previous(Path("previous.svg"));
+  ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+  previous.write("previous");
+  previous.close();
+  QFile regular(Path("file.txt"));
+  ASSERT_TRUE(regular.open(QIODevice::WriteOnly));
+  regular.close();
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.svg"));
+  const QStringList before = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+  struct Case {
+    QString output;
+    DiskSink::DeviceWriter writer;
+  };
+  const DiskSink::DeviceWriter halfThenError = [](QIODevice& device, const QByteArray& bytes) {
+    device.write(bytes.left(bytes.size() / 2));
+    return false;
+  };
+  const std::vector<Case> cases = {
+      {Path("folder.svg"), {}},
+      {Path("file.txt/out.svg"), {}},
+      {Path(QString(300, u'n') + ".svg"), {}},
+      {Path("previous.svg"), halfThenError},
+  };
+  for (const Case& c : cases) {
+    DiskSink disk(c.writer);
+    std::ostringstream out, err;
+    const int status = RunExport(
+        {"base", "--latitude", "45", "--longitude", "0", "--output", c.output}, out, err, disk);
+    EXPECT_EQ(status, kExportWriteFailed) << c.output.toStdString();
+    const std::string prefix = "quindal-export: impossibile scrivere " + c.output.toStdString() + ": ";
+    EXPECT_EQ(err.str().rfind(prefix, 0), 0u) << err.str();
+    EXPECT_GT(err.str().size(), prefix.size() + 1) << "a reason follows the path";
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              before);
+  }
+  ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
+  EXPECT_EQ(previous.readAll(), "previous");
+}
+
+TEST_F(ExporterTest, FolderThatCannotBeMade) {
+  QFile regular(Path("file.txt"));
+  ASSERT_TRUE(regular.open(QIODevice::WriteOnly));
+  regular.close();
+  std::ostringstream out, err;
+  EXPECT_EQ(RunExport({"all", "--latitude", "45", "--longitude", "0", "--output",
+                       Path("file.txt/pezzi")},
+                      out, err),
+            kExportWriteFailed);
+  EXPECT_NE(err.str().find(Path("file.txt/pezzi").toStdString()), std::string::npos);
+  EXPECT_EQ(Files(), QStringList{"file.txt"});
 }
 
 TEST_F(ExporterTest, ExistingFileIsReplacedOnlyByAWholeOne) {

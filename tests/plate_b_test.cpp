@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "italian_locale.h"
 #include "piece_recorder.h"
 
 namespace {
@@ -9,15 +10,7 @@ namespace {
 constexpr double kTolerance = 1e-3;  // drawing units
 constexpr double kDayWidth = 3818.0 / 365 * 0.5;
 
-class PlateBTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    saved_ = QLocale();
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-  }
-  void TearDown() override { QLocale::setDefault(saved_); }
-  QLocale saved_;
-};
+using PlateBTest = ItalianLocaleTest;
 
 CallList PlateB(const QString& longitude, bool decadi = false) {
   auto calls = DrawPiece(GRAPH1::DrawPlateB, "45", longitude, decadi);

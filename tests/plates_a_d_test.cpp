@@ -9,6 +9,7 @@
 #include "RasterCanvas.h"
 #include "RealRange.h"
 #include "SkyGlobe.h"
+#include "italian_locale.h"
 #include "piece_recorder.h"
 
 namespace {
@@ -16,15 +17,7 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kR = kPi / 180;
 
-class PlateATest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    saved_ = QLocale();
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-  }
-  void TearDown() override { QLocale::setDefault(saved_); }
-  QLocale saved_;
-};
+using PlateATest = ItalianLocaleTest;
 
 // The texts of the latitude box after its title.
 std::vector<std::string> LatitudeBox(const char* latitude) {

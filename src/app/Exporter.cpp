@@ -1,7 +1,6 @@
 #include "Exporter.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <map>
 #include <optional>
 #include <vector>
@@ -87,7 +86,8 @@ struct Request {
 };
 
 // Reads the command line; on a mistake says what it is in `problem`.
-std::optional<Request> Parse(const QStringList& arguments, std::string& problem) {
+std::optional<Request> Parse(const QStringList& arguments, const FileSink& files,
+                              std::string& problem) {
   std::optional<QString> latitude, longitude, output, hours, dates, format, piece;
   const std::map<QString, std::optional<QString>*> options = {
       {"--latitude", &latitude}, {"--longitude", &longitude}, {"--output", &output},
@@ -139,7 +139,7 @@ std::optional<Request> Parse(const QStringList& arguments, std::string& problem)
   if (*piece == "all") {
     request.all = true;
     request.sheets = sheets;
-    const bool isFolder = QFileInfo(request.output).isDir();
+    const bool isFolder = files.IsFolder(request.output);
     if (extension == FileFormat::Pdf && !isFolder && !format) {
       request.format = FileFormat::Pdf;
       return request;
@@ -181,9 +181,15 @@ std::optional<Request> Parse(const QStringList& arguments, std::string& problem)
 }  // namespace
 
 int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+  DiskSink disk;
+  return RunExport(arguments, out, err, disk);
+}
+
+int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err,
+              FileSink& files) {
   (void)out;
   std::string problem;
-  const std::optional<Request> request = Parse(arguments, problem);
+  const std::optional<Request> request = Parse(arguments, files, problem);
   if (!request) {
     err << "quindal-export: " << problem << "\n" << kUsage;
     return kExportUsage;
@@ -204,16 +210,17 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
 
   const auto write = [&](const QString& path, const QByteArray& bytes) {
     QString reason;
-    if (WriteWholeFile(path, bytes, reason)) return true;
+    if (files.Write(path, bytes, reason)) return true;
     err << "quindal-export: impossibile scrivere " << path.toStdString() << ": "
         << reason.toStdString() << "\n";
     return false;
   };
 
   if (request->intoFolder) {
-    if (!QDir().mkpath(request->output)) {
+    QString reason;
+    if (!files.MakeFolder(request->output, reason)) {
       err << "quindal-export: impossibile creare la cartella " << request->output.toStdString()
-          << "\n";
+          << ": " << reason.toStdString() << "\n";
       return kExportWriteFailed;
     }
     const QDir folder(request->output);

@@ -11,6 +11,11 @@ enum ExportStatus {
   kExportWriteFailed = 3  // the file could not be written
 };
 
+class FileSink;
+
 // Draws one piece as quindal-export does, without any window: `arguments`
-// are the command line after the program name. Messages go to `err`.
+// are the command line after the program name. Messages go to `err`; the
+// files go to `files`, the disk unless a caller stands in for it.
 int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err);
+int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err,
+              FileSink& files);

@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[]) {
   if (argc != 3) return 2;
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   int qtArgc = 1;
   QGuiApplication app(qtArgc, argv);

@@ -1,6 +1,5 @@
 #include <cstring>
 
-#include "AngleConstants.h"
 #include "DayTable.h"
 #include "GRAPH1.h"
 #include "PlateCSheet.h"
@@ -13,16 +12,11 @@ namespace GRAPH1 {
 // midnight (H = 180) every 15 degrees, each serving two hours symmetric
 // about noon.
 void DrawPlateC_Astronomical(InputPanel& form1, DrawingTarget& form2) {
-  const double PlateInclination = 45;
-  const auto parameters = RunPreamble(form1);
-  if (!parameters) return;
-  Canvas& canvas = form2.PrepareWindow();
-  const AngleConstants angles = ComputeAngleConstants();
-
-  double phi = parameters->Latitude;
-  AdjustSolsticeLatitude(phi);
-  const PlateGeometry plate(PlateInclination, angles.RadPerDeg);
-  DrawPlateCSheet(canvas, plate.DayStep);
+  auto start = StartPlateC(form1, form2);
+  if (!start) return;
+  Canvas& canvas = start->canvas;
+  const PlateGeometry& plate = start->plate;
+  double& phi = start->phi;
 
   for (int H = 0; H <= 180; H += 15) {
     HourLine line;
@@ -36,7 +30,7 @@ void DrawPlateC_Astronomical(InputPanel& form1, DrawingTarget& form2) {
       if (p.h >= 0 && std::strcmp(row.DayLabel, "31-DIC") == 0 && H % 30 == 0) {
         DrawHourNumbers(canvas, p.y, 12 - H / 15, 12 + H / 15);
       }
-      DrawDateLine(canvas, row, parameters->DateSpacing, p.h, p.x, p.y);
+      DrawDateLine(canvas, row, start->dateSpacing, p.h, p.x, p.y);
     }
   }
 }

@@ -16,7 +16,6 @@ namespace GRAPH1 {
 // arc. Seven lines, from noon (n = 0) to sunset (n = 6).
 void DrawPlateC_Temporary(InputPanel& form1, DrawingTarget& form2) {
   const AngleConstants beforeChecks = ComputeAngleConstants();
-  const double PlateInclination = 45;
   // Inside a polar circle the Sun, near a solstice, neither rises nor sets
   // for a whole day, and such a day has no temporary hours.
   const double obliquity = 23.45;
@@ -24,15 +23,12 @@ void DrawPlateC_Temporary(InputPanel& form1, DrawingTarget& form2) {
     return !(std::tan(std::fabs(obliquity) * beforeChecks.RadPerDeg) *
                  std::tan(std::fabs(p.Latitude) * beforeChecks.RadPerDeg) > 1);
   };
-  const auto parameters = RunPreamble(form1, outsidePolarCircles);
-  if (!parameters) return;
-  Canvas& canvas = form2.PrepareWindow();
-  const AngleConstants angles = ComputeAngleConstants();
-
-  double phi = parameters->Latitude;
-  AdjustSolsticeLatitude(phi);
-  const PlateGeometry plate(PlateInclination, angles.RadPerDeg);
-  DrawPlateCSheet(canvas, plate.DayStep);
+  auto start = StartPlateC(form1, form2, outsidePolarCircles);
+  if (!start) return;
+  Canvas& canvas = start->canvas;
+  const PlateGeometry& plate = start->plate;
+  const AngleConstants& angles = start->angles;
+  double& phi = start->phi;
 
   for (int n = 0; n <= 6; ++n) {
     HourLine line;
@@ -59,7 +55,7 @@ void DrawPlateC_Temporary(InputPanel& form1, DrawingTarget& form2) {
       if (h >= 0 && std::strcmp(row.DayLabel, "31-DIC") == 0 && n % 2 == 0) {
         DrawHourNumbers(canvas, point.y, 6 - n, 6 + n);
       }
-      DrawDateLine(canvas, row, parameters->DateSpacing, h, point.x, point.y);
+      DrawDateLine(canvas, row, start->dateSpacing, h, point.x, point.y);
     }
   }
 }

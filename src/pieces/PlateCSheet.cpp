@@ -42,6 +42,20 @@ void DrawPlateCSheet(Canvas& canvas, double dayStep) {
   tick(k);
 }
 
+std::optional<PlateCStart> StartPlateC(InputPanel& form1, DrawingTarget& form2,
+                                       const ExtraCheck& extra) {
+  const double PlateInclination = 45;
+  const auto parameters = RunPreamble(form1, extra);
+  if (!parameters) return std::nullopt;
+  Canvas& canvas = form2.PrepareWindow();
+  const AngleConstants angles = ComputeAngleConstants();
+  double phi = parameters->Latitude;
+  AdjustSolsticeLatitude(phi);
+  const PlateGeometry plate(PlateInclination, angles.RadPerDeg);
+  DrawPlateCSheet(canvas, plate.DayStep);
+  return PlateCStart{canvas, angles, phi, plate, parameters->DateSpacing};
+}
+
 void HourLine::UpdateRun(double h, double x, double y, bool startAtZero) {
   const bool up = startAtZero ? h >= 0 : h > 0;
   if (up && !running) {

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <optional>
+
+#include "AngleConstants.h"
 #include "Canvas.h"
 #include "DayTable.h"
+#include "DrawingTarget.h"
+#include "PlateGeometry.h"
+#include "Preamble.h"
 
 // What both plates C share: the sheet around the dial area and the steps of
 // one table row once its shadow point is known.
@@ -9,6 +15,21 @@ namespace GRAPH1 {
 
 // Outline with its tab, the letters "C" and "C1", and the month scale.
 void DrawPlateCSheet(Canvas& canvas, double dayStep);
+
+// A plate C ready for its hour lines.
+struct PlateCStart {
+  Canvas& canvas;
+  AngleConstants angles;
+  double phi;  // the drawing's latitude, off the tropics; the zenith guard may move it
+  PlateGeometry plate;
+  int dateSpacing;
+};
+
+// What both plates C do before their hour lines: the plate's inclination,
+// the checks (with `extra` after the common ones), the window, the angle
+// constants, the solstice adjustment of the latitude, and the sheet.
+std::optional<PlateCStart> StartPlateC(InputPanel& form1, DrawingTarget& form2,
+                                       const ExtraCheck& extra = {});
 
 // The state of one hour line while it walks the table.
 struct HourLine {

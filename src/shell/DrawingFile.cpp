@@ -1,5 +1,6 @@
 #include "DrawingFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -20,20 +21,29 @@ QString ExtensionOf(FileFormat format) {
   return QStringLiteral("svg");
 }
 
-bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString& reason) {
+bool DiskSink::IsFolder(const QString& path) const { return QFileInfo(path).isDir(); }
+
+bool DiskSink::MakeFolder(const QString& path, QString& reason) {
+  if (QDir().mkpath(path) && QFileInfo(path).isDir()) return true;
+  reason = QFileInfo::exists(path) ? QStringLiteral("esiste e non è una cartella")
+                                   : QStringLiteral("impossibile creare la cartella");
+  return false;
+}
+
+bool DiskSink::Write(const QString& path, const QByteArray& bytes, QString& reason) {
+  const auto fail = [&](const QString& why) {
+    reason = why.isEmpty() ? QStringLiteral("errore di scrittura") : why;
+    return false;
+  };
+  if (QFileInfo(path).isDir()) return fail(QStringLiteral("è una cartella"));
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    reason = file.errorString();
-    return false;
+  if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+  const bool written = writer_ ? writer_(file, bytes) : file.write(bytes) == bytes.size();
+  if (!written) {
+    const QString why = file.errorString();
+    file.cancelWriting();  // the temporary file goes, the old file stays
+    return fail(why);
   }
-  if (file.write(bytes) != bytes.size()) {
-    reason = file.errorString();
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    reason = file.errorString();
-    return false;
-  }
+  if (!file.commit()) return fail(file.errorString());
   return true;
 }

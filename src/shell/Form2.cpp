@@ -114,7 +114,8 @@ void Form2::SaveAs() {
     path += "." + ExtensionOf(*format);
   }
   QString reason;
-  if (!WriteWholeFile(path, Render(*format, calls()), reason)) {
+  DiskSink disk;
+  if (!disk.Write(path, Render(*format, calls()), reason)) {
     QMessageBox::warning(this, QStringLiteral("Quindal"),
                          QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
   }

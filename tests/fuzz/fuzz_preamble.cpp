@@ -1,0 +1,84 @@
+// The road every drawing starts with: the two texts of the main window and
+// its option states, through the number reading and the checks, then, for
+// an accepted input, the drawing itself. Every input must end either in the
+// refusal (both texts emptied, nothing drawn) or in a drawing whose every
+// call lies in the range its piece can reach.
+//
+// Input: [piece][options][latitude text] 0x00 [longitude text]
+//   piece % 16: 0 A, 1 D, 2 base, 3 istruzioni, 4-7 B, 8-11 C astronomical,
+//               12-15 C temporary (the heavy fixed pieces are drawn less often)
+//   options: bit 0 "DECADI" selected, bit 1 "MESI" selected, bit 2 an
+//            Italian regional format (else an English one)
+#include <QLocale>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "GRAPH1.h"
+#include "fake_panel.h"
+#include "limits_canvas.h"
+
+namespace {
+
+using Procedure = void (*)(InputPanel&, DrawingTarget&);
+
+struct Piece {
+  Procedure procedure;
+  PieceKind kind;
+};
+
+Piece PieceOf(std::uint8_t selector) {
+  switch (selector % 16) {
+    case 0: return {GRAPH1::DrawPlateA, PieceKind::PlateA};
+    case 1: return {GRAPH1::DrawPlateD, PieceKind::PlateD};
+    case 2: return {GRAPH1::DrawBase, PieceKind::Base};
+    case 3: return {GRAPH1::DrawInstructions, PieceKind::Instructions};
+    default: break;
+  }
+  if (selector % 16 < 8) return {GRAPH1::DrawPlateB, PieceKind::PlateB};
+  if (selector % 16 < 12) return {GRAPH1::DrawPlateC_Astronomical, PieceKind::PlateC};
+  return {GRAPH1::DrawPlateC_Temporary, PieceKind::PlateC};
+}
+
+[[noreturn]] void Fail(const char* what, const std::string& detail = {}) {
+  std::fprintf(stderr, "fuzz_preamble: %s %s\n", what, detail.c_str());
+  std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 2) return 0;
+  const Piece piece = PieceOf(data[0]);
+  const std::uint8_t options = data[1];
+  const char* text = reinterpret_cast<const char*>(data + 2);
+  const std::size_t length = size - 2;
+  const void* zero = std::memchr(text, 0, length);
+  const std::size_t latitudeLength = zero ? static_cast<const char*>(zero) - text : length;
+  const QString latitude = QString::fromUtf8(text, static_cast<qsizetype>(latitudeLength));
+  const QString longitude =
+      zero ? QString::fromUtf8(text + latitudeLength + 1,
+                               static_cast<qsizetype>(length - latitudeLength - 1))
+           : QString();
+
+  QLocale::setDefault(options & 4 ? QLocale(QLocale::Italian, QLocale::Italy)
+                                  : QLocale(QLocale::English, QLocale::UnitedStates));
+  FakePanel panel(latitude, longitude);
+  panel.option5 = options & 1;
+  panel.option6 = options & 2;
+  LimitsCanvas limits(piece.kind);
+  piece.procedure(panel, limits);
+
+  if (panel.Refused()) {
+    if (!panel.text1.isEmpty() || !panel.text4.isEmpty()) Fail("a refusal left a text");
+    if (limits.prepared != 0 || limits.calls != 0) Fail("a refused input was drawn");
+    if (panel.log != QStringList({"ShowRefusal", "SetText1:", "SetText4:", "FocusText1"}))
+      Fail("the refusal ran out of order");
+    return 0;
+  }
+  if (!panel.log.isEmpty()) Fail("an accepted input touched the window");
+  if (limits.prepared != 1 || limits.calls == 0) Fail("an accepted input drew nothing");
+  if (!limits.ok()) Fail("out of range:", limits.problems.front());
+  return 0;
+}
