@@ -72,6 +72,22 @@ TEST(RasterCanvasTest, HandWorkedLines) {
   EXPECT_EQ(inked.back(), QPoint(2, 19));
 }
 
+TEST(RasterCanvasTest, ClippedLinesKeepTheirPixels) {
+  // The same lines on a large image and on a small one that cuts them: the
+  // small image shows exactly the large one's top-left part.
+  QImage large(800, 600, QImage::Format_RGB32), small(300, 200, QImage::Format_RGB32);
+  large.fill(kWhite);
+  small.fill(kWhite);
+  RasterCanvas onLarge(large), onSmall(small);
+  for (int k = 0; k < 60; ++k) {
+    const float x1 = 37.0f * k, y1 = 3000 - 51.0f * k, x2 = 4000 - 61.0f * k, y2 = 23.0f * k;
+    onLarge.DrawLine(x1, y1, x2, y2);
+    onSmall.DrawLine(x1, y1, x2, y2);
+  }
+  EXPECT_EQ(small, large.copy(0, 0, 300, 200));
+  EXPECT_GT(Inked(small).size(), 500u);
+}
+
 TEST(RasterCanvasTest, PaletteColours) {
   QImage image = Screen();
   RasterCanvas canvas(image);

@@ -44,30 +44,44 @@ void RasterCanvas::SetPixel(int px, int py, std::uint32_t argb) {
 
 namespace {
 
-// Bresenham's line from a to b, both ends included. With `Clip` each pixel
-// is tested against the image; without, the caller has made sure that both
-// ends, and so the whole line, lie inside.
+// Bresenham's line from a to b, both ends included, stepping one pixel at a
+// time along the longer axis. With `Clip` each pixel is tested against the
+// image; without, the caller has made sure that both ends, and so the whole
+// line, lie inside, and the walk runs on the pixel's index alone.
 template <bool Clip>
 void TraceLine(std::uint32_t* bits, int stride, int w, int h, QPoint a, QPoint b,
                std::uint32_t argb) {
-  int x = a.x();
-  int y = a.y();
-  const int dx = std::abs(b.x() - x);
-  const int dy = -std::abs(b.y() - y);
-  const int sx = x < b.x() ? 1 : -1;
-  const int sy = y < b.y() ? 1 : -1;
-  int error = dx + dy;
-  for (;;) {
-    if (!Clip || (x >= 0 && y >= 0 && x < w && y < h)) bits[y * stride + x] = argb;
-    if (x == b.x() && y == b.y()) break;
-    const int e2 = 2 * error;
-    if (e2 >= dy) {
-      error += dy;
-      x += sx;
+  int x = a.x(), y = a.y();
+  const int adx = std::abs(b.x() - x), ady = std::abs(b.y() - y);
+  const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
+  const bool xMajor = adx >= ady;
+  const int major = xMajor ? adx : ady, minor = xMajor ? ady : adx;
+  int d = 2 * minor - major;
+  if constexpr (!Clip) {
+    const std::ptrdiff_t along = xMajor ? sx : static_cast<std::ptrdiff_t>(sy) * stride;
+    const std::ptrdiff_t across = xMajor ? static_cast<std::ptrdiff_t>(sy) * stride : sx;
+    std::ptrdiff_t at = static_cast<std::ptrdiff_t>(y) * stride + x;
+    for (int i = 0; i <= major; ++i) {
+      bits[at] = argb;
+      if (d > 0) {
+        at += across;
+        d -= 2 * major;
+      }
+      d += 2 * minor;
+      at += along;
     }
-    if (e2 <= dx) {
-      error += dx;
-      y += sy;
+  } else {
+    int& along = xMajor ? x : y;
+    int& across = xMajor ? y : x;
+    const int stepAlong = xMajor ? sx : sy, stepAcross = xMajor ? sy : sx;
+    for (int i = 0; i <= major; ++i) {
+      if (x >= 0 && y >= 0 && x < w && y < h) bits[y * stride + x] = argb;
+      if (d > 0) {
+        across += stepAcross;
+        d -= 2 * major;
+      }
+      d += 2 * minor;
+      along += stepAlong;
     }
   }
 }
