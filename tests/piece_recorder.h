@@ -8,17 +8,6 @@
 
 using Procedure = void (*)(InputPanel&, DrawingTarget&);
 
-// A drawing target that records; counts how often the window was prepared.
-class RecordingTarget final : public DrawingTarget {
- public:
-  Canvas& PrepareWindow() override {
-    ++prepared;
-    return recorder;
-  }
-  RecordingCanvas recorder;
-  int prepared = 0;
-};
-
 // The calls `procedure` makes for the given inputs, or nothing when refused.
 inline std::optional<CallList> DrawPiece(Procedure procedure, const QString& latitude,
                                          const QString& longitude = "0", bool decadi = false) {

@@ -46,16 +46,6 @@ class CommandLinePanel final : public InputPanel {
   bool refused_ = false;
 };
 
-// The drawing window, as a recording: the calls go to a file afterwards.
-class RecordingTarget final : public DrawingTarget {
- public:
-  Canvas& PrepareWindow() override { return recorder_; }
-  const CallList& calls() const { return recorder_.Calls(); }
-
- private:
-  RecordingCanvas recorder_;
-};
-
 using Procedure = void (*)(InputPanel&, DrawingTarget&);
 
 struct Sheet {

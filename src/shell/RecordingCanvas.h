@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Canvas.h"
+#include "DrawingTarget.h"
 
 // One primitive call, exactly as the drawing made it.
 struct LineCall {
@@ -73,4 +74,18 @@ class TeeCanvas final : public Canvas {
  private:
   Canvas& first_;
   Canvas& second_;
+};
+
+// A drawing window that keeps the drawing as a list of calls, to be written
+// to a file or compared afterwards; counts how often it was prepared.
+class RecordingTarget final : public DrawingTarget {
+ public:
+  Canvas& PrepareWindow() override {
+    ++prepared;
+    return recorder;
+  }
+  const CallList& calls() const { return recorder.Calls(); }
+
+  RecordingCanvas recorder;
+  int prepared = 0;
 };
