@@ -6,25 +6,17 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "ExportDevices.h"
-#include "GRAPH1.h"
-#include "RasterCanvas.h"
-#include "RecordingCanvas.h"
-#include "WindowFont.h"
+#include "devices/ExportDevices.h"
+#include "devices/RasterCanvas.h"
+#include "devices/RecordingCanvas.h"
+#include "devices/WindowFont.h"
+#include "drawing/ScriptedPanel.h"
+#include "pieces/Pieces.h"
 
 namespace {
 
-class Inputs final : public InputPanel {
- public:
-  QString Text1() const override { return "45"; }
-  QString Text4() const override { return "7,5"; }
-  bool Option5() const override { return true; }
-  bool Option6() const override { return false; }
-  void SetText1(const QString&) override {}
-  void SetText4(const QString&) override {}
-  void FocusText1() override {}
-  void ShowRefusal() override {}
-};
+// Latitude 45, 7.5 degrees east of the meridian, ten-day date lines.
+ScriptedPanel Inputs() { return ScriptedPanel("45", "7,5", /*decadi=*/true); }
 
 class OnCanvas final : public DrawingTarget {
  public:
@@ -35,10 +27,8 @@ class OnCanvas final : public DrawingTarget {
   Canvas& canvas_;
 };
 
-using Procedure = void (*)(InputPanel&, DrawingTarget&);
-
 void ScreenImage(benchmark::State& state, Procedure procedure) {
-  Inputs inputs;
+  ScriptedPanel inputs = Inputs();
   QImage image(800, 600, QImage::Format_RGB32);
   for (auto _ : state) {
     image.fill(Qt::white);
@@ -52,7 +42,7 @@ void ScreenImage(benchmark::State& state, Procedure procedure) {
 // What the drawing window does: the screen image, and the record kept for
 // printing and saving.
 void Window(benchmark::State& state, Procedure procedure) {
-  Inputs inputs;
+  ScriptedPanel inputs = Inputs();
   QImage image(800, 600, QImage::Format_RGB32);
   for (auto _ : state) {
     image.fill(Qt::white);
@@ -66,7 +56,7 @@ void Window(benchmark::State& state, Procedure procedure) {
 }
 
 void File(benchmark::State& state, Procedure procedure, FileFormat format) {
-  Inputs inputs;
+  ScriptedPanel inputs = Inputs();
   for (auto _ : state) {
     RecordingCanvas recorder;
     OnCanvas target(recorder);
@@ -76,8 +66,7 @@ void File(benchmark::State& state, Procedure procedure, FileFormat format) {
   }
 }
 
-void Register(const char* name, Procedure procedure) {
-  const std::string piece = name;
+void Register(const std::string& piece, Procedure procedure) {
   benchmark::RegisterBenchmark((piece + "/screen").c_str(), ScreenImage, procedure)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark((piece + "/window").c_str(), Window, procedure)
@@ -96,13 +85,14 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   InstallWindowFontSubstitution();
   QGuiApplication app(argc, argv);
-  Register("A", GRAPH1::DrawPlateA);
-  Register("B", GRAPH1::DrawPlateB);
-  Register("C_astronomical", GRAPH1::DrawPlateC_Astronomical);
-  Register("C_temporary", GRAPH1::DrawPlateC_Temporary);
-  Register("D", GRAPH1::DrawPlateD);
-  Register("base", GRAPH1::DrawBase);
-  Register("istruzioni", GRAPH1::DrawInstructions);
+  for (const Piece& piece : kPieces) {
+    if (piece.temporaryHours) {
+      Register(std::string(piece.name) + "_astronomical", piece.ProcedureFor(HourSystem::Astronomical));
+      Register(std::string(piece.name) + "_temporary", piece.ProcedureFor(HourSystem::Temporary));
+    } else {
+      Register(std::string(piece.name), piece.procedure);
+    }
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   return 0;

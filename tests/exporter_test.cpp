@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <sstream>
 
-#include "DrawingFile.h"
-#include "ExportDevices.h"
-#include "Exporter.h"
-#include "SvgCanvas.h"
+#include "app/Exporter.h"
+#include "devices/DrawingFile.h"
+#include "devices/ExportDevices.h"
+#include "devices/SvgCanvas.h"
 #include "pdf_pages.h"
 #include "piece_recorder.h"
 #include "svg_reader.h"
@@ -170,16 +170,16 @@ TEST_F(ExporterTest, ExistingFileIsReplacedOnlyByAWholeOne) {
 }
 
 // Every piece through every device.
-class EveryPieceTest : public ::testing::TestWithParam<NamedPiece> {
+class EveryPieceTest : public ::testing::TestWithParam<Piece> {
  protected:
   QTemporaryDir dir_;
 };
 
 TEST_P(EveryPieceTest, ThroughEveryDevice) {
-  const NamedPiece piece = GetParam();
+  const Piece piece = GetParam();
   const auto recorded = DrawPiece(piece.procedure, "41,9", "7,5", true);
   ASSERT_TRUE(recorded);
-  const QStringList common = {piece.name, "--latitude", "41,9", "--longitude", "7,5",
+  const QStringList common = {QString::fromUtf8(piece.name), "--latitude", "41,9", "--longitude", "7,5",
                               "--dates", "decadi", "--output"};
 
   const QString svgPath = dir_.filePath("piece.svg");
@@ -274,7 +274,7 @@ TEST(SvgCanvasTest, TextsAndFloatsComeBackExactly) {
   }
   recorder.DrawLine(1921.188f, 2982.633f, 3777.98349f, 1e-7f, Colour::DarkYellow);
   recorder.PlotPoint(-0.0f, 3.4028235e38f, Colour::Yellow);
-  recorder.PlaceText(1670, 2060, std::string("ORBELAN"), Colour::Yellow);
+  recorder.PlaceText(1670, 2060, "ORBELAN", Colour::Yellow);
   EXPECT_EQ(ReadSvgCalls(RenderSvg(recorder.Calls())), recorder.Calls());
 }
 
@@ -283,6 +283,40 @@ TEST(SvgCanvasTest, FloatTextIsTheShortestExactForm) {
   EXPECT_EQ(FloatText(1921.188f), "1921.188");
   EXPECT_EQ(FloatText(0.5f), "0.5");
   EXPECT_EQ(FloatText(-3.25f), "-3.25");
+}
+
+// What the call lists cannot show: the size of a point's rectangle, and that
+// every coordinate of a whole piece is written in its shortest exact form.
+TEST(SvgCanvasTest, PointsAreOneScreenPixelAndCoordinatesRoundTrip) {
+  const CallList calls = *DrawPiece(GRAPH1::DrawPlateD, "45");
+  QXmlStreamReader xml(RenderSvg(calls));
+  std::size_t points = 0, coordinates = 0;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    const auto a = xml.attributes();
+    if (xml.name() == u"svg" || a.value("id") == u"background") continue;
+    if (xml.name() == u"rect") {
+      ++points;
+      ASSERT_EQ(a.value("width"), u"5.0633");
+      ASSERT_EQ(a.value("height"), u"5.298");
+    }
+    for (const char* name : {"x", "y", "x1", "y1", "x2", "y2"}) {
+      if (!a.hasAttribute(name)) continue;
+      ++coordinates;
+      const QString written = a.value(name).toString();
+      ASSERT_EQ(written.toStdString(), FloatText(ReadFloat(written))) << name;
+    }
+  }
+  EXPECT_FALSE(xml.hasError());
+  // A rectangle per point and per text's anchor; two coordinates per text.
+  const auto lines = std::count_if(calls.begin(), calls.end(), [](const DrawCall& c) {
+    return std::holds_alternative<LineCall>(c);
+  });
+  const std::size_t marks = calls.size() - static_cast<std::size_t>(lines);
+  const std::size_t texts = static_cast<std::size_t>(std::count_if(
+      calls.begin(), calls.end(), [](const DrawCall& c) { return std::holds_alternative<TextCall>(c); }));
+  EXPECT_EQ(points, marks);
+  EXPECT_EQ(coordinates, 4 * static_cast<std::size_t>(lines) + 2 * marks + 2 * texts);
 }
 
 TEST(PdfDeviceTest, DrawsAtTrueScaleFromTheTenMillimetreOrigin) {

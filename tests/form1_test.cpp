@@ -9,10 +9,10 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "Form1.h"
-#include "Form2.h"
-#include "GRAPH1.h"
-#include "WindowFont.h"
+#include "devices/WindowFont.h"
+#include "pieces/GRAPH1.h"
+#include "shell/Form1.h"
+#include "shell/Form2.h"
 
 // Closes the next modal box as a user would, by its default button, and keeps
 // what it showed.
@@ -178,10 +178,8 @@ void Form1Test::optionGroupsAreIndependent() {
 
 void Form1Test::dispatch() {
   Form1 form;
-  QStringList ran;
-  const auto log = [&ran](const char* name) { return [&ran, name] { ran << name; }; };
-  form.SetProcedures({log("A"), log("B"), log("C astro"), log("C temp"), log("D"), log("base"),
-                      log("istruzioni")});
+  std::vector<Procedure> ran;
+  form.SetRunner([&ran](Procedure procedure) { ran.push_back(procedure); });
   form.Command4->click();
   form.Command3->click();
   form.Command1->click();
@@ -190,7 +188,11 @@ void Form1Test::dispatch() {
   form.Command5->click();
   form.Command6->click();
   form.Command7->click();
-  QCOMPARE(ran, QStringList({"A", "B", "C astro", "C temp", "D", "base", "istruzioni"}));
+  const std::vector<Procedure> expected = {
+      GRAPH1::DrawPlateA,          GRAPH1::DrawPlateB, GRAPH1::DrawPlateC_Astronomical,
+      GRAPH1::DrawPlateC_Temporary, GRAPH1::DrawPlateD, GRAPH1::DrawBase,
+      GRAPH1::DrawInstructions};
+  QVERIFY(ran == expected);
 }
 
 void Form1Test::esciClosesTheWindow() {
@@ -204,7 +206,7 @@ void Form1Test::esciClosesTheWindow() {
 void Form1Test::refusalOfTheInitialInputs() {
   Form2Slot form2;
   Form1 form;
-  form.SetProcedures({[&] { GRAPH1::DrawPlateA(form, form2); }, {}, {}, {}, {}, {}, {}});
+  form.SetRunner([&](Procedure procedure) { procedure(form, form2); });
   form.show();
   QApplication::setActiveWindow(&form);
   QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -228,8 +230,7 @@ void Form1Test::refusalOfTheInitialInputs() {
 void Form1Test::acceptedInputOpensOneDrawingWindow() {
   Form2Slot form2;
   Form1 form;
-  form.SetProcedures({[&] { GRAPH1::DrawPlateA(form, form2); }, {}, {}, {}, {},
-                      [&] { GRAPH1::DrawBase(form, form2); }, {}});
+  form.SetRunner([&](Procedure procedure) { procedure(form, form2); });
   form.show();
   form.Text1Box->setText("45,5");
   form.Text4Box->setText("-7.5");

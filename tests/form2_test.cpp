@@ -2,8 +2,8 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "Form2.h"
-#include "WindowFont.h"
+#include "devices/WindowFont.h"
+#include "shell/Form2.h"
 
 class Form2Test : public QObject {
   Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-#include "WindowFont.h"
+#include "devices/WindowFont.h"
 
 // Test discovery runs the binary outside ctest's environment: default to the
 // offscreen platform so that no display is needed.

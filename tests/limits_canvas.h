@@ -2,13 +2,11 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "Canvas.h"
-#include "DrawingTarget.h"
-
-// The pieces, as far as the range of their drawings goes.
-enum class PieceKind { PlateA, PlateB, PlateC, PlateD, Base, Instructions };
+#include "drawing/Canvas.h"
+#include "drawing/DrawingTarget.h"
 
 // Checks every call of one drawing, as it comes, against the range its piece
 // can reach: every coordinate finite and within x 0 ... 3940, y 0 ... 2990
@@ -17,26 +15,13 @@ enum class PieceKind { PlateA, PlateB, PlateC, PlateD, Base, Instructions };
 // (y = 200 ... 1520). Keeps no calls, so that long sweeps stay cheap.
 class LimitsCanvas final : public Canvas, public DrawingTarget {
  public:
-  explicit LimitsCanvas(PieceKind kind) : kind_(kind) {}
-
-  using Canvas::DrawLine;
-  using Canvas::PlaceText;
-  using Canvas::PlotPoint;
+  // `piece` as the list of the pieces names it: "C" and "B" get their own checks.
+  explicit LimitsCanvas(std::string_view piece) : plateC_(piece == "C"), plateB_(piece == "B") {}
 
   Canvas& PrepareWindow() override {
     ++prepared;
     return *this;
   }
-
-  void DrawLine(float x1, float y1, float x2, float y2, Colour c) override {
-    Take(x1, y1);
-    Take(x2, y2);
-    if (kind_ == PieceKind::PlateC && calls > kPlateCSheetCalls) CheckPlateC(x1, y1, x2, y2, c);
-    if (kind_ == PieceKind::PlateB && std::fabs(x2 - x1 - kPlateBDayWidth) < 1e-3)
-      CheckPlateBCurve(y1, y2);
-  }
-  void PlotPoint(float x, float y, Colour) override { Take(x, y); }
-  void PlaceText(float x, float y, const std::string&, Colour) override { Take(x, y); }
 
   bool ok() const { return problems.empty(); }
 
@@ -45,6 +30,15 @@ class LimitsCanvas final : public Canvas, public DrawingTarget {
   std::vector<std::string> problems;  // the first few
 
  private:
+  void Line(float x1, float y1, float x2, float y2, Colour c) override {
+    Take(x1, y1);
+    Take(x2, y2);
+    if (plateC_ && calls > kPlateCSheetCalls) CheckPlateC(x1, y1, x2, y2, c);
+    if (plateB_ && std::fabs(x2 - x1 - kPlateBDayWidth) < 1e-3) CheckPlateBCurve(y1, y2);
+  }
+  void Point(float x, float y, Colour) override { Take(x, y); }
+  void Text(float x, float y, std::string_view, Colour) override { Take(x, y); }
+
   static constexpr long kPlateCSheetCalls = 36;
   static constexpr double kPlateBDayWidth = 3818.0 / 365 * 0.5;
 
@@ -73,5 +67,5 @@ class LimitsCanvas final : public Canvas, public DrawingTarget {
     if (y1 < 200 || y1 > 1520 || y2 < 200 || y2 > 1520) Problem("curve outside its grid", y1, y2);
   }
 
-  PieceKind kind_;
+  bool plateC_, plateB_;
 };

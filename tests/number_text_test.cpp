@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "NumberText.h"
+#include "drawing/NumberText.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <map>
 #include <set>
 
-#include "DayTable.h"
-#include "PlateGeometry.h"
-#include "Sexagesimal.h"
-#include "bounds_canvas.h"
+#include "limits_canvas.h"
 #include "piece_recorder.h"
+#include "solar/DayTable.h"
+#include "solar/PlateGeometry.h"
+#include "solar/Sexagesimal.h"
 
 namespace {
 
@@ -192,7 +192,7 @@ TEST(PlateCTest, DecadiAddsOnlyTheTenDayLines) {
         if (k >= kSheetCalls && IsBorderRedraw(call)) i = (i + 1) % 366;
         const auto* line = std::get_if<LineCall>(&call);
         if (line && i >= 0 && line->y1 == 125 && line->x1 == line->x2 &&
-            DayTable[i].DateLineKind == 1 && std::fabs(line->x1 - (250 + i * 3500.0 / 365)) < kTolerance) {
+            DayTable[i].DateLineKind == DateLine::TenDay && std::fabs(line->x1 - (250 + i * 3500.0 / 365)) < kTolerance) {
           ++extra;
           continue;
         }
@@ -251,8 +251,7 @@ TEST(PlateCTest, HalfDayArcAtFortyFiveOnTheSolstice) {
   const auto lines = TraceHourLines(Temporary("45"));
   const double pi = 4 * std::atan(1.0);
   const PlateGeometry plate(45, pi / 180);
-  double phi = 45;
-  const double h = SunAltitude(phi, 23.45, 115.71 / 2, plate);
+  const double h = SunAltitude(45, 23.45, 115.71 / 2, plate);
   EXPECT_NEAR(lines[3][172].y, PointOnPlate(h, 172, plate).y, 0.5);
 }
 
@@ -260,7 +259,7 @@ TEST(PlateCTest, PolarCirclesRefuseTemporaryHoursOnly) {
   EXPECT_TRUE(DrawPiece(GRAPH1::DrawPlateC_Temporary, "66,5"));
   EXPECT_TRUE(DrawPiece(GRAPH1::DrawPlateC_Temporary, "-66,5"));
   for (const char* latitude : {"66,6", "-66,6", "67", "90"}) {
-    FakePanel panel(latitude, "0");
+    ScriptedPanel panel(latitude, "0");
     RecordingTarget target;
     GRAPH1::DrawPlateC_Temporary(panel, target);
     EXPECT_EQ(panel.log, (QStringList{"ShowRefusal", "SetText1:", "SetText4:", "FocusText1"}));
@@ -275,13 +274,11 @@ TEST(PlateCTest, EveryAcceptedLatitudeDrawsFiniteCoordinates) {
     for (int k = lowest; k <= highest; ++k) {
       for (bool decadi : {false, true}) {
         const QString latitude = QString::number(k * 0.05, 'f', 2);
-        FakePanel panel(latitude, "0", decadi);
-        BoundsCanvas bounds;
-        procedure(panel, bounds);
+        ScriptedPanel panel(latitude, "0", decadi);
+        LimitsCanvas limits("C");
+        procedure(panel, limits);
         if (panel.Refused()) continue;
-        ASSERT_EQ(bounds.notFinite, 0) << latitude.toStdString();
-        ASSERT_GE(bounds.minY, 25.0f);
-        ASSERT_LE(bounds.maxY, 2975.0f);
+        ASSERT_TRUE(limits.ok()) << latitude.toStdString() << ": " << limits.problems.front();
       }
     }
   };

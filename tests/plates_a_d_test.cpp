@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "AngleConstants.h"
-#include "GRAPH1.h"
-#include "RasterCanvas.h"
-#include "RealRange.h"
-#include "SkyGlobe.h"
+#include "devices/RasterCanvas.h"
+#include "drawing/AngleConstants.h"
 #include "italian_locale.h"
 #include "piece_recorder.h"
+#include "pieces/GRAPH1.h"
+#include "pieces/RealRange.h"
+#include "pieces/SkyGlobe.h"
 
 namespace {
 
@@ -118,7 +118,6 @@ TEST_F(PlateATest, RightGlobeMirrorsTheLeftOne) {
   const double dx = 3700.0 / 24;
   // The globes alone, drawn by the routine both discs use.
   RecordingCanvas left, right;
-  GRAPH1::ComputeAngleConstants();
   GRAPH1::DrawSkyGlobe(left, {2000 - 6 * dx, 1500, r, 45, 7.5, 2.5}, kR);
   GRAPH1::DrawSkyGlobe(right, {2000 + 6 * dx, 1500, r, -45, 7.5, 2.5}, kR);
   auto leftEnds = GlobeEnds(left.Calls(), 2000 - 6 * dx, r);
@@ -138,7 +137,6 @@ TEST_F(PlateATest, RightGlobeMirrorsTheLeftOne) {
 }
 
 TEST(SkyGlobeTest, AzimuthFromTheSouthPositiveWest) {
-  GRAPH1::ComputeAngleConstants();
   const auto deg = [](double rad) { return rad / kR; };
   auto at = GRAPH1::EquatorialToHorizontal(0, 90, 60, kR);  // setting due west
   EXPECT_NEAR(deg(at.A), 90, 1e-9);

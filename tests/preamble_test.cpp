@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Preamble.h"
-#include "fake_panel.h"
+#include "drawing/Preamble.h"
+#include "drawing/ScriptedPanel.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ TEST_P(PreambleTest, AcceptsTheRangesWithTheirEnds) {
   ASSERT_TRUE(p);
   EXPECT_EQ(p->Latitude, -33.25);
   EXPECT_EQ(p->LongitudeOffset, 7.5);
-  EXPECT_EQ(p->DateSpacing, 1);
-  EXPECT_EQ(Check("45", "0")->DateSpacing, 0);
+  EXPECT_EQ(p->DateSpacing, DateLineSpacing::TenDays);
+  EXPECT_EQ(Check("45", "0")->DateSpacing, DateLineSpacing::Months);
 }
 
 TEST_P(PreambleTest, RefusesEachFailedCheck) {
@@ -71,7 +71,7 @@ TEST_P(PreambleTest, ExtraCheckRunsLastAndOnlyOnGoodInput) {
 }
 
 TEST_P(PreambleTest, RefusalShowsTheBoxThenEmptiesBothBoxesThenFocuses) {
-  FakePanel panel("45", "");
+  ScriptedPanel panel("45", "");
   EXPECT_FALSE(RunPreamble(panel));
   EXPECT_EQ(panel.log, (QStringList{"ShowRefusal", "SetText1:", "SetText4:", "FocusText1"}));
   EXPECT_TRUE(panel.text1.isEmpty());
@@ -81,14 +81,14 @@ TEST_P(PreambleTest, RefusalShowsTheBoxThenEmptiesBothBoxesThenFocuses) {
 }
 
 TEST_P(PreambleTest, AcceptanceLeavesTheWindowAsTyped) {
-  FakePanel panel("41,9", "12,5", true);
+  ScriptedPanel panel("41,9", "12,5", true);
   const auto p = RunPreamble(panel);
   ASSERT_TRUE(p);
   EXPECT_TRUE(panel.log.isEmpty());
   EXPECT_EQ(panel.text1, "41,9");
   EXPECT_EQ(panel.text4, "12,5");
   EXPECT_DOUBLE_EQ(p->Latitude, 41.9);
-  EXPECT_EQ(p->DateSpacing, 1);
+  EXPECT_EQ(p->DateSpacing, DateLineSpacing::TenDays);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, PreambleTest,

@@ -4,12 +4,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Form2.h"
-#include "GRAPH1.h"
-#include "TrueScalePage.h"
-#include "WindowFont.h"
+#include "devices/TrueScalePage.h"
+#include "devices/WindowFont.h"
 #include "pdf_pages.h"
 #include "piece_recorder.h"
+#include "pieces/GRAPH1.h"
+#include "shell/Form2.h"
 
 class PrintSaveTest : public QObject {
   Q_OBJECT
@@ -27,7 +27,7 @@ static CallList Recorded(Procedure procedure, const char* latitude = "45") {
 
 void PrintSaveTest::windowRecordsWhatItShows() {
   Form2Slot slot;
-  FakePanel panel("45", "0");
+  ScriptedPanel panel("45", "0");
   GRAPH1::DrawBase(panel, slot);
   QPointer<Form2> window = slot.window();
   QVERIFY(window);
@@ -84,9 +84,9 @@ void PrintSaveTest::drawingMustFitThePaper() {
   };
   for (const auto& piece : kPieces) {
     const CallList calls = Recorded(piece.procedure);
-    QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A4, QPageLayout::Landscape)), piece.name);
-    QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A3, QPageLayout::Portrait)), piece.name);
-    QVERIFY2(!FitsPrintableArea(calls, layout(QPageSize::A5, QPageLayout::Landscape)), piece.name);
+    QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A4, QPageLayout::Landscape)), piece.name.data());
+    QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A3, QPageLayout::Portrait)), piece.name.data());
+    QVERIFY2(!FitsPrintableArea(calls, layout(QPageSize::A5, QPageLayout::Landscape)), piece.name.data());
   }
   // Plate C is 3940 units (206 mm) wide: not on A4 portrait.
   QVERIFY(!FitsPrintableArea(Recorded(GRAPH1::DrawPlateC_Astronomical),

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "RasterCanvas.h"
+#include "devices/RasterCanvas.h"
 
 namespace {
 
@@ -108,12 +108,12 @@ TEST(RasterCanvasTest, TextHangsBelowItsAnchorPixel) {
   QImage image = Screen();
   image.fill(0xFF0000FF);  // a blue window, so that the white anchor shows
   RasterCanvas canvas(image);
-  canvas.PlaceText(3335, 1265, std::string(" "));
+  canvas.PlaceText(3335, 1265, " ");
   EXPECT_EQ(image.pixel(RasterCanvas::PixelOf(3335, 1265)), kWhite);
 
   QImage text = Screen();
   RasterCanvas writer(text);
-  writer.PlaceText(3335, 1265, std::string("base"));
+  writer.PlaceText(3335, 1265, "base");
   const QPoint anchor = RasterCanvas::PixelOf(3335, 1265);
   int black = 0;
   for (const QPoint& p : Inked(text)) {
@@ -134,7 +134,7 @@ TEST(RasterCanvasTest, ClipsAndSkipsWhatCannotBeShown) {
   canvas.DrawLine(nan, 0, 100, 100);
   canvas.DrawLine(0, 0, inf, 100);
   canvas.PlotPoint(nan, nan);
-  canvas.PlaceText(nan, 0, std::string("x"));
+  canvas.PlaceText(nan, 0, "x");
   canvas.DrawLine(-1e30f, -1e30f, -1e29f, -1e30f);
   canvas.PlotPoint(5000, 5000);
   EXPECT_TRUE(Inked(image).empty());

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RecordingCanvas.h"
+#include "devices/RecordingCanvas.h"
 
 namespace {
 
@@ -10,8 +10,8 @@ TEST(RecordingCanvasTest, KeepsEveryCallInOrderAndReplaysIdentically) {
   first.DrawLine(0.1f, 0.2f, 0.3f, 0.4f, Colour::LightGrey);
   first.PlotPoint(5, 6);
   first.PlotPoint(7, 8, Colour::Yellow);
-  first.PlaceText(3335, 1265, std::string("base"));
-  first.PlaceText(1670, 2060, std::string("ORBELAN"), Colour::Yellow);
+  first.PlaceText(3335, 1265, "base");
+  first.PlaceText(1670, 2060, "ORBELAN", Colour::Yellow);
   first.PlaceText(120, 95, 12LL);
   first.PlaceText(120, 95, -3LL);
 
@@ -32,7 +32,7 @@ TEST(RecordingCanvasTest, TeeSendsEachCallToBoth) {
   RecordingCanvas a, b;
   TeeCanvas tee(a, b);
   tee.DrawLine(1, 2, 3, 4, Colour::DarkYellow);
-  tee.PlaceText(1, 2, std::string("x"));
+  tee.PlaceText(1, 2, "x");
   EXPECT_EQ(a.Calls().size(), 2u);
   EXPECT_EQ(a.Calls(), b.Calls());
 }

@@ -4,9 +4,9 @@
 #include <set>
 #include <string>
 
-#include "DayTable.h"
-#include "PlateGeometry.h"
-#include "Sexagesimal.h"
+#include "solar/DayTable.h"
+#include "solar/PlateGeometry.h"
+#include "solar/Sexagesimal.h"
 
 namespace {
 
@@ -61,20 +61,20 @@ TEST(DayTableTest, DateLineKinds) {
   for (const DayRow& row : DayTable) {
     const std::string label = row.DayLabel;
     const std::string day = label.substr(0, 2);
-    if (row.DateLineKind == 1) {
+    if (row.DateLineKind == DateLine::TenDay) {
       ++tens;
       EXPECT_TRUE(day == "10" || day == "20") << label;
     }
-    if (row.DateLineKind == 2) ++monthEnds;
+    if (row.DateLineKind == DateLine::MonthEnd) ++monthEnds;
   }
   EXPECT_EQ(tens, 24);
   EXPECT_EQ(monthEnds, 11);
   for (const char* end : {"31-GEN", "28-FEB", "30-APR", "30-NOV"})
-    EXPECT_EQ(DayTable[RowOf(end)].DateLineKind, 2) << end;
-  EXPECT_EQ(DayTable[0].DateLineKind, 0);
-  EXPECT_EQ(DayTable[365].DateLineKind, 0);
-  EXPECT_EQ(DayTable[RowOf("20-GIU")].DateLineKind, 1);
-  EXPECT_EQ(DayTable[RowOf("21-GIU")].DateLineKind, 0);
+    EXPECT_EQ(DayTable[RowOf(end)].DateLineKind, DateLine::MonthEnd) << end;
+  EXPECT_EQ(DayTable[0].DateLineKind, DateLine::None);
+  EXPECT_EQ(DayTable[365].DateLineKind, DateLine::None);
+  EXPECT_EQ(DayTable[RowOf("20-GIU")].DateLineKind, DateLine::TenDay);
+  EXPECT_EQ(DayTable[RowOf("21-GIU")].DateLineKind, DateLine::None);
 }
 
 TEST(SexagesimalTest, CountsTheDecimalsAsSixtieths) {
@@ -144,9 +144,7 @@ TEST(PlateGeometryTest, SolsticeLatitudeMovesOffTheTropics) {
   for (const auto& [in, out] : std::vector<std::pair<double, double>>{
            {23.45, 23.45001}, {-23.45, -23.45001}, {23.4500005, 23.45001}, {23.4501, 23.4501},
            {45, 45}}) {
-    double phi = in;
-    AdjustSolsticeLatitude(phi);
-    EXPECT_EQ(phi, out) << in;
+    EXPECT_EQ(SolsticeAdjustedLatitude(in), out) << in;
   }
 }
 
@@ -155,13 +153,15 @@ TEST(PlateGeometryTest, ZenithGuardMovesTheLatitudeForGood) {
   const int april20 = RowOf("20-APR");
   double phi = 11.5;
   for (int i = 0; i < april20; ++i)
-    SunAltitude(phi, SexagesimalToDecimal(DayTable[i].Declination), 0, kPlate);
+    phi = ZenithGuardedLatitude(phi, SexagesimalToDecimal(DayTable[i].Declination));
   EXPECT_EQ(phi, 11.5);
-  const double h = SunAltitude(phi, SexagesimalToDecimal(DayTable[april20].Declination), 0, kPlate);
+  const double delta = SexagesimalToDecimal(DayTable[april20].Declination);
+  phi = ZenithGuardedLatitude(phi, delta);
   EXPECT_NEAR(phi, 11.5001, 1e-12);
-  EXPECT_LT(h, kPi / 2);
-  SunAltitude(phi, SexagesimalToDecimal(DayTable[april20 + 1].Declination), 0, kPlate);
+  EXPECT_LT(SunAltitude(phi, delta, 0, kPlate), kPi / 2);
+  phi = ZenithGuardedLatitude(phi, SexagesimalToDecimal(DayTable[april20 + 1].Declination));
   EXPECT_NEAR(phi, 11.5001, 1e-12);
+  EXPECT_EQ(ZenithGuardedLatitude(-11.5, -delta), -11.5001);
 }
 
 TEST(PlateGeometryTest, SouthIsNorthWithTheDeclinationReversed) {
@@ -169,10 +169,8 @@ TEST(PlateGeometryTest, SouthIsNorthWithTheDeclinationReversed) {
     for (const DayRow& row : DayTable) {
       const double delta = SexagesimalToDecimal(row.Declination);
       for (double t : {0.0, 45.0, 120.0}) {
-        double south = -latitude, north = latitude;
-        EXPECT_EQ(SunAltitude(south, delta, t, kPlate), SunAltitude(north, -delta, t, kPlate));
-        double a = latitude, b = latitude;
-        EXPECT_EQ(SunAltitude(a, delta, t, kPlate), SunAltitude(b, delta, -t, kPlate));
+        EXPECT_EQ(SunAltitude(-latitude, delta, t, kPlate), SunAltitude(latitude, -delta, t, kPlate));
+        EXPECT_EQ(SunAltitude(latitude, delta, t, kPlate), SunAltitude(latitude, delta, -t, kPlate));
       }
     }
   }
@@ -183,7 +181,7 @@ TEST(PlateGeometryTest, NoNaNJustOutsideTheZenithGuard) {
   for (const DayRow& row : DayTable) {
     const double delta = SexagesimalToDecimal(row.Declination);
     for (double offset : {1e-6, 1.0000001e-6, 2e-6, -1e-6, -1.5e-6, 1e-5}) {
-      double phi = delta + offset;
+      const double phi = ZenithGuardedLatitude(delta + offset, delta);
       const Shadow s = ShadowPoint(phi, delta, 0, 0, kPlate);
       EXPECT_TRUE(std::isfinite(s.h) && std::isfinite(s.y)) << row.DayLabel << " " << offset;
     }

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <string>
 
-#include "RecordingCanvas.h"
+#include "devices/RecordingCanvas.h"
 
 // Reads an exported SVG back into the calls it was written from: a line per
 // <line>, a point per <rect> (the background aside), and a text per <text>

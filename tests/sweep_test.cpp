@@ -1,19 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "GRAPH1.h"
-#include "fake_panel.h"
+#include "drawing/ScriptedPanel.h"
 #include "limits_canvas.h"
+#include "pieces/Pieces.h"
 
 namespace {
 
-using Procedure = void (*)(InputPanel&, DrawingTarget&);
-
-// Draws one input through `procedure` and checks the range of every call.
-// Returns false when the input was refused.
-bool DrawWithinLimits(Procedure procedure, PieceKind kind, const QString& latitude,
+// Draws one input through `procedure` and checks the range of every call
+// against what the piece called `piece` can reach. Returns false when the
+// input was refused.
+bool DrawWithinLimits(Procedure procedure, std::string_view piece, const QString& latitude,
                       const QString& longitude, bool decadi) {
-  FakePanel panel(latitude, longitude, decadi);
-  LimitsCanvas limits(kind);
+  ScriptedPanel panel(latitude, longitude, decadi);
+  LimitsCanvas limits(piece);
   procedure(panel, limits);
   const std::string input = latitude.toStdString() + " / " + longitude.toStdString();
   if (panel.Refused()) {
@@ -32,10 +31,9 @@ QString Degrees(int quarters) { return QString::number(quarters / 4.0, 'f', 2); 
 TEST(SweepTest, PlateCEveryQuarterDegree) {
   for (int q = -360; q <= 360; ++q) {
     for (bool decadi : {false, true}) {
-      EXPECT_TRUE(DrawWithinLimits(GRAPH1::DrawPlateC_Astronomical, PieceKind::PlateC, Degrees(q),
-                                   "0", decadi));
-      const bool accepted = DrawWithinLimits(GRAPH1::DrawPlateC_Temporary, PieceKind::PlateC,
-                                             Degrees(q), "-7,5", decadi);
+      EXPECT_TRUE(DrawWithinLimits(PlateC(HourSystem::Astronomical), "C", Degrees(q), "0", decadi));
+      const bool accepted =
+          DrawWithinLimits(PlateC(HourSystem::Temporary), "C", Degrees(q), "-7,5", decadi);
       EXPECT_EQ(accepted, std::abs(q) <= 266) << Degrees(q).toStdString();  // +-66.5 drawn, +-66.75 not
     }
   }
@@ -44,21 +42,14 @@ TEST(SweepTest, PlateCEveryQuarterDegree) {
 TEST(SweepTest, PlateBEveryQuarterDegreeOfLongitude) {
   for (int q = -60; q <= 60; ++q)
     for (bool decadi : {false, true})
-      EXPECT_TRUE(DrawWithinLimits(GRAPH1::DrawPlateB, PieceKind::PlateB, "45", Degrees(q), decadi));
+      EXPECT_TRUE(DrawWithinLimits(GRAPH1::DrawPlateB, "B", "45", Degrees(q), decadi));
 }
 
 TEST(SweepTest, FixedPiecesOverTheLatitudeBoxCases) {
-  const struct {
-    Procedure procedure;
-    PieceKind kind;
-  } pieces[] = {{GRAPH1::DrawPlateA, PieceKind::PlateA},
-                {GRAPH1::DrawPlateD, PieceKind::PlateD},
-                {GRAPH1::DrawBase, PieceKind::Base},
-                {GRAPH1::DrawInstructions, PieceKind::Instructions}};
-  for (const auto& piece : pieces) {
+  for (const char* name : {"A", "D", "base", "istruzioni"}) {
     for (const char* latitude : {"41,9", "-33,25", "-33", "0", "45,00005", "45,0002", "90", "-90",
                                  "23,45", "0,0001", "-0,0001", "89,9999"}) {
-      EXPECT_TRUE(DrawWithinLimits(piece.procedure, piece.kind, latitude, "15", true));
+      EXPECT_TRUE(DrawWithinLimits(PieceNamed(name)->procedure, name, latitude, "15", true));
     }
   }
 }

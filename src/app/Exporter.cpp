@@ -1,14 +1,15 @@
-#include "Exporter.h"
+#include "app/Exporter.h"
 
 #include <QDir>
 #include <map>
 #include <optional>
 #include <vector>
 
-#include "DrawingFile.h"
-#include "ExportDevices.h"
-#include "GRAPH1.h"
-#include "RecordingCanvas.h"
+#include "devices/DrawingFile.h"
+#include "devices/ExportDevices.h"
+#include "devices/RecordingCanvas.h"
+#include "drawing/ScriptedPanel.h"
+#include "pieces/Pieces.h"
 
 namespace {
 
@@ -23,51 +24,9 @@ const char kUsage[] =
     "  all       i sei fogli: in un solo PDF, una pagina ciascuno, oppure in sei file\n"
     "            plate-a, plate-b, plate-c, plate-d, base, istruzioni nella CARTELLA\n";
 
-// The main window, as the command line fills it in.
-class CommandLinePanel final : public InputPanel {
- public:
-  CommandLinePanel(QString latitude, QString longitude, bool decadi)
-      : text1_(std::move(latitude)), text4_(std::move(longitude)), decadi_(decadi) {}
-
-  QString Text1() const override { return text1_; }
-  QString Text4() const override { return text4_; }
-  bool Option5() const override { return decadi_; }
-  bool Option6() const override { return !decadi_; }
-  void SetText1(const QString& text) override { text1_ = text; }
-  void SetText4(const QString& text) override { text4_ = text; }
-  void FocusText1() override {}
-  void ShowRefusal() override { refused_ = true; }
-
-  bool refused() const { return refused_; }
-
- private:
-  QString text1_, text4_;
-  bool decadi_;
-  bool refused_ = false;
-};
-
-using Procedure = void (*)(InputPanel&, DrawingTarget&);
-
-struct Sheet {
-  QString piece;     // as the command line names it
-  QString fileName;  // in a folder of all six
-  Procedure procedure;
-};
-
-std::vector<Sheet> AllSheets(bool temporaryHours) {
-  return {
-      {"A", "plate-a", GRAPH1::DrawPlateA},
-      {"B", "plate-b", GRAPH1::DrawPlateB},
-      {"C", "plate-c",
-       temporaryHours ? GRAPH1::DrawPlateC_Temporary : GRAPH1::DrawPlateC_Astronomical},
-      {"D", "plate-d", GRAPH1::DrawPlateD},
-      {"base", "base", GRAPH1::DrawBase},
-      {"istruzioni", "istruzioni", GRAPH1::DrawInstructions},
-  };
-}
-
 struct Request {
-  std::vector<Sheet> sheets;
+  std::vector<const Piece*> sheets;
+  HourSystem hours = HourSystem::Astronomical;
   bool all = false;
   QString latitude, longitude, output;
   bool decadi = false;
@@ -123,12 +82,12 @@ std::optional<Request> Parse(const QStringList& arguments, const FileSink& files
   request.longitude = *longitude;
   request.output = *output;
   request.decadi = dates && *dates == "decadi";
-  const std::vector<Sheet> sheets = AllSheets(hours && *hours == "temporarie");
+  if (hours && *hours == "temporarie") request.hours = HourSystem::Temporary;
 
   const std::optional<FileFormat> extension = FormatOfPath(request.output);
   if (*piece == "all") {
     request.all = true;
-    request.sheets = sheets;
+    for (const Piece& sheet : kPieces) request.sheets.push_back(&sheet);
     const bool isFolder = files.IsFolder(request.output);
     if (extension == FileFormat::Pdf && !isFolder && !format) {
       request.format = FileFormat::Pdf;
@@ -150,12 +109,12 @@ std::optional<Request> Parse(const QStringList& arguments, const FileSink& files
     return request;
   }
 
-  for (const Sheet& sheet : sheets)
-    if (sheet.piece == *piece) request.sheets = {sheet};
-  if (request.sheets.empty()) {
+  const Piece* named = PieceNamed(piece->toStdString());
+  if (!named) {
     problem = "pezzo sconosciuto: " + piece->toStdString();
     return std::nullopt;
   }
+  request.sheets = {named};
   if (format) {
     problem = "--format vale solo con all";
     return std::nullopt;
@@ -187,15 +146,14 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
 
   // Every sheet is drawn before anything is written: a refusal writes nothing.
   std::vector<CallList> drawings;
-  for (const Sheet& sheet : request->sheets) {
-    CommandLinePanel panel(request->latitude, request->longitude, request->decadi);
-    RecordingTarget target;
-    sheet.procedure(panel, target);
-    if (panel.refused()) {
-      err << "Valori non consentiti !!!\n";
+  for (const Piece* sheet : request->sheets) {
+    ScriptedPanel panel(request->latitude, request->longitude, request->decadi);
+    std::optional<CallList> calls = Record(sheet->ProcedureFor(request->hours), panel);
+    if (!calls) {
+      err << kRefusalMessage.toStdString() << "\n";
       return kExportRefused;
     }
-    drawings.push_back(target.calls());
+    drawings.push_back(std::move(*calls));
   }
 
   const auto write = [&](const QString& path, const QByteArray& bytes) {
@@ -215,7 +173,8 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
     }
     const QDir folder(request->output);
     for (std::size_t k = 0; k < drawings.size(); ++k) {
-      const QString name = request->sheets[k].fileName + "." + ExtensionOf(request->format);
+      const QString name =
+          QString::fromUtf8(request->sheets[k]->fileStem) + "." + ExtensionOf(request->format);
       if (!write(folder.filePath(name), Render(request->format, drawings[k])))
         return kExportWriteFailed;
     }

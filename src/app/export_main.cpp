@@ -1,8 +1,8 @@
 #include <QGuiApplication>
 #include <iostream>
 
-#include "Exporter.h"
-#include "WindowFont.h"
+#include "app/Exporter.h"
+#include "devices/WindowFont.h"
 
 // The exporter speaks only through its own messages and exit status; the
 // platform's notes (no runtime folder, no display) are not for its users.

@@ -1,7 +1,7 @@
 // Writes the program's emblem as a PNG icon: icon_main OUTPUT.png SIZE
 #include <QGuiApplication>
 
-#include "Emblem.h"
+#include "shell/Emblem.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 3) return 2;

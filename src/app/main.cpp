@@ -2,11 +2,10 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "Emblem.h"
-#include "Form1.h"
-#include "Form2.h"
-#include "GRAPH1.h"
-#include "WindowFont.h"
+#include "devices/WindowFont.h"
+#include "shell/Emblem.h"
+#include "shell/Form1.h"
+#include "shell/Form2.h"
 
 int main(int argc, char* argv[]) {
   InstallWindowFontSubstitution();
@@ -25,15 +24,7 @@ int main(int argc, char* argv[]) {
 
   Form2Slot form2;
   Form1 form1;
-  form1.SetProcedures({
-      [&] { GRAPH1::DrawPlateA(form1, form2); },
-      [&] { GRAPH1::DrawPlateB(form1, form2); },
-      [&] { GRAPH1::DrawPlateC_Astronomical(form1, form2); },
-      [&] { GRAPH1::DrawPlateC_Temporary(form1, form2); },
-      [&] { GRAPH1::DrawPlateD(form1, form2); },
-      [&] { GRAPH1::DrawBase(form1, form2); },
-      [&] { GRAPH1::DrawInstructions(form1, form2); },
-  });
+  form1.SetRunner([&](Procedure procedure) { procedure(form1, form2); });
   form1.show();
   return app.exec();
 }

@@ -1,7 +1,5 @@
-#include <string>
-
-#include "AngleConstants.h"
-#include "GRAPH1.h"
+#include "drawing/Preamble.h"
+#include "pieces/GRAPH1.h"
 
 namespace GRAPH1 {
 
@@ -13,7 +11,6 @@ void DrawBase(InputPanel& form1, DrawingTarget& form2) {
   const auto parameters = RunPreamble(form1);
   if (!parameters) return;
   Canvas& c = form2.PrepareWindow();
-  ComputeAngleConstants();
 
   // The upper field is 2700 * cos 45 deep: plate C's length, laid flat.
   c.DrawLine(100, 12, 3900, 12);
@@ -22,16 +19,16 @@ void DrawBase(InputPanel& form1, DrawingTarget& form2) {
   c.DrawLine(100, 12, 100, 2982.633);
   c.DrawLine(3900, 12, 3900, 2982.633);
 
-  c.PlaceText(1900, 92, std::string("D2"));
-  c.PlaceText(1900, 1771.188, std::string("C1"));
-  c.PlaceText(1900, 2001.188, std::string("B1"));
-  c.PlaceText(1900, 2835.633, std::string("A2"));
+  c.PlaceText(1900, 92, "D2");
+  c.PlaceText(1900, 1771.188, "C1");
+  c.PlaceText(1900, 2001.188, "B1");
+  c.PlaceText(1900, 2835.633, "A2");
 
   for (const double x : {10.0, 3930.0}) {
-    c.PlaceText(x, 1200, std::string("b"));
-    c.PlaceText(x, 1300, std::string("a"));
-    c.PlaceText(x, 1400, std::string("s"));
-    c.PlaceText(x, 1500, std::string("e"));
+    c.PlaceText(x, 1200, "b");
+    c.PlaceText(x, 1300, "a");
+    c.PlaceText(x, 1400, "s");
+    c.PlaceText(x, 1500, "e");
   }
 }
 

@@ -1,8 +1,9 @@
 #include <cmath>
 #include <string>
 
-#include "AngleConstants.h"
-#include "GRAPH1.h"
+#include "drawing/AngleConstants.h"
+#include "drawing/Preamble.h"
+#include "pieces/GRAPH1.h"
 
 namespace GRAPH1 {
 
@@ -29,11 +30,11 @@ void DrawOverallView(Canvas& c, double RadPerDeg) {
   for (int i = 0; i <= k; ++i) {
     c.DrawLine(X0 + S + k - i, Y0 + S - i / T, Xb + S + k - i, Yb + S - i / T, Colour::Yellow);
   }
-  c.PlaceText(3550, 650, std::string("A"), Colour::Yellow);
+  c.PlaceText(3550, 650, "A", Colour::Yellow);
   for (int i = 0; i <= h; ++i) {
     c.DrawLine(X0 + S, Y0 + S - i, Xb + S, Yb + S - i, Colour::LightGrey);
   }
-  c.PlaceText(3400, 650, std::string("B"), Colour::LightGrey);
+  c.PlaceText(3400, 650, "B", Colour::LightGrey);
   // Plate C in two halves; the line at i = 250 is drawn by both, yellow last.
   for (int i = S; i >= S / 2; --i) {
     c.DrawLine(X0 + i, Y0 + i, Xb + i, Yb + i, Colour::LightGrey);
@@ -41,12 +42,12 @@ void DrawOverallView(Canvas& c, double RadPerDeg) {
   for (int i = S / 2; i >= 0; --i) {
     c.DrawLine(X0 + i, Y0 + i, Xb + i, Yb + i, Colour::Yellow);
   }
-  c.PlaceText(3150, 650, std::string("C"), Colour::Yellow);
+  c.PlaceText(3150, 650, "C", Colour::Yellow);
   for (int i = S; i >= 0; --i) {
     c.DrawLine(X0, Y0 + i, Xb, Yb + i, Colour::LightGrey);
   }
-  c.PlaceText(2900, 650, std::string("D"), Colour::LightGrey);
-  c.PlaceText(3335, 1265, std::string("base"));
+  c.PlaceText(2900, 650, "D", Colour::LightGrey);
+  c.PlaceText(3335, 1265, "base");
 
   c.DrawLine(X0, Y0, X0, Y0 + S);
   c.DrawLine(X0, Y0, X0 + S, Y0 + S);
@@ -62,8 +63,8 @@ void DrawOverallView(Canvas& c, double RadPerDeg) {
   c.DrawLine(X0, Y0, Xb, Yb);
   c.DrawLine(X0, Y0 + S, Xb, Yb + S);
   c.DrawLine(X0 + S, Y0 + S - h, Xb + S, Yb + S - h);
-  c.PlaceText(3200, 1400, std::string("Visione d'insieme"));
-  c.PlaceText(3200, 1500, std::string("  dello strumento"));
+  c.PlaceText(3200, 1400, "Visione d'insieme");
+  c.PlaceText(3200, 1500, "  dello strumento");
 }
 
 // The assembly seen from the side: each plate a line with its tabs.
@@ -77,29 +78,29 @@ void DrawProfile(Canvas& c, double RadPerDeg) {
   c.DrawLine(X2, Y2, X2, Y2 + L);
   c.DrawLine(X2, Y2, X2 + L / 10, Y2 + L / 10);
   c.DrawLine(X2, Y2 + L, X2 + L / 7, Y2 + L);
-  c.PlaceText(80, 1600, std::string("D"));
-  c.PlaceText(320, 680, std::string("D1"));
-  c.PlaceText(300, 2680, std::string("D2"));
+  c.PlaceText(80, 1600, "D");
+  c.PlaceText(320, 680, "D1");
+  c.PlaceText(300, 2680, "D2");
 
   c.DrawLine(X2, Y2 - g - 50, X2 + L, Y2 + L - g - 50);
   c.DrawLine(X2 + L - L / 7, Y2 + L - g - 50, X2 + L, Y2 + L - g - 50);
-  c.PlaceText(1350, 1450, std::string("C"));
-  c.PlaceText(2000, 2500, std::string("C1"));
+  c.PlaceText(1350, 1450, "C");
+  c.PlaceText(2000, 2500, "C1");
 
   c.DrawLine(X2 + L, Y2 + L / 27 - 2 * g, X2 + L, Y2 + L - 2 * g);
   c.DrawLine(X2 + L, Y2 + L - 2 * g, X2 + L + L / 7, Y2 + L - 2 * g);
-  c.PlaceText(2080, 1300, std::string("B"));
-  c.PlaceText(2300, 2400, std::string("B1"));
+  c.PlaceText(2080, 1300, "B");
+  c.PlaceText(2300, 2400, "B1");
 
   c.DrawLine(X2 + L + g, Y2 + L / 27 - g, X2 + L + reachA + g, Y2 + L - g);
   c.DrawLine(X2 + L + g, Y2 + L / 27 - g, X2 + L + g, Y2 + L / 27 + 1.4 * g);
   c.DrawLine(X2 + L + reachA + g, Y2 + L - g, X2 + L + reachA - 0.9 * g, Y2 + L - g);
-  c.PlaceText(2970, 1450, std::string("A"));
-  c.PlaceText(2235, 750, std::string("A1"));
-  c.PlaceText(3270, 2550, std::string("A2"));
+  c.PlaceText(2970, 1450, "A");
+  c.PlaceText(2235, 750, "A1");
+  c.PlaceText(3270, 2550, "A2");
 
   c.DrawLine(X2 + g / 2, Y2 + L + g, X2 + L + reachA + g / 2, Y2 + L + g);
-  c.PlaceText(1600, 2665, std::string("base"));
+  c.PlaceText(1600, 2665, "base");
 }
 
 }  // namespace
@@ -110,11 +111,10 @@ void DrawInstructions(InputPanel& form1, DrawingTarget& form2) {
   const auto parameters = RunPreamble(form1);
   if (!parameters) return;
   Canvas& c = form2.PrepareWindow();
-  const AngleConstants angles = ComputeAngleConstants();
 
-  c.PlaceText(400, 150, std::string("ISTRUZIONI PER IL MONTAGGIO DEL QUINDAL"));
-  DrawOverallView(c, angles.RadPerDeg);
-  DrawProfile(c, angles.RadPerDeg);
+  c.PlaceText(400, 150, "ISTRUZIONI PER IL MONTAGGIO DEL QUINDAL");
+  DrawOverallView(c, RadPerDeg);
+  DrawProfile(c, RadPerDeg);
 }
 
 }  // namespace GRAPH1

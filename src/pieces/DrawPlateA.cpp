@@ -1,12 +1,14 @@
 #include <cmath>
 #include <string>
 
-#include "AngleConstants.h"
-#include "GRAPH1.h"
-#include "LatticePlate.h"
-#include "NumberText.h"
-#include "RealRange.h"
-#include "SkyGlobe.h"
+#include "drawing/AngleConstants.h"
+#include "drawing/NumberText.h"
+#include "drawing/Preamble.h"
+#include "pieces/FilledDisc.h"
+#include "pieces/GRAPH1.h"
+#include "pieces/LatticePlate.h"
+#include "pieces/RealRange.h"
+#include "pieces/SkyGlobe.h"
 
 namespace GRAPH1 {
 
@@ -32,17 +34,17 @@ void DrawLatitudeBox(Canvas& c, const LatticePlate& plate, double phi) {
   c.DrawLine(cx - 2 * dx, cy + 9 * dy, cx - 2 * dx, cy + 12 * dy);
   c.DrawLine(cx + 2 * dx, cy + 9 * dy, cx + 2 * dx, cy + 12 * dy);
   c.DrawLine(cx - 2 * dx, cy + 12 * dy, cx + 2 * dx, cy + 12 * dy);
-  c.PlaceText(cx - 1.4 * dx, cy + 9.5 * dy, std::string(" LATITUDINE"));
+  c.PlaceText(cx - 1.4 * dx, cy + 9.5 * dy, " LATITUDINE");
   const double row = cy + 10.75 * dy;
   if (phi > 0) {
     c.PlaceText(cx - 1.75 * dx, row, LatitudeValueText(phi));
-    c.PlaceText(cx + 0.25 * dx, row, std::string("NORD"));
+    c.PlaceText(cx + 0.25 * dx, row, "NORD");
   }
   if (phi < 0) {
     c.PlaceText(cx - 1.75 * dx, row, LatitudeValueText(-phi));
-    c.PlaceText(cx + 0.25 * dx, row, std::string("SUD"));
+    c.PlaceText(cx + 0.25 * dx, row, "SUD");
   }
-  if (phi == 0) c.PlaceText(cx - 1.3 * dx, row, std::string("EQUATORE"));
+  if (phi == 0) c.PlaceText(cx - 1.3 * dx, row, "EQUATORE");
 }
 
 // A circle of radius `radius`: each point set, then joined to the previous.
@@ -85,12 +87,7 @@ void DrawRoseDisc(Canvas& c, const LatticePlate& plate, double xc, double rotati
   const double f = 15.0 / 16;   // the intermediate points are shorter
   const double rInner = R * 7 / 16;
 
-  ForEachStep(xc - R, xc + R, 1, [&](double x, long) {
-    double s = R * R - (xc - x) * (xc - x);
-    if (std::fabs(s) < 0.000001) s = 0;
-    s = std::sqrt(s);
-    c.DrawLine(x, cy + s, x, cy - s, Colour::LightGrey);
-  });
+  DrawFilledDisc(c, xc, cy, R, Colour::LightGrey);
   DrawPointedCircle(c, xc, cy, R, r);
   DrawStarPoints(c, xc, cy, R * f, rInner * f, 22.5, r);
   DrawStarPoints(c, xc, cy, R, rInner, 0, r);
@@ -110,15 +107,14 @@ void DrawPlateA(InputPanel& form1, DrawingTarget& form2) {
   const auto parameters = RunPreamble(form1);
   if (!parameters) return;
   Canvas& c = form2.PrepareWindow();
-  const AngleConstants angles = ComputeAngleConstants();
 
   const double H = 2122.891 - 100;  // the plate's outer height less twice the margin
   const LatticePlate plate{1500 - H / 2, 1500 + H / 2};
   DrawLatticePlate(c, plate);
   DrawPlateLetters(c, plate, "A", "A1", "A2", 1970);
   DrawLatitudeBox(c, plate, parameters->Latitude);
-  DrawRoseDisc(c, plate, plate.cx() - 6 * plate.dx(), 45, angles.RadPerDeg);
-  DrawRoseDisc(c, plate, plate.cx() + 6 * plate.dx(), -45, angles.RadPerDeg);
+  DrawRoseDisc(c, plate, plate.cx() - 6 * plate.dx(), 45, RadPerDeg);
+  DrawRoseDisc(c, plate, plate.cx() + 6 * plate.dx(), -45, RadPerDeg);
 }
 
 }  // namespace GRAPH1

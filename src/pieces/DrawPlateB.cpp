@@ -1,11 +1,12 @@
 #include <cmath>
 #include <string>
 
-#include "AngleConstants.h"
-#include "DayTable.h"
-#include "GRAPH1.h"
-#include "NumberText.h"
-#include "Sexagesimal.h"
+#include "drawing/NumberText.h"
+#include "drawing/Preamble.h"
+#include "pieces/GRAPH1.h"
+#include "pieces/Tab.h"
+#include "solar/DayTable.h"
+#include "solar/Sexagesimal.h"
 
 namespace GRAPH1 {
 
@@ -23,17 +24,20 @@ constexpr double Emax = 16 + 25.0 / 60;  // largest equation of time in the tabl
 
 constexpr double RightEdge = x0 + YearWidth * s;  // 2954.5
 
+// The plate's outline: its bottom edge, where the tab starts, and the tab's
+// far edge 250 units below it.
+constexpr double PlateBottom = 1938.477;
+constexpr double TabBottom = 2188.477;
+
 // The x of a date offset D, in days from the start of the year.
 double DateX(double D) { return x0 + w * (D * s); }
 
 void DrawOutline(Canvas& c) {
   c.DrawLine(100, 100, 3900, 100);
-  c.DrawLine(100, 1938.477, 3900, 1938.477);
-  c.DrawLine(100, 100, 100, 1938.477);
-  c.DrawLine(3900, 100, 3900, 1938.477);
-  c.DrawLine(150, 2188.477, 3850, 2188.477);
-  c.DrawLine(100, 1938.477, 150, 2188.477);
-  c.DrawLine(3900, 1938.477, 3850, 2188.477);
+  c.DrawLine(100, PlateBottom, 3900, PlateBottom);
+  c.DrawLine(100, 100, 100, PlateBottom);
+  c.DrawLine(3900, 100, 3900, PlateBottom);
+  DrawTab(c, {PlateBottom, TabBottom}, {TabSide::Far, TabSide::LeftOut, TabSide::RightOut});
 }
 
 void DrawBox(Canvas& c, double left, double right) {
@@ -46,20 +50,20 @@ void DrawBox(Canvas& c, double left, double right) {
 // The two formulas between the time of the zone's clocks (TMF) and the time
 // the instrument shows (TSVL), each with its explanation.
 void DrawExplanations(Canvas& c) {
-  c.PlaceText(300, 950, std::string("TMF = tempo solare"));
-  c.PlaceText(300, 1050, std::string("  medio del fuso"));
-  c.PlaceText(300, 1150, std::string("(ora dell'orologio"));
-  c.PlaceText(300, 1250, std::string("   meccanico,"));
-  c.PlaceText(300, 1350, std::string("al quarzo, ecc...)"));
+  c.PlaceText(300, 950, "TMF = tempo solare");
+  c.PlaceText(300, 1050, "  medio del fuso");
+  c.PlaceText(300, 1150, "(ora dell'orologio");
+  c.PlaceText(300, 1250, "   meccanico,");
+  c.PlaceText(300, 1350, "al quarzo, ecc...)");
   DrawBox(c, 120, 900);
-  c.PlaceText(240, 545, std::string("TMF = TSVL - delta"));
+  c.PlaceText(240, 545, "TMF = TSVL - delta");
 
-  c.PlaceText(3115, 950, std::string("TSVL = tempo solare"));
-  c.PlaceText(3115, 1050, std::string("     vero locale"));
-  c.PlaceText(3115, 1150, std::string("    (ora indicata"));
-  c.PlaceText(3115, 1250, std::string(" dall'orologio solare)"));
+  c.PlaceText(3115, 950, "TSVL = tempo solare");
+  c.PlaceText(3115, 1050, "     vero locale");
+  c.PlaceText(3115, 1150, "    (ora indicata");
+  c.PlaceText(3115, 1250, " dall'orologio solare)");
   DrawBox(c, 3100, 3880);
-  c.PlaceText(3200, 545, std::string("TSVL = TMF + delta"));
+  c.PlaceText(3200, 545, "TSVL = TMF + delta");
 }
 
 // The offset the chart was drawn for; 1e-6 of a degree counts as none.
@@ -102,7 +106,7 @@ void DrawGrid(Canvas& c, double V) {
   }
 }
 
-void DrawFrameAndDateLines(Canvas& c, int dateSpacing) {
+void DrawFrameAndDateLines(Canvas& c, DateLineSpacing dateSpacing) {
   const double top = y0 - 50;
   const double bottom = y0 + DateLineHeight * s + 50;
   c.DrawLine(RightEdge, top, RightEdge, bottom);
@@ -121,9 +125,9 @@ void DrawFrameAndDateLines(Canvas& c, int dateSpacing) {
       {"M", 120, 151}, {"G", 151, 181}, {"L", 181, 212}, {"A", 212, 243},
       {"S", 243, 273}, {"O", 273, 304}, {"N", 304, 334}, {"D", 334, 365}};
   for (const Month& month : kMonths) {
-    c.PlaceText(DateX(month.start) + 50, y0 - 90, std::string(month.initial));
-    c.PlaceText(DateX(month.start) + 50, y0 + DateLineHeight * s + 4, std::string(month.initial));
-    if (dateSpacing == 1) {
+    c.PlaceText(DateX(month.start) + 50, y0 - 90, month.initial);
+    c.PlaceText(DateX(month.start) + 50, y0 + DateLineHeight * s + 4, month.initial);
+    if (dateSpacing == DateLineSpacing::TenDays) {
       shortLine(month.start);
       shortLine(month.start + 10);
       shortLine(month.start + 20);
@@ -143,15 +147,14 @@ void DrawPlateB(InputPanel& form1, DrawingTarget& form2) {
   const auto parameters = RunPreamble(form1);
   if (!parameters) return;
   Canvas& c = form2.PrepareWindow();
-  ComputeAngleConstants();
   const double lambda = parameters->LongitudeOffset;
 
   DrawOutline(c);
-  c.PlaceText(25, 1000, std::string("B"));
-  c.PlaceText(3940, 1000, std::string("B"));
-  c.PlaceText(1900, 1938.477 + 90, std::string("B1"));
+  c.PlaceText(25, 1000, "B");
+  c.PlaceText(3940, 1000, "B");
+  c.PlaceText(1900, PlateBottom + 90, "B1");
   c.PlaceText(1095, 1665,
-              std::string("delta = equazione del tempo (minuti) corretta per la longitudine"));
+              "delta = equazione del tempo (minuti) corretta per la longitudine");
   DrawExplanations(c);
   c.PlaceText(1600, 1765, LongitudeLine(lambda));
 

@@ -1,10 +1,10 @@
 #include <cstring>
 
-#include "DayTable.h"
-#include "GRAPH1.h"
-#include "PlateCSheet.h"
-#include "PlateGeometry.h"
-#include "Sexagesimal.h"
+#include "pieces/GRAPH1.h"
+#include "pieces/PlateCSheet.h"
+#include "solar/DayTable.h"
+#include "solar/PlateGeometry.h"
+#include "solar/Sexagesimal.h"
 
 namespace GRAPH1 {
 
@@ -16,7 +16,7 @@ void DrawPlateC_Astronomical(InputPanel& form1, DrawingTarget& form2) {
   if (!start) return;
   Canvas& canvas = start->canvas;
   const PlateGeometry& plate = start->plate;
-  double& phi = start->phi;
+  double phi = start->phi;
 
   for (int H = 0; H <= 180; H += 15) {
     HourLine line;
@@ -24,6 +24,7 @@ void DrawPlateC_Astronomical(InputPanel& form1, DrawingTarget& form2) {
     for (const DayRow& row : DayTable) {
       ++i;
       const double delta = SexagesimalToDecimal(row.Declination);
+      phi = ZenithGuardedLatitude(phi, delta);
       const Shadow p = ShadowPoint(phi, delta, H, i, plate);
       line.UpdateRun(p.h, p.x, p.y, /*startAtZero=*/false);
       DrawHourLineRow(canvas, line, H == 0, i, p.h, p.x, p.y, plate.DayStep);

@@ -2,12 +2,12 @@
 #include <cmath>
 #include <cstring>
 
-#include "AngleConstants.h"
-#include "DayTable.h"
-#include "GRAPH1.h"
-#include "PlateCSheet.h"
-#include "PlateGeometry.h"
-#include "Sexagesimal.h"
+#include "drawing/AngleConstants.h"
+#include "pieces/GRAPH1.h"
+#include "pieces/PlateCSheet.h"
+#include "solar/DayTable.h"
+#include "solar/PlateGeometry.h"
+#include "solar/Sexagesimal.h"
 
 namespace GRAPH1 {
 
@@ -15,20 +15,17 @@ namespace GRAPH1 {
 // hours, so hour n of the afternoon falls at n/6 of the day's semi-diurnal
 // arc. Seven lines, from noon (n = 0) to sunset (n = 6).
 void DrawPlateC_Temporary(InputPanel& form1, DrawingTarget& form2) {
-  const AngleConstants beforeChecks = ComputeAngleConstants();
   // Inside a polar circle the Sun, near a solstice, neither rises nor sets
   // for a whole day, and such a day has no temporary hours.
-  const double obliquity = 23.45;
-  const auto outsidePolarCircles = [&](const DrawingParameters& p) {
-    return !(std::tan(std::fabs(obliquity) * beforeChecks.RadPerDeg) *
-                 std::tan(std::fabs(p.Latitude) * beforeChecks.RadPerDeg) > 1);
+  const auto outsidePolarCircles = [](const DrawingParameters& p) {
+    return !(std::tan(std::fabs(kSolsticeLatitude) * RadPerDeg) *
+                 std::tan(std::fabs(p.Latitude) * RadPerDeg) > 1);
   };
   auto start = StartPlateC(form1, form2, outsidePolarCircles);
   if (!start) return;
   Canvas& canvas = start->canvas;
   const PlateGeometry& plate = start->plate;
-  const AngleConstants& angles = start->angles;
-  double& phi = start->phi;
+  double phi = start->phi;
 
   for (int n = 0; n <= 6; ++n) {
     HourLine line;
@@ -38,14 +35,15 @@ void DrawPlateC_Temporary(InputPanel& form1, DrawingTarget& form2) {
       const double delta = SexagesimalToDecimal(row.Declination);
       // Semi-diurnal arc H0 = arccos(-tan delta tan phi). At exactly +-66.55
       // the tangents may round the product a hair above 1.
-      const double p = std::clamp(std::tan(std::fabs(delta) * angles.RadPerDeg) *
-                                      std::tan(std::fabs(phi) * angles.RadPerDeg),
+      const double p = std::clamp(std::tan(std::fabs(delta) * RadPerDeg) *
+                                      std::tan(std::fabs(phi) * RadPerDeg),
                                   0.0, 1.0);
-      double H0 = 180 - std::acos(p) * angles.DegPerRad;
+      double H0 = 180 - std::acos(p) * DegPerRad;
       if (delta <= 0 && phi >= 0) H0 = 180 - H0;
       if (delta >= 0 && phi <= 0) H0 = 180 - H0;
       const double t = H0 * n / 6;
 
+      phi = ZenithGuardedLatitude(phi, delta);
       double h = SunAltitude(phi, delta, t, plate);
       if (n == 6) h = 0;  // the sunset line lies on the horizon
       const PlatePoint point = PointOnPlate(h, i, plate);

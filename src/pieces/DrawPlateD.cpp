@@ -1,11 +1,13 @@
 #include <cmath>
 #include <string>
 
-#include "AngleConstants.h"
-#include "GRAPH1.h"
-#include "LatticePlate.h"
-#include "RealRange.h"
-#include "SkyGlobe.h"
+#include "drawing/AngleConstants.h"
+#include "drawing/Preamble.h"
+#include "pieces/FilledDisc.h"
+#include "pieces/GRAPH1.h"
+#include "pieces/LatticePlate.h"
+#include "pieces/RealRange.h"
+#include "pieces/SkyGlobe.h"
 
 namespace GRAPH1 {
 
@@ -54,7 +56,6 @@ void DrawPlateD(InputPanel& form1, DrawingTarget& form2) {
   const auto parameters = RunPreamble(form1);
   if (!parameters) return;
   Canvas& c = form2.PrepareWindow();
-  const AngleConstants angles = ComputeAngleConstants();
 
   const double Hd = 1909.188;  // the plate's outer height
   const LatticePlate plate{1500 - (Hd - 100) / 2, (Hd - 100) / 2 + 1500};
@@ -63,21 +64,16 @@ void DrawPlateD(InputPanel& form1, DrawingTarget& form2) {
 
   const double cx = plate.cx(), cy = plate.cy();
   const double R = 12 * plate.dy();  // the disc touches the lattice's top and bottom
-  ForEachStep(cx - R, cx + R, 1, [&](double x, long) {
-    double s = R * R - (cx - x) * (cx - x);
-    if (std::fabs(s) < 0.000001) s = 0;
-    s = std::sqrt(s);
-    c.DrawLine(x, cy + s, x, cy - s, Colour::White);
-  });
-  DrawSkyGlobe(c, {cx, cy, R, 0, 3, 1}, angles.RadPerDeg);
+  DrawFilledDisc(c, cx, cy, R, Colour::White);
+  DrawSkyGlobe(c, {cx, cy, R, 0, 3, 1}, RadPerDeg);
 
   DrawCartouche(c);
   // 467 copies swept up and to the left make the emblem stand in relief.
   const double Lx = 1950, Ly = 1950, r = 70;
   ForEachStep(0, r / 3, 0.05, [&](double o, long) {
-    DrawEmblem(c, Lx - o, Ly - o, r, angles.RadPerDeg);
+    DrawEmblem(c, Lx - o, Ly - o, r, RadPerDeg);
   });
-  c.PlaceText(Lx - 280, Ly + 110, std::string("ORBELAN"), Colour::Yellow);
+  c.PlaceText(Lx - 280, Ly + 110, "ORBELAN", Colour::Yellow);
 }
 
 }  // namespace GRAPH1

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "DrawingTarget.h"
-#include "Preamble.h"
+#include "drawing/DrawingTarget.h"
+#include "drawing/InputPanel.h"
 
 // The drawing module: one procedure per piece of the Quindal. Each reads and
 // checks the inputs of the main window (`form1`), and on acceptance prepares
 // the drawing window (`form2`) and draws its piece in one pass.
 namespace GRAPH1 {
-
-// The one value the drawing procedures share: 4 * arctan(1).
-extern double Pi;
 
 void DrawPlateA(InputPanel& form1, DrawingTarget& form2);
 void DrawPlateB(InputPanel& form1, DrawingTarget& form2);

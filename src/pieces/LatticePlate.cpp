@@ -1,6 +1,6 @@
-#include "LatticePlate.h"
+#include "pieces/LatticePlate.h"
 
-#include <string>
+#include "pieces/Tab.h"
 
 namespace GRAPH1 {
 
@@ -25,21 +25,17 @@ void DrawLatticePlate(Canvas& c, const LatticePlate& p) {
     }
   }
 
-  // Tabs: 250 deep, narrowing by 50 on each side.
-  c.DrawLine(100, top, 150, p.yT - 300);
-  c.DrawLine(150, p.yT - 300, 3850, p.yT - 300);
-  c.DrawLine(3900, top, 3850, p.yT - 300);
-  c.DrawLine(3900, bottom, 3850, p.yB + 300);
-  c.DrawLine(150, p.yB + 300, 3850, p.yB + 300);
-  c.DrawLine(100, bottom, 150, p.yB + 300);
+  // Tabs 250 deep above and below.
+  DrawTab(c, {top, p.yT - 300}, {TabSide::LeftOut, TabSide::Far, TabSide::RightOut});
+  DrawTab(c, {bottom, p.yB + 300}, {TabSide::RightOut, TabSide::Far, TabSide::LeftOut});
 }
 
 void DrawPlateLetters(Canvas& c, const LatticePlate& p, const char* letter, const char* upperTab,
                       const char* lowerTab, double tabNameX) {
-  c.PlaceText(25, 1400, std::string(letter));
-  c.PlaceText(3940, 1400, std::string(letter));
-  c.PlaceText(tabNameX, p.yT - 210, std::string(upperTab));
-  c.PlaceText(tabNameX, p.yB + 140, std::string(lowerTab));
+  c.PlaceText(25, 1400, letter);
+  c.PlaceText(3940, 1400, letter);
+  c.PlaceText(tabNameX, p.yT - 210, upperTab);
+  c.PlaceText(tabNameX, p.yB + 140, lowerTab);
 }
 
 }  // namespace GRAPH1

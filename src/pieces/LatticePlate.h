@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Canvas.h"
+#include "drawing/Canvas.h"
 
 namespace GRAPH1 {
 

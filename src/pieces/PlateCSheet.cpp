@@ -1,24 +1,23 @@
-#include "PlateCSheet.h"
+#include "pieces/PlateCSheet.h"
 
-#include <string>
+#include "drawing/AngleConstants.h"
+#include "pieces/Tab.h"
 
 namespace GRAPH1 {
 
 void DrawPlateCSheet(Canvas& canvas, double dayStep) {
   canvas.DrawLine(100, 25, 3900, 25);
-  canvas.DrawLine(250, 125, 3750, 125);
-  canvas.DrawLine(100, 2725, 3900, 2725);
-  canvas.DrawLine(250, 25, 250, 2725);
-  canvas.DrawLine(3750, 25, 3750, 2725);
-  canvas.DrawLine(100, 25, 100, 2725);
-  canvas.DrawLine(3900, 25, 3900, 2725);
-  canvas.DrawLine(150, 2975, 3850, 2975);
-  canvas.DrawLine(150, 2975, 100, 2725);
-  canvas.DrawLine(3900, 2725, 3850, 2975);
+  canvas.DrawLine(kDialLeft, kPlateTop, kDialRight, kPlateTop);
+  canvas.DrawLine(100, kPlateBottom, 3900, kPlateBottom);
+  canvas.DrawLine(kDialLeft, 25, kDialLeft, kPlateBottom);
+  canvas.DrawLine(kDialRight, 25, kDialRight, kPlateBottom);
+  canvas.DrawLine(100, 25, 100, kPlateBottom);
+  canvas.DrawLine(3900, 25, 3900, kPlateBottom);
+  DrawTab(canvas, {kPlateBottom, 2975}, {TabSide::Far, TabSide::LeftIn, TabSide::RightOut});
 
-  canvas.PlaceText(25, 1400, std::string("C"));
-  canvas.PlaceText(3940, 1400, std::string("C"));
-  canvas.PlaceText(1900, 2815, std::string("C1"));
+  canvas.PlaceText(25, 1400, "C");
+  canvas.PlaceText(3940, 1400, "C");
+  canvas.PlaceText(1900, 2815, "C1");
 
   // Ticks on the last day of each month; the first and the last coincide
   // with the edges of the dial area.
@@ -31,12 +30,12 @@ void DrawPlateCSheet(Canvas& canvas, double dayStep) {
                                       {"Set", 30}, {"Ott", 31}, {"Nov", 30}, {"Dic", 31}};
   const auto tick = [&](int k) {
     if (k == 0 || k == 365) return;
-    canvas.DrawLine(250 + k * dayStep, 25, 250 + k * dayStep, 125);
+    canvas.DrawLine(kDialLeft + k * dayStep, 25, kDialLeft + k * dayStep, kPlateTop);
   };
   int k = 0;
   for (const Month& month : kMonths) {
     tick(k);
-    canvas.PlaceText(275 + (k + 7) * dayStep, 35, std::string(month.name));
+    canvas.PlaceText(275 + (k + 7) * dayStep, 35, month.name);
     k += month.length;
   }
   tick(k);
@@ -48,12 +47,10 @@ std::optional<PlateCStart> StartPlateC(InputPanel& form1, DrawingTarget& form2,
   const auto parameters = RunPreamble(form1, extra);
   if (!parameters) return std::nullopt;
   Canvas& canvas = form2.PrepareWindow();
-  const AngleConstants angles = ComputeAngleConstants();
-  double phi = parameters->Latitude;
-  AdjustSolsticeLatitude(phi);
-  const PlateGeometry plate(PlateInclination, angles.RadPerDeg);
+  const double phi = SolsticeAdjustedLatitude(parameters->Latitude);
+  const PlateGeometry plate(PlateInclination, RadPerDeg);
   DrawPlateCSheet(canvas, plate.DayStep);
-  return PlateCStart{canvas, angles, phi, plate, parameters->DateSpacing};
+  return PlateCStart{canvas, phi, plate, parameters->DateSpacing};
 }
 
 void HourLine::UpdateRun(double h, double x, double y, bool startAtZero) {
@@ -70,11 +67,11 @@ void DrawHourLineRow(Canvas& canvas, HourLine& line, bool noonLine, int dayIndex
                      double x, double y, double dayStep) {
   // Below the noon line the shadow never falls: grey, two lines a day.
   if (h >= 0 && noonLine && line.running && dayIndex < 365) {
-    canvas.DrawLine(x, y, x, 2725, Colour::LightGrey);
-    canvas.DrawLine(x + dayStep / 2, y, x + dayStep / 2, 2725, Colour::LightGrey);
+    canvas.DrawLine(x, y, x, kPlateBottom, Colour::LightGrey);
+    canvas.DrawLine(x + dayStep / 2, y, x + dayStep / 2, kPlateBottom, Colour::LightGrey);
   }
-  canvas.DrawLine(250, 25, 250, 2725);
-  canvas.DrawLine(3750, 25, 3750, 2725);
+  canvas.DrawLine(kDialLeft, 25, kDialLeft, kPlateBottom);
+  canvas.DrawLine(kDialRight, 25, kDialRight, kPlateBottom);
   if (h >= 0 && line.running) {
     canvas.DrawLine(line.xp, line.yp, x, y);
     line.xp = x;
@@ -87,12 +84,13 @@ void DrawHourNumbers(Canvas& canvas, double y, long long left, long long right) 
   canvas.PlaceText(3755, y - 30, right);
 }
 
-void DrawDateLine(Canvas& canvas, const DayRow& row, int dateSpacing, double h, double x,
-                  double y) {
-  if (row.DateLineKind == 1 && dateSpacing == 1 && h >= 0) canvas.DrawLine(x, 125, x, y);
-  if (row.DateLineKind == 2 && (dateSpacing == 1 || dateSpacing == 0) && h >= 0) {
-    canvas.DrawLine(x, 25, x, y);
+void DrawDateLine(Canvas& canvas, const DayRow& row, DateLineSpacing dateSpacing, double h,
+                  double x, double y) {
+  if (h < 0) return;
+  if (row.DateLineKind == DateLine::TenDay && dateSpacing == DateLineSpacing::TenDays) {
+    canvas.DrawLine(x, kPlateTop, x, y);
   }
+  if (row.DateLineKind == DateLine::MonthEnd) canvas.DrawLine(x, 25, x, y);
 }
 
 }  // namespace GRAPH1

@@ -2,12 +2,11 @@
 
 #include <optional>
 
-#include "AngleConstants.h"
-#include "Canvas.h"
-#include "DayTable.h"
-#include "DrawingTarget.h"
-#include "PlateGeometry.h"
-#include "Preamble.h"
+#include "drawing/Canvas.h"
+#include "drawing/DrawingTarget.h"
+#include "drawing/Preamble.h"
+#include "solar/DayTable.h"
+#include "solar/PlateGeometry.h"
 
 // What both plates C share: the sheet around the dial area and the steps of
 // one table row once its shadow point is known.
@@ -19,15 +18,14 @@ void DrawPlateCSheet(Canvas& canvas, double dayStep);
 // A plate C ready for its hour lines.
 struct PlateCStart {
   Canvas& canvas;
-  AngleConstants angles;
   double phi;  // the drawing's latitude, off the tropics; the zenith guard may move it
   PlateGeometry plate;
-  int dateSpacing;
+  DateLineSpacing dateSpacing;
 };
 
 // What both plates C do before their hour lines: the plate's inclination,
-// the checks (with `extra` after the common ones), the window, the angle
-// constants, the solstice adjustment of the latitude, and the sheet.
+// the checks (with `extra` after the common ones), the window, the solstice
+// adjustment of the latitude, and the sheet.
 std::optional<PlateCStart> StartPlateC(InputPanel& form1, DrawingTarget& form2,
                                        const ExtraCheck& extra = {});
 
@@ -51,7 +49,7 @@ void DrawHourNumbers(Canvas& canvas, double y, long long left, long long right);
 
 // The row's date line, from the top of the dial area (10th and 20th, with
 // ten-day spacing) or of the month scale (month ends) down to its point.
-void DrawDateLine(Canvas& canvas, const DayRow& row, int dateSpacing, double h, double x,
-                  double y);
+void DrawDateLine(Canvas& canvas, const DayRow& row, DateLineSpacing dateSpacing, double h,
+                  double x, double y);
 
 }  // namespace GRAPH1

@@ -1,10 +1,10 @@
-#include "SkyGlobe.h"
+#include "pieces/SkyGlobe.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "GRAPH1.h"
-#include "RealRange.h"
+#include "drawing/AngleConstants.h"
+#include "pieces/RealRange.h"
 
 namespace GRAPH1 {
 

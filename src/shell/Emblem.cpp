@@ -1,4 +1,4 @@
-#include "Emblem.h"
+#include "shell/Emblem.h"
 
 #include <QPainter>
 #include <QPainterPath>

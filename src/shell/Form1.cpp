@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "shell/Form1.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -8,8 +8,9 @@
 #include <QRadioButton>
 #include <limits>
 
-#include "Emblem.h"
-#include "WindowFont.h"
+#include "devices/WindowFont.h"
+#include "pieces/Pieces.h"
+#include "shell/Emblem.h"
 
 namespace {
 
@@ -125,23 +126,24 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   for (qsizetype k = 0; k + 1 < tabOrder.size(); ++k) setTabOrder(tabOrder[k], tabOrder[k + 1]);
   Text1Box->setFocus();
 
-  connect(Command4, &QPushButton::clicked, this, [this] { Run(procedures_.plateA); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Run(procedures_.plateB); });
+  const std::pair<QPushButton*, std::string_view> pieceButtons[] = {
+      {Command4, "A"}, {Command3, "B"}, {Command5, "D"}, {Command6, "base"}, {Command7, "istruzioni"}};
+  for (const auto& [button, name] : pieceButtons) {
+    const Procedure procedure = PieceNamed(name)->procedure;
+    connect(button, &QPushButton::clicked, this, [this, procedure] { Run(procedure); });
+  }
   connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
-  connect(Command5, &QPushButton::clicked, this, [this] { Run(procedures_.plateD); });
-  connect(Command6, &QPushButton::clicked, this, [this] { Run(procedures_.base); });
-  connect(Command7, &QPushButton::clicked, this, [this] { Run(procedures_.instructions); });
   connect(Command2, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void Form1::Command1Click() {
   // Each option is read afresh; exactly one of them is selected.
-  if (Option1Button->isChecked()) Run(procedures_.plateCAstronomical);
-  if (Option2Button->isChecked()) Run(procedures_.plateCTemporary);
+  if (Option1Button->isChecked()) Run(PlateC(HourSystem::Astronomical));
+  if (Option2Button->isChecked()) Run(PlateC(HourSystem::Temporary));
 }
 
-void Form1::Run(const std::function<void()>& procedure) {
-  if (procedure) procedure();
+void Form1::Run(Procedure procedure) {
+  if (run_) run_(procedure);
 }
 
 QString Form1::Text1() const { return Text1Box->text(); }

@@ -3,25 +3,14 @@
 #include <QWidget>
 #include <functional>
 
-#include "Preamble.h"
+#include "drawing/DrawingTarget.h"
+#include "drawing/InputPanel.h"
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-// The drawing procedures behind the six drawing buttons. Plate C has two, one
-// per hour system; the "Grafico C" button picks one by the option buttons.
-struct DrawingProcedures {
-  std::function<void()> plateA;
-  std::function<void()> plateB;
-  std::function<void()> plateCAstronomical;
-  std::function<void()> plateCTemporary;
-  std::function<void()> plateD;
-  std::function<void()> base;
-  std::function<void()> instructions;
-};
 
 // The main window: the site's latitude and longitude offset, the hour system,
 // the date spacing, six drawing buttons and "Esci". It owns the inputs;
@@ -32,7 +21,11 @@ class Form1 final : public QWidget, public InputPanel {
  public:
   explicit Form1(QWidget* parent = nullptr);
 
-  void SetProcedures(DrawingProcedures procedures) { procedures_ = std::move(procedures); }
+  // What a drawing button does with its procedure: the program runs it on
+  // this window and the drawing window. Plate C has two procedures, one per
+  // hour system; "Grafico C" picks one by the option buttons.
+  using Runner = std::function<void(Procedure)>;
+  void SetRunner(Runner run) { run_ = std::move(run); }
 
   QString Text1() const override;
   QString Text4() const override;
@@ -52,7 +45,7 @@ class Form1 final : public QWidget, public InputPanel {
 
  private:
   void Command1Click();  // "Grafico C"
-  static void Run(const std::function<void()>& procedure);
+  void Run(Procedure procedure);
 
-  DrawingProcedures procedures_;
+  Runner run_;
 };

@@ -1,4 +1,4 @@
-#include "Form2.h"
+#include "shell/Form2.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -10,11 +10,11 @@
 #include <QPrinter>
 #include <QScreen>
 
-#include "DrawingFile.h"
-#include "ExportDevices.h"
-#include "Palette.h"
-#include "TrueScalePage.h"
-#include "WindowFont.h"
+#include "devices/DrawingFile.h"
+#include "devices/ExportDevices.h"
+#include "devices/TrueScalePage.h"
+#include "devices/WindowFont.h"
+#include "drawing/Palette.h"
 
 namespace {
 

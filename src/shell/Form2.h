@@ -5,9 +5,9 @@
 #include <QWidget>
 #include <memory>
 
-#include "DrawingTarget.h"
-#include "RasterCanvas.h"
-#include "RecordingCanvas.h"
+#include "devices/RasterCanvas.h"
+#include "devices/RecordingCanvas.h"
+#include "drawing/DrawingTarget.h"
 
 class QAction;
 class QPrinter;

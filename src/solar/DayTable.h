@@ -2,6 +2,13 @@
 
 #include <array>
 
+// Which date line plate C draws on a day.
+enum class DateLine {
+  None,
+  TenDay,    // the 10th and the 20th of every month, drawn with ten-day spacing
+  MonthEnd,  // the last day of January to November, always drawn
+};
+
 // One day of the built-in solar table.
 struct DayRow {
   // "01-GEN" ... "31-DIC": two-digit day, hyphen, upper-case Italian month.
@@ -11,9 +18,7 @@ struct DayRow {
   double Declination;
   // Apparent minus mean solar time, packed minutes.seconds, signed the same way.
   double EquationOfTime;
-  // 1 on the 10th and 20th of every month, 2 on the last day of January to
-  // November, 0 otherwise: which date line plate C draws on that day.
-  int DateLineKind;
+  DateLine DateLineKind;
 };
 
 // The 366 rows of one common year: row 0 is 31 December of the year before

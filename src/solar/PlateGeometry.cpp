@@ -1,4 +1,4 @@
-#include "PlateGeometry.h"
+#include "solar/PlateGeometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,21 +6,26 @@
 PlateGeometry::PlateGeometry(double plateInclination, double radPerDeg)
     : PlateInclination(plateInclination),
       RadPerDeg(radPerDeg),
-      ShadowBase(2600 * std::cos(plateInclination * radPerDeg)),
-      DayStep(3500.0 / 365.0) {}
+      ShadowBase(kPlateLength * std::cos(plateInclination * radPerDeg)),
+      DayStep((kDialRight - kDialLeft) / 365.0) {}
 
-void AdjustSolsticeLatitude(double& latitudeDeg) {
-  if (std::fabs(latitudeDeg - 23.45) <= 0.000001) latitudeDeg = 23.45001;
-  if (std::fabs(latitudeDeg + 23.45) <= 0.000001) latitudeDeg = -23.45001;
+double SolsticeAdjustedLatitude(double latitudeDeg) {
+  if (std::fabs(latitudeDeg - kSolsticeLatitude) <= 0.000001) return 23.45001;
+  if (std::fabs(latitudeDeg + kSolsticeLatitude) <= 0.000001) return -23.45001;
+  return latitudeDeg;
 }
 
-double SunAltitude(double& latitudeDeg, double declinationDeg, double hourAngleDeg,
-                   const PlateGeometry& plate) {
-  // Zenith guard: no table row has a declination of 0, so the latitude is
-  // not 0 when it fires.
+double ZenithGuardedLatitude(double latitudeDeg, double declinationDeg) {
+  // No table row has a declination of 0, so the latitude is not 0 when the
+  // guard fires.
   if (std::fabs(latitudeDeg - declinationDeg) < 0.000001) {
-    latitudeDeg = latitudeDeg * (std::fabs(latitudeDeg) + 0.0001) / std::fabs(latitudeDeg);
+    return latitudeDeg * (std::fabs(latitudeDeg) + 0.0001) / std::fabs(latitudeDeg);
   }
+  return latitudeDeg;
+}
+
+double SunAltitude(double latitudeDeg, double declinationDeg, double hourAngleDeg,
+                   const PlateGeometry& plate) {
   // A southern site is the northern site of the same latitude with the
   // declination reversed.
   const double delta = latitudeDeg < 0 ? -declinationDeg : declinationDeg;
@@ -37,14 +42,14 @@ double SunAltitude(double& latitudeDeg, double declinationDeg, double hourAngleD
 PlatePoint PointOnPlate(double altitudeRad, int dayIndex, const PlateGeometry& plate) {
   // Law of sines in the triangle top edge - point above the bottom edge -
   // shadow point: d = base * sin h / sin(180 - inclination - h).
-  const double x = 250 + dayIndex * plate.DayStep;
-  const double y = 125 + plate.ShadowBase * std::sin(altitudeRad) /
-                             std::sin((180 - plate.PlateInclination) * plate.RadPerDeg -
-                                      altitudeRad);
+  const double x = kDialLeft + dayIndex * plate.DayStep;
+  const double y = kPlateTop + plate.ShadowBase * std::sin(altitudeRad) /
+                                   std::sin((180 - plate.PlateInclination) * plate.RadPerDeg -
+                                            altitudeRad);
   return {x, y};
 }
 
-Shadow ShadowPoint(double& latitudeDeg, double declinationDeg, double hourAngleDeg, int dayIndex,
+Shadow ShadowPoint(double latitudeDeg, double declinationDeg, double hourAngleDeg, int dayIndex,
                    const PlateGeometry& plate) {
   const double h = SunAltitude(latitudeDeg, declinationDeg, hourAngleDeg, plate);
   const PlatePoint p = PointOnPlate(h, dayIndex, plate);

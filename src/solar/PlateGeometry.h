@@ -1,29 +1,44 @@
 #pragma once
 
 // The shadow on plate C, the dial plate leaning at `PlateInclination` degrees.
-// The plate is 2600 drawing units long, from its top edge (y = 125, where a
-// Sun on the horizon casts its shadow) to its bottom edge (y = 2725, the Sun
-// in the zenith); day i of the table stands at x = 250 + i * DayStep.
+// The plate runs from its top edge, where a Sun on the horizon casts its
+// shadow, to its bottom edge, the Sun in the zenith; day i of the table stands
+// at x = kDialLeft + i * DayStep.
+
+// Plate C's frame, in drawing units.
+inline constexpr double kPlateTop = 125;      // the dial area's top edge: the horizon
+inline constexpr double kPlateBottom = 2725;  // the plate's bottom edge: the zenith
+inline constexpr double kPlateLength = kPlateBottom - kPlateTop;  // 2600
+inline constexpr double kDialLeft = 250;      // the dial area's left edge: row 0
+inline constexpr double kDialRight = 3750;    // its right edge: row 365
+
+// The latitude of the tropics, degrees: the Sun's greatest declination in
+// the table, and the obliquity that bounds the polar circles.
+inline constexpr double kSolsticeLatitude = 23.45;
+
 struct PlateGeometry {
   // `radPerDeg` is the drawing's own Pi / 180.
   PlateGeometry(double plateInclination, double radPerDeg);
 
   double PlateInclination;  // degrees from the horizontal
   double RadPerDeg;
-  double ShadowBase;        // 2600 * cos(inclination): horizontal reach of the plate
-  double DayStep;           // 3500 / 365 drawing units between consecutive days
+  double ShadowBase;        // kPlateLength * cos(inclination): horizontal reach of the plate
+  double DayStep;           // (kDialRight - kDialLeft) / 365 drawing units between days
 };
 
-// Moves a latitude lying on a tropic (+-23.45 within 1e-6) to +-23.45001, so
+// A latitude lying on a tropic (+-23.45 within 1e-6) moved to +-23.45001, so
 // that no day of the table puts the Sun exactly in the zenith at noon.
-void AdjustSolsticeLatitude(double& latitudeDeg);
+double SolsticeAdjustedLatitude(double latitudeDeg);
+
+// The zenith guard: when the declination equals the latitude within 1e-6 (the
+// Sun in the zenith at noon) the latitude moved 0.0001 deg away from the
+// equator, else the latitude as it is. A drawing keeps the moved latitude for
+// the rest of its rows.
+double ZenithGuardedLatitude(double latitudeDeg, double declinationDeg);
 
 // The Sun's altitude, radians, for latitude `latitudeDeg` (north positive),
 // declination `declinationDeg` and hour angle `hourAngleDeg` from local noon.
-// When the declination equals the latitude within 1e-6 (the Sun in the
-// zenith at noon) the latitude moves 0.0001 deg away from the equator; the
-// moved latitude stays in force for the caller's later evaluations.
-double SunAltitude(double& latitudeDeg, double declinationDeg, double hourAngleDeg,
+double SunAltitude(double latitudeDeg, double declinationDeg, double hourAngleDeg,
                    const PlateGeometry& plate);
 
 struct PlatePoint {
@@ -39,5 +54,5 @@ struct Shadow {
 };
 
 // The Sun's altitude and its shadow point for one day and one hour angle.
-Shadow ShadowPoint(double& latitudeDeg, double declinationDeg, double hourAngleDeg, int dayIndex,
+Shadow ShadowPoint(double latitudeDeg, double declinationDeg, double hourAngleDeg, int dayIndex,
                    const PlateGeometry& plate);

@@ -1,4 +1,4 @@
-#include "Sexagesimal.h"
+#include "solar/Sexagesimal.h"
 
 #include <cmath>
 

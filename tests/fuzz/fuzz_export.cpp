@@ -10,9 +10,9 @@
 #include <set>
 #include <sstream>
 
-#include "DrawingFile.h"
-#include "Exporter.h"
-#include "WindowFont.h"
+#include "app/Exporter.h"
+#include "devices/DrawingFile.h"
+#include "devices/WindowFont.h"
 
 namespace {
 

@@ -15,30 +15,19 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "GRAPH1.h"
-#include "fake_panel.h"
+#include "drawing/ScriptedPanel.h"
 #include "limits_canvas.h"
+#include "pieces/Pieces.h"
 
 namespace {
 
-using Procedure = void (*)(InputPanel&, DrawingTarget&);
-
-struct Piece {
-  Procedure procedure;
-  PieceKind kind;
-};
-
-Piece PieceOf(std::uint8_t selector) {
-  switch (selector % 16) {
-    case 0: return {GRAPH1::DrawPlateA, PieceKind::PlateA};
-    case 1: return {GRAPH1::DrawPlateD, PieceKind::PlateD};
-    case 2: return {GRAPH1::DrawBase, PieceKind::Base};
-    case 3: return {GRAPH1::DrawInstructions, PieceKind::Instructions};
-    default: break;
-  }
-  if (selector % 16 < 8) return {GRAPH1::DrawPlateB, PieceKind::PlateB};
-  if (selector % 16 < 12) return {GRAPH1::DrawPlateC_Astronomical, PieceKind::PlateC};
-  return {GRAPH1::DrawPlateC_Temporary, PieceKind::PlateC};
+// The procedure a selector draws, and the piece whose limits it keeps.
+std::pair<Procedure, const char*> PieceOf(std::uint8_t selector) {
+  static constexpr const char* kFixed[] = {"A", "D", "base", "istruzioni"};
+  const int k = selector % 16;
+  if (k < 4) return {PieceNamed(kFixed[k])->procedure, kFixed[k]};
+  if (k < 8) return {GRAPH1::DrawPlateB, "B"};
+  return {PlateC(k < 12 ? HourSystem::Astronomical : HourSystem::Temporary), "C"};
 }
 
 [[noreturn]] void Fail(const char* what, const std::string& detail = {}) {
@@ -50,7 +39,7 @@ Piece PieceOf(std::uint8_t selector) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
-  const Piece piece = PieceOf(data[0]);
+  const auto [procedure, piece] = PieceOf(data[0]);
   const std::uint8_t options = data[1];
   const char* text = reinterpret_cast<const char*>(data + 2);
   const std::size_t length = size - 2;
@@ -64,11 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   QLocale::setDefault(options & 4 ? QLocale(QLocale::Italian, QLocale::Italy)
                                   : QLocale(QLocale::English, QLocale::UnitedStates));
-  FakePanel panel(latitude, longitude);
+  ScriptedPanel panel(latitude, longitude);
   panel.option5 = options & 1;
   panel.option6 = options & 2;
-  LimitsCanvas limits(piece.kind);
-  piece.procedure(panel, limits);
+  LimitsCanvas limits(piece);
+  procedure(panel, limits);
 
   if (panel.Refused()) {
     if (!panel.text1.isEmpty() || !panel.text4.isEmpty()) Fail("a refusal left a text");

@@ -1,10 +1,10 @@
-#include "PaperCanvas.h"
+#include "devices/PaperCanvas.h"
 
 #include <QFontMetricsF>
 #include <cmath>
 
-#include "DrawingUnits.h"
-#include "WindowFont.h"
+#include "devices/WindowFont.h"
+#include "drawing/DrawingUnits.h"
 
 namespace {
 
@@ -31,14 +31,14 @@ QPointF PaperCanvas::DotsOf(double x, double y) const {
   return {originDots_ + x * dotsPerUnitX_, originDots_ + y * dotsPerUnitY_};
 }
 
-void PaperCanvas::DrawLine(float x1, float y1, float x2, float y2, Colour c) {
+void PaperCanvas::Line(float x1, float y1, float x2, float y2, Colour c) {
   if (!Finite(x1, y1) || !Finite(x2, y2)) return;
   // A cosmetic pen (width 0) is one device pixel, and stays a plain line.
   painter_.setPen(QPen(ColourOf(c), 0));
   painter_.drawLine(DotsOf(x1, y1), DotsOf(x2, y2));
 }
 
-void PaperCanvas::PlotPoint(float x, float y, Colour c) {
+void PaperCanvas::Point(float x, float y, Colour c) {
   if (!Finite(x, y)) return;
   // One screen pixel at true scale: 1/96 inch square.
   const QPointF corner = DotsOf(x, y);
@@ -47,10 +47,10 @@ void PaperCanvas::PlotPoint(float x, float y, Colour c) {
   painter_.fillRect(QRectF(corner, corner + size), ColourOf(c));
 }
 
-void PaperCanvas::PlaceText(float x, float y, const std::string& text, Colour anchor) {
+void PaperCanvas::Text(float x, float y, std::string_view text, Colour anchor) {
   PlotPoint(x, y, anchor);
   if (!Finite(x, y)) return;
   painter_.setPen(ColourOf(Colour::Foreground));
   const QPointF corner = DotsOf(x, y);
-  painter_.drawText(QPointF(corner.x(), corner.y() + ascent_), QString::fromStdString(text));
+  painter_.drawText(QPointF(corner.x(), corner.y() + ascent_), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }

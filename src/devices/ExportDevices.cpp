@@ -1,4 +1,4 @@
-#include "ExportDevices.h"
+#include "devices/ExportDevices.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "TrueScalePage.h"
-#include "Palette.h"
-#include "RasterCanvas.h"
-#include "SvgCanvas.h"
+#include "devices/RasterCanvas.h"
+#include "devices/SvgCanvas.h"
+#include "devices/TrueScalePage.h"
+#include "drawing/Palette.h"
 
 QByteArray RenderPng(const CallList& calls) {
   QImage image(800, 600, QImage::Format_RGB32);

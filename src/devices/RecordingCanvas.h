@@ -1,11 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "Canvas.h"
-#include "DrawingTarget.h"
+#include "drawing/Canvas.h"
+#include "drawing/DrawingTarget.h"
+#include "drawing/ScriptedPanel.h"
 
 // One primitive call, exactly as the drawing made it.
 struct LineCall {
@@ -31,16 +33,13 @@ using CallList = std::vector<DrawCall>;
 // for call or replayed onto any other device.
 class RecordingCanvas final : public Canvas {
  public:
-  using Canvas::DrawLine;
-  using Canvas::PlaceText;
-  using Canvas::PlotPoint;
-
-  void DrawLine(float x1, float y1, float x2, float y2, Colour c) override;
-  void PlotPoint(float x, float y, Colour c) override;
-  void PlaceText(float x, float y, const std::string& text, Colour anchor) override;
-
   const CallList& Calls() const { return calls_; }
   void Clear() { calls_.clear(); }
+
+ protected:
+  void Line(float x1, float y1, float x2, float y2, Colour c) override;
+  void Point(float x, float y, Colour c) override;
+  void Text(float x, float y, std::string_view text, Colour anchor) override;
 
  private:
   CallList calls_;
@@ -54,19 +53,17 @@ void Replay(const CallList& calls, Canvas& target);
 class TeeCanvas final : public Canvas {
  public:
   TeeCanvas(Canvas& first, Canvas& second) : first_(first), second_(second) {}
-  using Canvas::DrawLine;
-  using Canvas::PlaceText;
-  using Canvas::PlotPoint;
 
-  void DrawLine(float x1, float y1, float x2, float y2, Colour c) override {
+ protected:
+  void Line(float x1, float y1, float x2, float y2, Colour c) override {
     first_.DrawLine(x1, y1, x2, y2, c);
     second_.DrawLine(x1, y1, x2, y2, c);
   }
-  void PlotPoint(float x, float y, Colour c) override {
+  void Point(float x, float y, Colour c) override {
     first_.PlotPoint(x, y, c);
     second_.PlotPoint(x, y, c);
   }
-  void PlaceText(float x, float y, const std::string& text, Colour anchor) override {
+  void Text(float x, float y, std::string_view text, Colour anchor) override {
     first_.PlaceText(x, y, text, anchor);
     second_.PlaceText(x, y, text, anchor);
   }
@@ -89,3 +86,7 @@ class RecordingTarget final : public DrawingTarget {
   RecordingCanvas recorder;
   int prepared = 0;
 };
+
+// What `procedure` draws for the inputs of `panel`, or nothing when it
+// refuses them (the refusal then shows in the panel's log).
+std::optional<CallList> Record(Procedure procedure, ScriptedPanel& panel);

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "drawing/NumberText.h"
 
 #include <cmath>
 

@@ -1,15 +1,15 @@
-#include "RecordingCanvas.h"
+#include "devices/RecordingCanvas.h"
 
-void RecordingCanvas::DrawLine(float x1, float y1, float x2, float y2, Colour c) {
+void RecordingCanvas::Line(float x1, float y1, float x2, float y2, Colour c) {
   calls_.push_back(LineCall{x1, y1, x2, y2, c});
 }
 
-void RecordingCanvas::PlotPoint(float x, float y, Colour c) {
+void RecordingCanvas::Point(float x, float y, Colour c) {
   calls_.push_back(PointCall{x, y, c});
 }
 
-void RecordingCanvas::PlaceText(float x, float y, const std::string& text, Colour anchor) {
-  calls_.push_back(TextCall{x, y, text, anchor});
+void RecordingCanvas::Text(float x, float y, std::string_view text, Colour anchor) {
+  calls_.push_back(TextCall{x, y, std::string(text), anchor});
 }
 
 void Replay(const CallList& calls, Canvas& target) {
@@ -23,4 +23,11 @@ void Replay(const CallList& calls, Canvas& target) {
       target.PlaceText(text.x, text.y, text.text, text.anchor);
     }
   }
+}
+
+std::optional<CallList> Record(Procedure procedure, ScriptedPanel& panel) {
+  RecordingTarget target;
+  procedure(panel, target);
+  if (panel.Refused()) return std::nullopt;
+  return target.calls();
 }

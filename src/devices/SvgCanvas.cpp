@@ -1,9 +1,9 @@
-#include "SvgCanvas.h"
+#include "devices/SvgCanvas.h"
 
 #include <charconv>
 #include <cstdio>
 
-#include "DrawingUnits.h"
+#include "drawing/DrawingUnits.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ std::string FloatText(float value) {
   return std::string(text, result.ptr);
 }
 
-std::string XmlEscaped(const std::string& text) {
+std::string XmlEscaped(std::string_view text) {
   std::string escaped;
   escaped.reserve(text.size());
   for (const char ch : text) {
@@ -53,17 +53,17 @@ SvgCanvas::SvgCanvas() {
       "font-weight=\"bold\" dominant-baseline=\"hanging\" xml:space=\"preserve\">\n";
 }
 
-void SvgCanvas::DrawLine(float x1, float y1, float x2, float y2, Colour c) {
+void SvgCanvas::Line(float x1, float y1, float x2, float y2, Colour c) {
   svg_ += "<line x1=\"" + FloatText(x1) + "\" y1=\"" + FloatText(y1) + "\" x2=\"" +
           FloatText(x2) + "\" y2=\"" + FloatText(y2) + "\" stroke=\"" + HexColour(c) + "\"/>\n";
 }
 
-void SvgCanvas::PlotPoint(float x, float y, Colour c) {
+void SvgCanvas::Point(float x, float y, Colour c) {
   svg_ += "<rect x=\"" + FloatText(x) + "\" y=\"" + FloatText(y) + "\" width=\"" + kPixelWidth +
           "\" height=\"" + kPixelHeight + "\" fill=\"" + HexColour(c) + "\"/>\n";
 }
 
-void SvgCanvas::PlaceText(float x, float y, const std::string& text, Colour anchor) {
+void SvgCanvas::Text(float x, float y, std::string_view text, Colour anchor) {
   PlotPoint(x, y, anchor);
   svg_ += "<text x=\"" + FloatText(x) + "\" y=\"" + FloatText(y) + "\" fill=\"" +
           HexColour(Colour::Foreground) + "\">" + XmlEscaped(text) + "</text>\n";

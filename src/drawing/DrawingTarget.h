@@ -1,6 +1,8 @@
 #pragma once
 
-#include "Canvas.h"
+#include "drawing/Canvas.h"
+
+class InputPanel;
 
 // Where an accepted drawing goes: the drawing window, or a stand-in for it.
 class DrawingTarget {
@@ -11,3 +13,8 @@ class DrawingTarget {
   // it, and returns the canvas to draw on.
   virtual Canvas& PrepareWindow() = 0;
 };
+
+// A drawing procedure: reads and checks the inputs of the main window
+// (`form1`), and on acceptance prepares the drawing window (`form2`) and
+// draws its piece in one pass.
+using Procedure = void (*)(InputPanel& form1, DrawingTarget& form2);

@@ -1,16 +1,16 @@
-#include "Preamble.h"
+#include "drawing/Preamble.h"
 
-#include "NumberText.h"
+#include "drawing/NumberText.h"
 
 std::optional<DrawingParameters> CheckInputs(const InputState& inputs, const ExtraCheck& extra,
                                              const QLocale& locale) {
   // No option selected leaves the spacing unset, which the range check refuses.
-  int dateSpacing = -1;
-  if (inputs.option5) dateSpacing = 1;
-  if (inputs.option6) dateSpacing = 0;
+  DateLineSpacing dateSpacing = DateLineSpacing::Unset;
+  if (inputs.option5) dateSpacing = DateLineSpacing::TenDays;
+  if (inputs.option6) dateSpacing = DateLineSpacing::Months;
 
   if (inputs.text4.isEmpty() || inputs.text1.isEmpty()) return std::nullopt;
-  if (dateSpacing != 0 && dateSpacing != 1) return std::nullopt;
+  if (dateSpacing == DateLineSpacing::Unset) return std::nullopt;
 
   const std::optional<double> latitude = ReadNumber(inputs.text1, locale);
   if (!latitude || *latitude < -90 || *latitude > 90) return std::nullopt;

@@ -1,15 +1,19 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
-#include <functional>
-#include <optional>
+
+// How far apart plate B and plate C draw their date lines.
+enum class DateLineSpacing {
+  Unset,    // neither option selected: the checks refuse it
+  Months,   // "MESI": the month ends
+  TenDays,  // "DECADI": the month ends, the 10th and the 20th
+};
 
 // The site data of one drawing, read afresh from the main window each time.
 struct DrawingParameters {
   double Latitude = 0;         // degrees, north positive, -90 ... 90
   double LongitudeOffset = 0;  // degrees from the time zone's meridian, east positive, -15 ... 15
-  int DateSpacing = 0;         // 1: date lines every ten days ("DECADI"), 0: monthly ("MESI")
+  DateLineSpacing DateSpacing = DateLineSpacing::Months;
 };
 
 // What a drawing procedure needs of the main window: its two text boxes, the
@@ -31,25 +35,3 @@ class InputPanel {
 
 inline const QString kRefusalMessage = QStringLiteral("Valori non consentiti !!!");
 inline const QString kRefusalTitle = QStringLiteral("Quindal");
-
-// The state of the inputs as the window shows them.
-struct InputState {
-  QString text1;
-  QString text4;
-  bool option5 = false;
-  bool option6 = true;
-};
-
-// A check of its own that a drawing adds after the common ones; true accepts.
-using ExtraCheck = std::function<bool(const DrawingParameters&)>;
-
-// The seven checks in their order, then `extra`: the parameters, or nothing
-// when the input is refused. A plain function of the inputs, so that the
-// window and the exporter share it.
-std::optional<DrawingParameters> CheckInputs(const InputState& inputs,
-                                             const ExtraCheck& extra = {},
-                                             const QLocale& locale = QLocale());
-
-// Reads the inputs from `panel` and checks them. On refusal shows the box,
-// empties both text boxes, gives the focus to the latitude and returns nothing.
-std::optional<DrawingParameters> RunPreamble(InputPanel& panel, const ExtraCheck& extra = {});

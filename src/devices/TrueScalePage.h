@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QRectF>
 
-#include "RecordingCanvas.h"
+#include "devices/RecordingCanvas.h"
 
 // A page of paper carrying a drawing at true scale, its origin 10 mm from
 // the top and left edges of the sheet, and below it a 100 mm calibration

@@ -1,12 +1,12 @@
-#include "TrueScalePage.h"
+#include "devices/TrueScalePage.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 
-#include "DrawingUnits.h"
-#include "PaperCanvas.h"
-#include "WindowFont.h"
+#include "devices/PaperCanvas.h"
+#include "devices/WindowFont.h"
+#include "drawing/DrawingUnits.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "DrawingFile.h"
+#include "devices/DrawingFile.h"
 
 #include <QDir>
 #include <QFileInfo>

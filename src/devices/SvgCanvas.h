@@ -1,8 +1,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "Canvas.h"
+#include "drawing/Canvas.h"
 
 // Writes a drawing as SVG, one element per call in call order, at true scale:
 // the viewBox is the 800 x 600 screen in drawing units and the page is that
@@ -12,16 +13,14 @@ class SvgCanvas final : public Canvas {
  public:
   SvgCanvas();
 
-  using Canvas::DrawLine;
-  using Canvas::PlaceText;
-  using Canvas::PlotPoint;
-
-  void DrawLine(float x1, float y1, float x2, float y2, Colour c) override;
-  void PlotPoint(float x, float y, Colour c) override;
-  void PlaceText(float x, float y, const std::string& text, Colour anchor) override;
 
   // Closes the document and returns it; the canvas takes no calls after this.
   std::string Finish();
+
+ protected:
+  void Line(float x1, float y1, float x2, float y2, Colour c) override;
+  void Point(float x, float y, Colour c) override;
+  void Text(float x, float y, std::string_view text, Colour anchor) override;
 
  private:
   std::string svg_;
@@ -31,4 +30,4 @@ class SvgCanvas final : public Canvas {
 std::string FloatText(float value);
 
 // `text` with the XML specials escaped.
-std::string XmlEscaped(const std::string& text);
+std::string XmlEscaped(std::string_view text);

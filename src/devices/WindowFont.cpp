@@ -1,4 +1,4 @@
-#include "WindowFont.h"
+#include "devices/WindowFont.h"
 
 void InstallWindowFontSubstitution() {
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));

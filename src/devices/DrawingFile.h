@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "ExportDevices.h"
+#include "devices/ExportDevices.h"
 
 // The format a file name asks for by its extension (.svg, .pdf, .png, in any
 // case), or nothing.

@@ -1,4 +1,4 @@
-#include "RasterCanvas.h"
+#include "devices/RasterCanvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "DrawingUnits.h"
-#include "WindowFont.h"
+#include "devices/WindowFont.h"
+#include "drawing/DrawingUnits.h"
 
 namespace {
 
@@ -88,7 +88,7 @@ void TraceLine(std::uint32_t* bits, int stride, int w, int h, QPoint a, QPoint b
 
 }  // namespace
 
-void RasterCanvas::DrawLine(float x1, float y1, float x2, float y2, Colour c) {
+void RasterCanvas::Line(float x1, float y1, float x2, float y2, Colour c) {
   if (!Finite(x1, y1) || !Finite(x2, y2)) return;
   const QPoint a = PixelOf(x1, y1);
   const QPoint b = PixelOf(x2, y2);
@@ -109,18 +109,18 @@ void RasterCanvas::DrawLine(float x1, float y1, float x2, float y2, Colour c) {
   }
 }
 
-void RasterCanvas::PlotPoint(float x, float y, Colour c) {
+void RasterCanvas::Point(float x, float y, Colour c) {
   if (!Finite(x, y)) return;
   const QPoint p = PixelOf(x, y);
   SetPixel(p.x(), p.y(), Argb(c));
 }
 
-void RasterCanvas::PlaceText(float x, float y, const std::string& text, Colour anchor) {
+void RasterCanvas::Text(float x, float y, std::string_view text, Colour anchor) {
   PlotPoint(x, y, anchor);
   if (!Finite(x, y)) return;
   const QPoint p = PixelOf(x, y);
   QPainter painter(&image_);
   painter.setFont(font_);
   painter.setPen(QColor::fromRgb(RgbOf(Colour::Foreground)));
-  painter.drawText(QPoint(p.x(), p.y() + ascent_), QString::fromStdString(text));
+  painter.drawText(QPoint(p.x(), p.y() + ascent_), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QPainter>
 
-#include "Canvas.h"
+#include "drawing/Canvas.h"
 
 // Draws on paper at true scale: a drawing unit is 2.9625 twips across and
 // 2.83125 twips down whatever the resolution, never fitted to the page. The
@@ -17,16 +17,14 @@ class PaperCanvas final : public Canvas {
   // the painter's origin.
   PaperCanvas(QPainter& painter, double dotsPerInch);
 
-  using Canvas::DrawLine;
-  using Canvas::PlaceText;
-  using Canvas::PlotPoint;
-
-  void DrawLine(float x1, float y1, float x2, float y2, Colour c) override;
-  void PlotPoint(float x, float y, Colour c) override;
-  void PlaceText(float x, float y, const std::string& text, Colour anchor) override;
 
   // The page position, in dots, of a point in drawing units.
   QPointF DotsOf(double x, double y) const;
+
+ protected:
+  void Line(float x1, float y1, float x2, float y2, Colour c) override;
+  void Point(float x, float y, Colour c) override;
+  void Text(float x, float y, std::string_view text, Colour anchor) override;
 
  private:
   QPainter& painter_;

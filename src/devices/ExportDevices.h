@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <vector>
 
-#include "RecordingCanvas.h"
+#include "devices/RecordingCanvas.h"
 
 // The file formats a drawing can be written in, each from its recorded calls.
 enum class FileFormat { Svg, Pdf, Png };

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QImage>
 
-#include "Canvas.h"
+#include "drawing/Canvas.h"
 
 // Draws straight into the memory of a 32-bit image at 15 twips per pixel, as
 // the drawing window shows a drawing. One pixel rule for every raster device:
@@ -15,16 +15,14 @@ class RasterCanvas final : public Canvas {
   // `image` must be Format_RGB32 or Format_ARGB32 and outlive the canvas.
   explicit RasterCanvas(QImage& image);
 
-  using Canvas::DrawLine;
-  using Canvas::PlaceText;
-  using Canvas::PlotPoint;
-
-  void DrawLine(float x1, float y1, float x2, float y2, Colour c) override;
-  void PlotPoint(float x, float y, Colour c) override;
-  void PlaceText(float x, float y, const std::string& text, Colour anchor) override;
 
   // The pixel a point in drawing units lands on.
   static QPoint PixelOf(float x, float y);
+
+ protected:
+  void Line(float x1, float y1, float x2, float y2, Colour c) override;
+  void Point(float x, float y, Colour c) override;
+  void Text(float x, float y, std::string_view text, Colour anchor) override;
 
  private:
   void SetPixel(int px, int py, std::uint32_t argb);

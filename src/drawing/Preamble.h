@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "drawing/InputPanel.h"
+
+// The state of the inputs as the window shows them.
+struct InputState {
+  QString text1;
+  QString text4;
+  bool option5 = false;
+  bool option6 = true;
+};
+
+// A check of its own that a drawing adds after the common ones; true accepts.
+using ExtraCheck = std::function<bool(const DrawingParameters&)>;
+
+// The seven checks in their order, then `extra`: the parameters, or nothing
+// when the input is refused. A plain function of the inputs, so that the
+// window and the exporter share it.
+std::optional<DrawingParameters> CheckInputs(const InputState& inputs,
+                                             const ExtraCheck& extra = {},
+                                             const QLocale& locale = QLocale());
+
+// Reads the inputs from `panel` and checks them. On refusal shows the box,
+// empties both text boxes, gives the focus to the latitude and returns nothing.
+std::optional<DrawingParameters> RunPreamble(InputPanel& panel, const ExtraCheck& extra = {});
