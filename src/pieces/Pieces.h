@@ -40,4 +40,4 @@ constexpr const Piece* PieceNamed(std::string_view name) {
 }
 
 // The procedure that draws plate C in `hours`: what "Grafico C" runs.
-constexpr Procedure PlateC(HourSystem hours) { return kPieces[2].ProcedureFor(hours); }
+constexpr Procedure PlateC(HourSystem hours) { return PieceNamed("C")->ProcedureFor(hours); }
