@@ -26,9 +26,11 @@ const std::map<std::string, Layer> kLayers = {
     {"drawing", {{}, {"QtCore"}}},
     {"pieces", {{"drawing", "solar"}, {"QtCore"}}},
     {"devices", {{"drawing"}, {"QtCore", "QtGui"}}},
-    {"shell", {{"drawing", "devices", "pieces"}, {"QtCore", "QtGui", "QtWidgets", "QtPrintSupport"}}},
+    {"place", {{"drawing"}, {"QtCore"}}},
+    {"shell",
+     {{"drawing", "devices", "pieces", "place"}, {"QtCore", "QtGui", "QtWidgets", "QtPrintSupport"}}},
     {"app",
-     {{"solar", "drawing", "pieces", "devices", "shell"},
+     {{"solar", "drawing", "pieces", "devices", "place", "shell"},
       {"QtCore", "QtGui", "QtWidgets", "QtPrintSupport"}}},
 };
 

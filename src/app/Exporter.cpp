@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/ExportSite.h"
 #include "devices/DrawingFile.h"
 #include "devices/ExportDevices.h"
 #include "devices/RecordingCanvas.h"
@@ -14,17 +15,24 @@
 namespace {
 
 const char kUsage[] =
-    "Uso: quindal-export PEZZO --latitude TESTO --longitude TESTO\n"
-    "                    [--hours astronomiche|temporarie] [--dates mesi|decadi]\n"
+    "Uso: quindal-export PEZZO LUOGO [--hours astronomiche|temporarie] [--dates mesi|decadi]\n"
     "                    --output FILE\n"
-    "     quindal-export all --latitude TESTO --longitude TESTO [...]\n"
-    "                    --output FILE.pdf | --output CARTELLA [--format svg|png|pdf]\n"
+    "     quindal-export all LUOGO [...] --output FILE.pdf | --output CARTELLA\n"
+    "                    [--format svg|png|pdf]\n"
+    "     quindal-export places TESTO\n"
+    "  LUOGO     --latitude TESTO --longitude TESTO (scostamento dal meridiano del fuso)\n"
+    "            oppure --place \"CITTÀ[, CC]\"\n"
+    "            oppure --latitude TESTO --site-longitude GRADI --timezone FUSO\n"
     "  PEZZO     A, B, C, D, base o istruzioni\n"
     "  FILE      .svg, .pdf o .png: il formato segue l'estensione\n"
     "  all       i sei fogli: in un solo PDF, una pagina ciascuno, oppure in sei file\n"
-    "            plate-a, plate-b, plate-c, plate-d, base, istruzioni nella CARTELLA\n";
+    "            plate-a, plate-b, plate-c, plate-d, base, istruzioni nella CARTELLA\n"
+    "  places    le città che corrispondono a TESTO, una per riga, separate da tabulazioni:\n"
+    "            città, regione, paese, latitudine, longitudine, fuso, scostamento\n";
 
 struct Request {
+  std::optional<QString> placesQuery;  // "places TEXT": list, draw nothing
+  SiteRequest site;
   std::vector<const Piece*> sheets;
   HourSystem hours = HourSystem::Astronomical;
   bool all = false;
@@ -37,10 +45,19 @@ struct Request {
 // Reads the command line; on a mistake says what it is in `problem`.
 std::optional<Request> Parse(const QStringList& arguments, const FileSink& files,
                               std::string& problem) {
-  std::optional<QString> latitude, longitude, output, hours, dates, format, piece;
+  std::optional<QString> latitude, longitude, output, hours, dates, format, piece, placesQuery;
+  SiteRequest site;
   const std::map<QString, std::optional<QString>*> options = {
-      {"--latitude", &latitude}, {"--longitude", &longitude}, {"--output", &output},
-      {"--hours", &hours},       {"--dates", &dates},         {"--format", &format}};
+      {"--latitude", &latitude},
+      {"--longitude", &longitude},
+      {"--output", &output},
+      {"--hours", &hours},
+      {"--dates", &dates},
+      {"--format", &format},
+      {"--place", &site.place},
+      {"--site-longitude", &site.siteLongitude},
+      {"--timezone", &site.timezone}};
+  bool anyOption = false;
   for (qsizetype k = 0; k < arguments.size(); ++k) {
     const QString& argument = arguments[k];
     const auto option = options.find(argument);
@@ -50,9 +67,12 @@ std::optional<Request> Parse(const QStringList& arguments, const FileSink& files
         return std::nullopt;
       }
       *option->second = arguments[++k];
+      anyOption = true;
     } else if (argument.startsWith("--")) {
       problem = "opzione sconosciuta: " + argument.toStdString();
       return std::nullopt;
+    } else if (piece == "places" && !placesQuery) {
+      placesQuery = argument;
     } else if (piece) {
       problem = "un solo pezzo per volta: " + argument.toStdString();
       return std::nullopt;
@@ -64,8 +84,20 @@ std::optional<Request> Parse(const QStringList& arguments, const FileSink& files
     problem = "manca il pezzo";
     return std::nullopt;
   }
-  if (!latitude || !longitude || !output) {
-    problem = "mancano --latitude, --longitude o --output";
+  if (*piece == "places") {
+    if (!placesQuery || anyOption) {
+      problem = "places vuole il testo da cercare, e nessuna opzione";
+      return std::nullopt;
+    }
+    Request request;
+    request.placesQuery = placesQuery;
+    return request;
+  }
+  site.latitude = latitude;
+  site.longitude = longitude;
+  if (!site.Valid(problem)) return std::nullopt;
+  if (!output) {
+    problem = "manca --output";
     return std::nullopt;
   }
   if (hours && *hours != "astronomiche" && *hours != "temporarie") {
@@ -78,8 +110,7 @@ std::optional<Request> Parse(const QStringList& arguments, const FileSink& files
   }
 
   Request request;
-  request.latitude = *latitude;
-  request.longitude = *longitude;
+  request.site = site;
   request.output = *output;
   request.decadi = dates && *dates == "decadi";
   if (hours && *hours == "temporarie") request.hours = HourSystem::Temporary;
@@ -136,13 +167,15 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
 
 int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err,
               FileSink& files) {
-  (void)out;
   std::string problem;
-  const std::optional<Request> request = Parse(arguments, files, problem);
+  std::optional<Request> request = Parse(arguments, files, problem);
   if (!request) {
     err << "quindal-export: " << problem << "\n" << kUsage;
     return kExportUsage;
   }
+  if (request->placesQuery) return ListPlaces(*request->placesQuery, out, err);
+  if (const int status = ResolveSite(request->site, request->latitude, request->longitude, err))
+    return status;
 
   // Every sheet is drawn before anything is written: a refusal writes nothing.
   std::vector<CallList> drawings;

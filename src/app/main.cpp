@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QThreadPool>
 #include <QTranslator>
 
 #include "devices/WindowFont.h"
+#include "place/TownIndex.h"
 #include "shell/Emblem.h"
 #include "shell/Form1.h"
 #include "shell/Form2.h"
@@ -26,5 +28,8 @@ int main(int argc, char* argv[]) {
   Form1 form1;
   form1.SetRunner([&](Procedure procedure) { procedure(form1, form2); });
   form1.show();
+  // The town list loads while the user reads the window, so that the site
+  // finder opens at once.
+  QThreadPool::globalInstance()->start([] { TownIndex::Instance(); });
   return app.exec();
 }

@@ -46,3 +46,12 @@ std::string DecimalPatternText(double value, const QLocale& locale) {
   if (value < 0) fixed.prepend(u'-');
   return fixed.toStdString();
 }
+
+QString PlainDecimalText(double value, const QLocale& locale) {
+  QString fixed = QString::number(value, 'f', 3);  // "-2.758", "15.000", "-0.000"
+  while (fixed.endsWith(u'0')) fixed.chop(1);
+  if (fixed.endsWith(u'.')) fixed.chop(1);
+  if (fixed == QStringLiteral("-0")) fixed = QStringLiteral("0");
+  fixed.replace(u'.', locale.decimalPoint());
+  return fixed;
+}

@@ -24,3 +24,10 @@ std::string WholeNumberText(long long n);
 // forced before the separator, the regional decimal separator always written:
 // 15 -> "15,", 7.5 -> "7,5", 0.5 -> ",5", -15 -> "-15," under an Italian format.
 std::string DecimalPatternText(double value, const QLocale& locale = QLocale());
+
+// A plain decimal as a user types it into a box: rounded to three places,
+// with the regional decimal separator, a leading zero, and neither a trailing
+// separator nor trailing zeros: 0 -> "0", 0.5 -> "0,5", 15 -> "15",
+// -2.7584 -> "-2,758" under an Italian format. Reads back through ReadNumber
+// to the rounded value.
+QString PlainDecimalText(double value, const QLocale& locale = QLocale());

@@ -11,6 +11,8 @@
 #include "devices/WindowFont.h"
 #include "pieces/Pieces.h"
 #include "shell/Emblem.h"
+#include "shell/LocationDialog.h"
+#include "shell/PlaceIcon.h"
 
 namespace {
 
@@ -119,8 +121,20 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Picture1->setPixmap(QPixmap::fromImage(EmblemImage(height() - Picture1->y())));
 
+  // The site finder, in the free strip right of the two boxes.
+  LocationButton = new QPushButton(this);
+  LocationButton->setGeometry(538, 27, 34, 34);
+  LocationButton->setIcon(PlaceIcon());
+  LocationButton->setIconSize(QSize(24, 24));
+  LocationButton->setAutoDefault(false);
+  LocationButton->setToolTip(
+      QStringLiteral("Cerca la località (latitudine e scostamento dal fuso)"));
+  LocationButton->setAccessibleName(QStringLiteral("Cerca la località"));
+  LocationButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  connect(LocationButton, &QPushButton::clicked, this, &Form1::FindLocation);
+
   // Keyboard order: the two boxes, the buttons, then the option groups.
-  const QList<QWidget*> tabOrder = {Text1Box, Text4Box, Command4, Command3, Command1,
+  const QList<QWidget*> tabOrder = {Text1Box, Text4Box, LocationButton, Command4, Command3, Command1,
                                     Command5, Command6, Command7, Command2, Option1Button,
                                     Option2Button, Option5Button, Option6Button};
   for (qsizetype k = 0; k + 1 < tabOrder.size(); ++k) setTabOrder(tabOrder[k], tabOrder[k + 1]);
@@ -153,6 +167,17 @@ bool Form1::Option6() const { return Option6Button->isChecked(); }
 void Form1::SetText1(const QString& text) { Text1Box->setText(text); }
 void Form1::SetText4(const QString& text) { Text4Box->setText(text); }
 void Form1::FocusText1() { Text1Box->setFocus(); }
+
+void Form1::FindLocation() {
+  LocationDialog dialog(this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const std::optional<SiteOffset> site = dialog.site();
+  if (!site) return;
+  SetText1(site->LatitudeText());
+  SetText4(site->OffsetText());
+  activateWindow();
+  Text1Box->setFocus();
+}
 
 void Form1::ShowRefusal() {
   QMessageBox box(QMessageBox::NoIcon, kRefusalTitle, kRefusalMessage, QMessageBox::Ok, this);

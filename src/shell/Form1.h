@@ -42,6 +42,10 @@ class Form1 final : public QWidget, public InputPanel {
   QGroupBox *Frame1, *Frame3;
   QRadioButton *Option1Button, *Option2Button, *Option5Button, *Option6Button;
   QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
+  QPushButton* LocationButton;  // opens the site finder
+
+  // "Località": on OK writes the site's latitude and offset into the boxes.
+  void FindLocation();
 
  private:
   void Command1Click();  // "Grafico C"

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <ostream>
+#include <string>
+
+// Where the exporter's drawing stands: the two texts of the main window's
+// boxes, or a town of the list (--place), or a site's own longitude and time
+// zone (--site-longitude with --timezone, and --latitude).
+struct SiteRequest {
+  std::optional<QString> latitude, longitude;
+  std::optional<QString> place;
+  std::optional<QString> siteLongitude, timezone;
+
+  // Whether the options name exactly one site; otherwise says why.
+  bool Valid(std::string& problem) const;
+};
+
+// The two texts the site gives the checks, as the site finder would write them
+// into the boxes, with a word on standard error about the place taken. Returns
+// 0, or the exit status: 1 for an offset the instrument cannot draw (with the
+// reason), 2 for no such town, an unknown zone or an unreadable longitude.
+int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude, std::ostream& err);
+
+// `places TEXT`: the matching towns, most populous first, one a line on `out`,
+// tab-separated: town, region, country, latitude, longitude, zone, offset.
+int ListPlaces(const QString& text, std::ostream& out, std::ostream& err);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// A town of the offline list: every place of 15,000 inhabitants or more,
+// from GeoNames. Names and countries in the language of the system locale
+// where the list has them.
+struct Town {
+  QString name;         // "Treviso", "Monaco di Baviera"
+  QString region;       // "Veneto"
+  QString country;      // "Italia"
+  QString countryCode;  // "IT"
+  QString zone;         // IANA time zone: "Europe/Rome"
+  double latitude = 0;   // degrees, north positive
+  double longitude = 0;  // degrees, east positive
+  unsigned population = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+// The reference meridian of a time zone, degrees east positive: the zone's
+// winter offset from UTC in hours times 15 (Europe/Rome +1 h: 15 E;
+// Asia/Kolkata +5:30: 82.5 E; America/New_York -5 h: 75 W). Summer time never
+// counts: the instrument shows local apparent solar time and plate B turns it
+// into the zone's standard time. The winter offset is the one in force on 15
+// January of `today`'s year for a site north of the equator, on 15 July for a
+// site south of it; the database's own "standard time" flag is not trusted.
+// Nothing for a zone the system does not know.
+std::optional<double> ZoneMeridianDeg(const QString& zone, double siteLatitude,
+                                      QDate today = QDate::currentDate());
+
+// Whether the system's time-zone database knows `zone`.
+bool KnownZone(const QString& zone);
