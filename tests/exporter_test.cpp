@@ -11,6 +11,7 @@
 #include "devices/DrawingFile.h"
 #include "devices/ExportDevices.h"
 #include "devices/SvgCanvas.h"
+#include "place/TownIndex.h"
 #include "pdf_pages.h"
 #include "piece_recorder.h"
 #include "svg_reader.h"
@@ -20,12 +21,13 @@ namespace {
 struct Outcome {
   int status;
   std::string err;
+  std::string out;
 };
 
 Outcome Export(const QStringList& arguments) {
   std::ostringstream out, err;
   const int status = RunExport(arguments, out, err);
-  return {status, err.str()};
+  return {status, err.str(), out.str()};
 }
 
 class ExporterTest : public ::testing::Test {
@@ -56,6 +58,69 @@ TEST_F(ExporterTest, UsageErrorsExitTwoAndWriteNothing) {
     EXPECT_NE(outcome.err.find("Uso: quindal-export PEZZO"), std::string::npos);
   }
   EXPECT_TRUE(Files().isEmpty());
+}
+
+// A town draws exactly what typing the texts the site finder writes draws.
+TEST_F(ExporterTest, PlaceDrawsWhatTypingItsRoundedTextsDraws) {
+  if (!TownIndex::Available()) GTEST_SKIP() << "no town list in this build";
+  const Outcome byPlace = Export({"B", "--place", "Treviso", "--output", Path("place.svg")});
+  ASSERT_EQ(byPlace.status, kExportOk) << byPlace.err;
+  EXPECT_NE(byPlace.err.find("Europe/Rome"), std::string::npos) << byPlace.err;
+  ASSERT_EQ(Export({"B", "--latitude", "45,667", "--longitude", "-2,758", "--output",
+                    Path("typed.svg")}).status, kExportOk);
+  const Outcome bySite = Export({"B", "--latitude", "45,667", "--site-longitude", "12 14 30 E",
+                                 "--timezone", "Europe/Rome", "--output", Path("site.svg")});
+  ASSERT_EQ(bySite.status, kExportOk) << bySite.err;
+  QFile place(Path("place.svg")), typed(Path("typed.svg")), site(Path("site.svg"));
+  ASSERT_TRUE(place.open(QIODevice::ReadOnly) && typed.open(QIODevice::ReadOnly) &&
+              site.open(QIODevice::ReadOnly));
+  const QByteArray typedBytes = typed.readAll();
+  EXPECT_EQ(place.readAll(), typedBytes);
+  EXPECT_EQ(site.readAll(), typedBytes);  // 12 14 30 E is 12,242 to three places
+}
+
+TEST_F(ExporterTest, PlaceMistakesAndTheTownList) {
+  if (!TownIndex::Available()) GTEST_SKIP() << "no town list in this build";
+  const QString out = Path("piece.svg");
+  const struct {
+    QStringList arguments;
+    int status;
+    const char* says;
+  } cases[] = {
+      {{"B", "--place", "Madrid", "--output", out}, kExportRefused, "il quindal ne ammette al più 15."},
+      {{"B", "--place", "xyzzyq", "--output", out}, kExportUsage, "nessuna località trovata: xyzzyq"},
+      {{"B", "--place", "Treviso", "--longitude", "0", "--output", out}, kExportUsage, "--place non va"},
+      {{"B", "--place", "Treviso", "--latitude", "45", "--output", out}, kExportUsage, "--place non va"},
+      {{"B", "--latitude", "45", "--site-longitude", "12", "--longitude", "0", "--output", out},
+       kExportUsage, "--longitude non va"},
+      {{"B", "--latitude", "45", "--site-longitude", "12", "--output", out}, kExportUsage,
+       "vanno insieme"},
+      {{"B", "--latitude", "45", "--site-longitude", "12", "--timezone", "Europe/Nowhere",
+        "--output", out}, kExportUsage, "fuso orario sconosciuto: Europe/Nowhere"},
+      {{"B", "--latitude", "45", "--site-longitude", "12 61 E", "--timezone", "Europe/Rome",
+        "--output", out}, kExportUsage, "longitudine non valida"},
+      {{"places"}, kExportUsage, "places vuole"},
+      {{"places", "Rome", "--output", out}, kExportUsage, "places vuole"},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = Export(c.arguments);
+    EXPECT_EQ(outcome.status, c.status) << c.arguments.join(' ').toStdString();
+    EXPECT_NE(outcome.err.find(c.says), std::string::npos) << outcome.err;
+  }
+  EXPECT_TRUE(Files().isEmpty());
+
+  // "Rome, US" is Rome, Georgia; one tab-separated line a town.
+  const Outcome rome = Export({"places", "Rome, US"});
+  ASSERT_EQ(rome.status, kExportOk);
+  const QStringList lines = QString::fromStdString(rome.out).split('\n', Qt::SkipEmptyParts);
+  ASSERT_GE(lines.size(), 2);
+  const QStringList georgia = lines[0].split('\t');
+  ASSERT_EQ(georgia.size(), 7);
+  EXPECT_EQ(georgia[0], "Rome");
+  EXPECT_EQ(georgia[1], "Georgia");
+  EXPECT_EQ(georgia[5], "America/New_York");
+  EXPECT_EQ(QString(georgia[6]).replace(',', '.'), "-10.165");
+  EXPECT_EQ(Export({"places", "zzzzq"}).out, "");
 }
 
 TEST_F(ExporterTest, RefusedInputExitsOneAndWritesNothing) {

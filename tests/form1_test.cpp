@@ -151,7 +151,7 @@ void Form1Test::initialState() {
 
 void Form1Test::tabOrder() {
   Form1 form;
-  const QList<QWidget*> expected = {form.Text1Box, form.Text4Box, form.Command4, form.Command3,
+  const QList<QWidget*> expected = {form.Text1Box, form.Text4Box, form.LocationButton, form.Command4, form.Command3,
                                     form.Command1, form.Command5, form.Command6, form.Command7,
                                     form.Command2, form.Option1Button, form.Option2Button,
                                     form.Option5Button, form.Option6Button};

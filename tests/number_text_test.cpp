@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "drawing/NumberText.h"
+#include "drawing/Preamble.h"
 
 namespace {
 
@@ -71,3 +74,29 @@ TEST(DecimalPatternTextTest, PointFormatHasNoGroupSeparators) {
 }
 
 }  // namespace
+
+// What the site finder writes into the boxes reads back, through the checks,
+// to the rounded value, under an Italian and a C format alike.
+TEST(PlainDecimalTextTest, WritesWhatTheChecksReadBack) {
+  const QLocale c = QLocale::c();
+  const struct {
+    double value;
+    const char* italian;
+    const char* plain;
+  } cases[] = {{0, "0", "0"},          {0.5, "0,5", "0.5"},       {15, "15", "15"},
+               {-2.7584, "-2,758", "-2.758"}, {-0.0004, "0", "0"},    {45.6667, "45,667", "45.667"},
+               {-15, "-15", "-15"},    {0.0005, "0,001", "0.001"}, {89.99999, "90", "90"},
+               {-90, "-90", "-90"}};
+  for (const auto& k : cases) {
+    EXPECT_EQ(PlainDecimalText(k.value, kItalian), k.italian) << k.value;
+    EXPECT_EQ(PlainDecimalText(k.value, c), k.plain) << k.value;
+    const double rounded = std::round(k.value * 1000) / 1000;
+    for (const QLocale& locale : {kItalian, c}) {
+      const auto p = CheckInputs({PlainDecimalText(k.value, locale), PlainDecimalText(k.value / 6, locale)},
+                                 {}, locale);
+      ASSERT_TRUE(p) << k.value;
+      EXPECT_DOUBLE_EQ(p->Latitude, rounded);
+      EXPECT_DOUBLE_EQ(p->LongitudeOffset, std::round(k.value / 6 * 1000) / 1000);
+    }
+  }
+}

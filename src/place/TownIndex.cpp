@@ -8,11 +8,20 @@
 #include <geonames.h>
 #endif
 
-// The words of a town's names, folded to lower case, with their plain-ASCII
-// alternates ("trévise" and "trevise"): what a query's words must start.
+// A town's names as a query meets them: the words of each name folded to
+// lower case ("trévise"), each with its plain-ASCII alternate where it has
+// one ("trevise").
+struct Word {
+  std::string folded, ascii;
+  bool StartsWith(const std::string& part) const {
+    return folded.compare(0, part.size(), part) == 0 ||
+           (!ascii.empty() && ascii.compare(0, part.size(), part) == 0);
+  }
+  bool Is(const std::string& whole) const { return folded == whole || ascii == whole; }
+};
+
 struct TownIndex::Entry {
-  std::vector<std::string> words;
-  std::vector<std::string> wholeNames;  // each name's folded words, joined by blanks
+  std::vector<std::vector<Word>> names;  // the translated name, then the English one
 };
 
 TownIndex::TownIndex() = default;
@@ -29,26 +38,44 @@ const TownIndex& TownIndex::Instance() {
 
 namespace {
 
-// The folded words of `text`, joined by blanks.
-std::string Joined(gchar** tokens) {
-  std::string joined;
-  for (gchar** t = tokens; t && *t; ++t) {
-    if (!joined.empty()) joined += ' ';
-    joined += *t;
-  }
-  return joined;
+// The words of `text`, split and folded by GLib as the library's own matching
+// does: "Xi'an" is "xi" and "an".
+std::vector<std::string> FoldedWords(const char* text) {
+  std::vector<std::string> words;
+  gchar** tokens = g_str_tokenize_and_fold(text, nullptr, nullptr);
+  for (gchar** t = tokens; t && *t; ++t) words.emplace_back(*t);
+  g_strfreev(tokens);
+  return words;
 }
 
-// Folds `text` into words as GLib's string matching does, alternates too.
-void AddName(const char* text, TownIndex::Entry& entry) {
-  if (!text) return;
-  gchar** alternates = nullptr;
-  gchar** tokens = g_str_tokenize_and_fold(text, nullptr, &alternates);
-  for (gchar** t = tokens; t && *t; ++t) entry.words.emplace_back(*t);
-  for (gchar** t = alternates; t && *t; ++t) entry.words.emplace_back(*t);
-  entry.wholeNames.push_back(Joined(tokens));
-  g_strfreev(tokens);
-  g_strfreev(alternates);
+std::vector<Word> NameWords(const char* name) {
+  std::vector<Word> words;
+  for (const std::string& folded : FoldedWords(name)) {
+    gchar** alternates = nullptr;
+    gchar** again = g_str_tokenize_and_fold(folded.c_str(), nullptr, &alternates);
+    words.push_back({folded, alternates && alternates[0] ? alternates[0] : ""});
+    g_strfreev(again);
+    g_strfreev(alternates);
+  }
+  return words;
+}
+
+// Whether the query's words start consecutive words of the name: "monaco di"
+// in "Monaco di Baviera", "san jo" in "Sant Joan Despí", "rome" in "Ciudad
+// Nicolás Romero"; `exact` when they are the whole name.
+bool Matches(const std::vector<Word>& name, const std::vector<std::string>& query, bool& exact) {
+  if (query.size() > name.size()) return false;
+  for (std::size_t start = 0; start + query.size() <= name.size(); ++start) {
+    bool all = true;
+    for (std::size_t j = 0; j < query.size() && all; ++j)
+      all = name[start + j].StartsWith(query[j]);
+    if (!all) continue;
+    exact = query.size() == name.size() &&
+            std::equal(query.begin(), query.end(), name.begin(),
+                       [](const std::string& q, const Word& w) { return w.Is(q); });
+    return true;
+  }
+  return false;
 }
 
 // The town's English name. The accessor gives the name in the language of
@@ -81,8 +108,8 @@ TownIndex TownIndex::Load() {
     town.longitude = geonames_city_get_longitude(city);
     town.population = geonames_city_get_population(city);
     Entry entry;
-    AddName(geonames_city_get_name(city), entry);
-    AddName(EnglishName(city), entry);
+    entry.names.push_back(NameWords(geonames_city_get_name(city)));
+    if (const char* english = EnglishName(city)) entry.names.push_back(NameWords(english));
     geonames_city_free(city);
     loaded.emplace_back(std::move(town), std::move(entry));
   }
@@ -99,12 +126,7 @@ TownIndex TownIndex::Load() {
 
 std::vector<const Town*> TownIndex::Find(const QString& query, const QString& countryCode,
                                          std::size_t limit) const {
-  const QByteArray utf8 = query.toUtf8();
-  gchar** tokens = g_str_tokenize_and_fold(utf8.constData(), nullptr, nullptr);
-  std::vector<std::string> wanted;
-  for (gchar** t = tokens; t && *t; ++t) wanted.emplace_back(*t);
-  const std::string whole = Joined(tokens);
-  g_strfreev(tokens);
+  const std::vector<std::string> wanted = FoldedWords(query.toUtf8().constData());
   if (wanted.empty()) return {};
 
   // A town called just what was typed comes before the towns whose names
@@ -113,15 +135,15 @@ std::vector<const Town*> TownIndex::Find(const QString& query, const QString& co
   for (std::size_t k = 0; k < towns_.size() && named.size() < limit; ++k) {
     if (!countryCode.isEmpty() && towns_[k].countryCode.compare(countryCode, Qt::CaseInsensitive))
       continue;
-    const Entry& entry = entries_[k];
-    const bool all = std::all_of(wanted.begin(), wanted.end(), [&](const std::string& w) {
-      return std::any_of(entry.words.begin(), entry.words.end(),
-                         [&](const std::string& word) { return word.compare(0, w.size(), w) == 0; });
-    });
-    if (!all) continue;
-    const bool exact =
-        std::find(entry.wholeNames.begin(), entry.wholeNames.end(), whole) != entry.wholeNames.end();
-    (exact ? named : starting).push_back(&towns_[k]);
+    bool found = false, exact = false;
+    for (const std::vector<Word>& name : entries_[k].names) {
+      bool whole = false;
+      if (Matches(name, wanted, whole)) {
+        found = true;
+        exact = exact || whole;
+      }
+    }
+    if (found) (exact ? named : starting).push_back(&towns_[k]);
   }
   named.insert(named.end(), starting.begin(), starting.end());
   if (named.size() > limit) named.resize(limit);

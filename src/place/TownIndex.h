@@ -38,5 +38,5 @@ class TownIndex {
 
  private:
   std::vector<Town> towns_;     // most populous first
-  std::vector<Entry> entries_;  // the folded words of each town, same order
+  std::vector<Entry> entries_;  // how each town is found, same order
 };

@@ -27,10 +27,6 @@ class LocationDialog final : public QDialog {
   // The site chosen, while it is one the instrument can draw.
   std::optional<SiteOffset> site() const;
 
- protected:
-  // Up and Down in the search box move through the towns found.
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
   QTabWidget* roads;
   QLineEdit* searchBox;
   QTableWidget* results;
@@ -38,6 +34,10 @@ class LocationDialog final : public QDialog {
   QComboBox* zoneBox;
   QLabel* arithmetic;
   QDialogButtonBox* buttons;
+
+ protected:
+  // Up and Down in the search box move through the towns found.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Search();

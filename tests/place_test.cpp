@@ -1,0 +1,167 @@
+// The site finder's arithmetic against figures worked by hand, on the real
+// town list and the system's time-zone database. Runs under an Italian
+// locale, as the program's users do: translated names, decimal commas.
+#include <gtest/gtest.h>
+
+#include <geonames.h>
+
+#include <algorithm>
+#include <iterator>
+#include <set>
+
+#include "italian_locale.h"
+#include "place/AngleReader.h"
+#include "place/PlaceQuery.h"
+#include "place/SiteOffset.h"
+#include "place/TownIndex.h"
+#include "place/ZoneMeridian.h"
+
+namespace {
+
+using PlaceTest = ItalianLocaleTest;
+
+std::optional<SiteOffset> FirstTown(const QString& text) {
+  const PlaceQuery query = SplitPlaceQuery(text);
+  const auto towns = TownIndex::Instance().Find(query.name, query.countryCode, 1);
+  if (towns.empty()) return std::nullopt;
+  const Town& t = *towns.front();
+  return SiteFromCoordinates(t.name, t.latitude, t.longitude, t.zone);
+}
+
+TEST_F(PlaceTest, OffsetsOfKnownPlaces) {
+  const struct {
+    const char* query;
+    const char* name;
+    const char* zone;
+    const char* offset;
+  } cases[] = {
+      {"Treviso", "Treviso", "Europe/Rome", "-2,758"},
+      {"Sydney", "Sydney", "Australia/Sydney", "1,207"},      // +10 h, south: July's offset
+      {"Mumbai", "Mumbai", "Asia/Kolkata", "-9,617"},         // +5:30
+      {"Rome, US", "Rome", "America/New_York", "-10,165"},    // Rome, Georgia: west of a west meridian
+      {"Venezia", "Venezia", "Europe/Rome", "-2,667"},        // the Italian name
+      {"Monaco di Baviera", "Monaco di Baviera", "Europe/Berlin", "-3,425"},
+  };
+  for (const auto& c : cases) {
+    const auto site = FirstTown(c.query);
+    ASSERT_TRUE(site) << c.query;
+    EXPECT_EQ(site->name, c.name) << c.query;
+    EXPECT_EQ(site->zone, c.zone) << c.query;
+    EXPECT_EQ(site->OffsetText(), c.offset) << c.query;
+    EXPECT_TRUE(site->InRange()) << c.query;
+  }
+  const auto treviso = FirstTown("trev, it");
+  EXPECT_EQ(treviso->LatitudeText(), "45,667");
+  EXPECT_EQ(treviso->Arithmetic(),
+            "Longitudine 12,242° E - meridiano del fuso Europe/Rome 15° E = scostamento -2,758°");
+
+  const auto madrid = FirstTown("Madrid");
+  EXPECT_FALSE(madrid->InRange());
+  EXPECT_EQ(madrid->OutOfRangeText(),
+            "Madrid è a 18,703° dal meridiano del suo fuso (15° E): il quindal ne ammette al più 15.");
+  EXPECT_FALSE(FirstTown("Reykjavik")->InRange());
+  EXPECT_FALSE(FirstTown("xyzzyq"));
+}
+
+TEST_F(PlaceTest, SummerTimeNeverCounts) {
+  const struct {
+    const char* zone;
+    double latitude, meridian;
+  } zones[] = {{"Europe/Rome", 45, 15},          {"Asia/Kolkata", 19, 82.5},
+               {"America/New_York", 40, -75},    {"Australia/Sydney", -33.9, 150},
+               {"America/Santiago", -33.4, -60}, {"UTC", 0, 0}};
+  for (const auto& z : zones) {
+    for (const QDate today : {QDate(2026, 1, 10), QDate(2026, 7, 10), QDate(2031, 10, 30)})
+      EXPECT_EQ(ZoneMeridianDeg(z.zone, z.latitude, today), z.meridian) << z.zone;
+  }
+  EXPECT_FALSE(ZoneMeridianDeg("Europe/Nowhere", 45));
+  EXPECT_FALSE(ZoneMeridianDeg("", 45));
+  EXPECT_DOUBLE_EQ(OffsetFromMeridian(179, -165), -16);  // across the date line
+  EXPECT_DOUBLE_EQ(OffsetFromMeridian(-179, 180), 1);
+}
+
+// The index finds what the library's own query finds, as a set.
+TEST_F(PlaceTest, IndexFindsWhatTheLibraryFinds) {
+  for (const char* query : {"trev", "rom", "new y", "san jo", "mün", "venez", "sao", "xi an",
+                            "zzq", "Monaco di", "ÉVRY", "saint-am", "trevise", "ri de ja"}) {
+    guint length = 0;
+    gint* indices = geonames_query_cities_sync(query, GEONAMES_QUERY_DEFAULT, &length, nullptr, nullptr);
+    std::multiset<std::string> library, ours;
+    for (guint k = 0; k < length; ++k) {
+      GeonamesCity* city = geonames_get_city(indices[k]);
+      library.insert(std::string(geonames_city_get_name(city)) + ", " +
+                     geonames_city_get_state(city));
+      geonames_city_free(city);
+    }
+    g_free(indices);
+    for (const Town* town : TownIndex::Instance().Find(query, {}, SIZE_MAX))
+      ours.insert((town->name + ", " + town->region).toStdString());
+    std::vector<std::string> onlyOurs, onlyLibrary;
+    std::set_difference(ours.begin(), ours.end(), library.begin(), library.end(),
+                        std::back_inserter(onlyOurs));
+    std::set_difference(library.begin(), library.end(), ours.begin(), ours.end(),
+                        std::back_inserter(onlyLibrary));
+    EXPECT_TRUE(onlyOurs.empty() && onlyLibrary.empty())
+        << query << ": " << onlyOurs.size() << " found only here (" << (onlyOurs.empty() ? "" : onlyOurs[0])
+        << "), " << onlyLibrary.size() << " only by the library ("
+        << (onlyLibrary.empty() ? "" : onlyLibrary[0]) << ")";
+  }
+}
+
+TEST(AngleReaderTest, UsualFormsBothLanguages) {
+  const struct {
+    const char* text;
+    AngleKind kind;
+    std::optional<double> degrees;
+  } cases[] = {
+      {"45,667", AngleKind::Latitude, 45.667},
+      {"-12.24", AngleKind::Longitude, -12.24},
+      {"45°40'0\" N", AngleKind::Latitude, 45 + 40 / 60.0},
+      {"45°40'0\" S", AngleKind::Latitude, -(45 + 40 / 60.0)},
+      {"12 14 30 E", AngleKind::Longitude, 12 + 14 / 60.0 + 30 / 3600.0},
+      {"12 14 30 O", AngleKind::Longitude, -(12 + 14 / 60.0 + 30 / 3600.0)},
+      {"w 85 9 53", AngleKind::Longitude, -(85 + 9 / 60.0 + 53 / 3600.0)},
+      {"45° 40,5′ n", AngleKind::Latitude, 45 + 40.5 / 60},
+      {"0", AngleKind::Latitude, 0.0},
+      {"180 W", AngleKind::Longitude, -180.0},
+      // Refused: minutes or seconds of 60, a fraction before the last part,
+      // a sign with a letter, a letter of the other axis, out of range.
+      {"45 60 N", AngleKind::Latitude, std::nullopt},
+      {"45 10 60", AngleKind::Latitude, std::nullopt},
+      {"45,5 10", AngleKind::Latitude, std::nullopt},
+      {"-45 S", AngleKind::Latitude, std::nullopt},
+      {"45 E", AngleKind::Latitude, std::nullopt},
+      {"12 N", AngleKind::Longitude, std::nullopt},
+      {"90,001", AngleKind::Latitude, std::nullopt},
+      {"181", AngleKind::Longitude, std::nullopt},
+      {"", AngleKind::Latitude, std::nullopt},
+      {"N", AngleKind::Latitude, std::nullopt},
+      {"45 N N", AngleKind::Latitude, std::nullopt},
+      {"1e3", AngleKind::Longitude, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const auto read = ReadAngle(QString::fromUtf8(c.text), c.kind);
+    ASSERT_EQ(read.has_value(), c.degrees.has_value()) << c.text;
+    if (read) {
+      EXPECT_NEAR(*read, *c.degrees, 1e-12) << c.text;
+    }
+  }
+}
+
+TEST(PlaceQueryTest, CountryCodeAfterTheLastComma) {
+  const struct {
+    const char* text;
+    const char* name;
+    const char* code;
+  } cases[] = {{"Rome, US", "Rome", "US"},       {"rome,us", "rome", "US"},
+               {"Treviso", "Treviso", ""},       {"Washington, D.C.", "Washington, D.C.", ""},
+               {"a, b, it", "a, b", "IT"},       {"Rome, USA", "Rome, USA", ""},
+               {" , IT", "", "IT"},              {"Rome, 1A", "Rome, 1A", ""}};
+  for (const auto& c : cases) {
+    const PlaceQuery q = SplitPlaceQuery(QString::fromUtf8(c.text));
+    EXPECT_EQ(q.name, c.name) << c.text;
+    EXPECT_EQ(q.countryCode, c.code) << c.text;
+  }
+}
+
+}  // namespace
