@@ -6,6 +6,7 @@
 #include <geonames.h>
 
 #include <algorithm>
+#include <clocale>
 #include <iterator>
 #include <set>
 
@@ -18,7 +19,12 @@
 
 namespace {
 
-using PlaceTest = ItalianLocaleTest;
+// The towns' Italian names come through the C library's Italian locale,
+// taken before the town list first loads.
+class PlaceTest : public ItalianLocaleTest {
+ protected:
+  static void SetUpTestSuite() { std::setlocale(LC_ALL, "it_IT.UTF-8"); }
+};
 
 std::optional<SiteOffset> FirstTown(const QString& text) {
   const PlaceQuery query = SplitPlaceQuery(text);

@@ -37,6 +37,6 @@ class TownIndex {
   ~TownIndex();
 
  private:
-  std::vector<Town> towns_;     // most populous first
-  std::vector<Entry> entries_;  // how each town is found, same order
+  std::vector<Town> towns_;         // most populous first
+  std::unique_ptr<Entry> entries_;  // how each town is found
 };

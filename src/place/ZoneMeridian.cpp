@@ -2,9 +2,16 @@
 
 #include <QDateTime>
 #include <QTimeZone>
+#include <algorithm>
 
 bool KnownZone(const QString& zone) {
-  return !zone.isEmpty() && QTimeZone::isTimeZoneIdAvailable(zone.toUtf8());
+  // Asking the database anew reads the whole list of zones: keep it.
+  static const QList<QByteArray> known = [] {
+    QList<QByteArray> ids = QTimeZone::availableTimeZoneIds();
+    std::sort(ids.begin(), ids.end());
+    return ids;
+  }();
+  return std::binary_search(known.begin(), known.end(), zone.toUtf8());
 }
 
 std::optional<double> ZoneMeridianDeg(const QString& zone, double siteLatitude, QDate today) {

@@ -52,6 +52,9 @@ LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
   results->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results->verticalHeader()->hide();
   results->horizontalHeader()->setStretchLastSection(true);
+  results->setWordWrap(false);
+  int column = 0;
+  for (const int width : {135, 125, 95, 70, 80, 130}) results->setColumnWidth(column++, width);
   results->setAccessibleName(QStringLiteral("Città trovate"));
   auto* townLayout = new QVBoxLayout(townPage);
   townLayout->addWidget(searchBox);
@@ -105,7 +108,7 @@ LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(arithmetic);
   layout->addWidget(credit);
   layout->addWidget(buttons);
-  resize(760, 420);
+  resize(790, 420);
 
   searchBox->installEventFilter(this);
   connect(searchBox, &QLineEdit::textChanged, this, &LocationDialog::Search);

@@ -1,0 +1,104 @@
+// The site finder's speed: loading the town list, a search per keystroke in
+// the index against the library's own query, and the dialog opening and
+// answering a keystroke. Per-keystroke figures are reported as percentiles
+// over 1,000 random prefixes of one to four letters.
+#include <benchmark/benchmark.h>
+#include <geonames.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "place/TownIndex.h"
+#include "shell/LocationDialog.h"
+
+namespace {
+
+std::vector<std::string> Prefixes(std::size_t count, int shortest) {
+  std::mt19937 rng(7);
+  std::vector<std::string> prefixes;
+  for (std::size_t k = 0; k < count; ++k) {
+    std::string p;
+    const int length = shortest + static_cast<int>(rng() % static_cast<unsigned>(5 - shortest));
+    for (int i = 0; i < length; ++i) p += static_cast<char>('a' + rng() % 26);
+    prefixes.push_back(p);
+  }
+  return prefixes;
+}
+
+// Times `each` once per prefix and reports the median, the 90th percentile
+// and the worst, in milliseconds.
+template <typename Each>
+void Percentiles(benchmark::State& state, const std::vector<std::string>& prefixes, Each each) {
+  std::vector<double> ms;
+  for (auto _ : state) {
+    ms.clear();
+    for (const std::string& prefix : prefixes) {
+      const auto start = std::chrono::steady_clock::now();
+      each(prefix);
+      ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+  }
+  std::sort(ms.begin(), ms.end());
+  state.counters["p50_ms"] = ms[ms.size() / 2];
+  state.counters["p90_ms"] = ms[ms.size() * 9 / 10];
+  state.counters["max_ms"] = ms.back();
+}
+
+void Load(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(TownIndex::Load().size());
+}
+
+void IndexKeystroke(benchmark::State& state) {
+  const TownIndex& index = TownIndex::Instance();
+  Percentiles(state, Prefixes(1000, 1), [&](const std::string& prefix) {
+    benchmark::DoNotOptimize(index.Find(QString::fromStdString(prefix)).size());
+  });
+}
+
+void LibraryQuery(benchmark::State& state) {
+  Percentiles(state, Prefixes(50, 1), [](const std::string& prefix) {
+    guint length = 0;
+    g_free(geonames_query_cities_sync(prefix.c_str(), GEONAMES_QUERY_DEFAULT, &length, nullptr,
+                                      nullptr));
+  });
+}
+
+void DialogOpens(benchmark::State& state) {
+  TownIndex::Instance();  // the program loads it while the main window shows
+  for (auto _ : state) {
+    LocationDialog dialog;
+    dialog.show();
+    QApplication::processEvents();
+  }
+}
+
+void DialogKeystroke(benchmark::State& state) {
+  LocationDialog dialog;
+  dialog.show();
+  QApplication::processEvents();
+  // The list fills from the second character on.
+  Percentiles(state, Prefixes(1000, 2), [&](const std::string& prefix) {
+    dialog.searchBox->setText(QString::fromStdString(prefix));
+    QApplication::processEvents();
+  });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::RegisterBenchmark("towns/load", Load)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("towns/index_keystroke", IndexKeystroke)->Iterations(1)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("towns/library_query", LibraryQuery)->Iterations(1)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("dialog/open", DialogOpens)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("dialog/keystroke", DialogKeystroke)->Iterations(1)->Unit(benchmark::kMillisecond);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}
