@@ -54,7 +54,7 @@ LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
   results->horizontalHeader()->setStretchLastSection(true);
   results->setWordWrap(false);
   int column = 0;
-  for (const int width : {135, 125, 95, 70, 80, 130}) results->setColumnWidth(column++, width);
+  for (const int width : {115, 100, 90, 75, 85, 115}) results->setColumnWidth(column++, width);
   results->setAccessibleName(QStringLiteral("Città trovate"));
   auto* townLayout = new QVBoxLayout(townPage);
   townLayout->addWidget(searchBox);
