@@ -123,6 +123,26 @@ TEST_F(ExporterTest, PlaceMistakesAndTheTownList) {
   EXPECT_EQ(Export({"places", "zzzzq"}).out, "");
 }
 
+// Every file names its sheet and the site, in the words of the print jobs.
+TEST_F(ExporterTest, FilesCarryTheSheetsTitle) {
+  const QStringList site = {"--latitude", "45.667", "--longitude", "-2,758"};
+  ASSERT_EQ(Export(QStringList{"C"} + site + QStringList{"--output", Path("c.pdf")}).status, kExportOk);
+  EXPECT_EQ(PdfTitle(Path("c.pdf")), "Quindal - Grafico C, latitudine 45,667°, scostamento -2,758°");
+  ASSERT_EQ(Export(QStringList{"all"} + site + QStringList{"--output", Path("kit.pdf")}).status, kExportOk);
+  EXPECT_EQ(PdfTitle(Path("kit.pdf")),
+            "Quindal - kit completo, latitudine 45,667°, scostamento -2,758°");
+  ASSERT_EQ(Export(QStringList{"base"} + site + QStringList{"--output", Path("b.svg")}).status, kExportOk);
+  QFile svg(Path("b.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(svg.readAll());
+  while (xml.readNextStartElement() && xml.name() == u"svg") {
+    ASSERT_TRUE(xml.readNextStartElement());  // the root's first child
+    EXPECT_EQ(xml.name(), u"title");
+    EXPECT_EQ(xml.readElementText(), "Quindal - Base, latitudine 45,667°, scostamento -2,758°");
+    break;
+  }
+}
+
 TEST_F(ExporterTest, RefusedInputExitsOneAndWritesNothing) {
   const QString out = Path("piece.png");
   for (const auto& [latitude, longitude] : std::vector<std::pair<QString, QString>>{

@@ -48,12 +48,20 @@ inline std::vector<DarkRun> LongDarkRuns(const QImage& page, int minimum) {
   return runs;
 }
 
-// How many pages a PDF file has, as pdfinfo reads it.
-inline int PdfPageCount(const QString& pdfPath) {
+// One field of a PDF file's information, as pdfinfo reads it ("Pages", "Title").
+inline QString PdfInfo(const QString& pdfPath, const QString& field) {
   QProcess info;
-  info.start("pdfinfo", {pdfPath});
+  info.start("pdfinfo", {"-enc", "UTF-8", pdfPath});
   info.waitForFinished();
-  for (const QByteArray& line : info.readAllStandardOutput().split('\n'))
-    if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
-  return -1;
+  for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split('\n'))
+    if (line.startsWith(field + ":")) return line.mid(field.size() + 1).trimmed();
+  return {};
 }
+
+// How many pages a PDF file has.
+inline int PdfPageCount(const QString& pdfPath) {
+  const QString pages = PdfInfo(pdfPath, "Pages");
+  return pages.isEmpty() ? -1 : pages.toInt();
+}
+
+inline QString PdfTitle(const QString& pdfPath) { return PdfInfo(pdfPath, "Title"); }

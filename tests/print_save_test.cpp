@@ -10,6 +10,7 @@
 #include "piece_recorder.h"
 #include "pieces/GRAPH1.h"
 #include "shell/Form2.h"
+#include "shell/PrintJob.h"
 
 class PrintSaveTest : public QObject {
   Q_OBJECT
@@ -57,7 +58,8 @@ void PrintSaveTest::printedPageIsAtTrueScale() {
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageOrientation(QPageLayout::Landscape);
   printer.setFullPage(true);
-  PrintDrawing(printer, Recorded(GRAPH1::DrawBase));
+  QVERIFY(!PrintTrueScale(printer, Recorded(GRAPH1::DrawBase), "Quindal - Base, latitudine 45°"));
+  QCOMPARE(PdfTitle(dir.filePath("printed.pdf")), QString("Quindal - Base, latitudine 45°"));
   const QImage page = RenderPdfPage(dir.filePath("printed.pdf"));
   QVERIFY(!page.isNull());
   QVERIFY(qAbs(page.width() - 2970) <= 2);

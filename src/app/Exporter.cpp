@@ -9,6 +9,7 @@
 #include "devices/DrawingFile.h"
 #include "devices/ExportDevices.h"
 #include "devices/RecordingCanvas.h"
+#include "drawing/DocumentTitle.h"
 #include "drawing/ScriptedPanel.h"
 #include "pieces/Pieces.h"
 
@@ -189,6 +190,10 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
     drawings.push_back(std::move(*calls));
   }
 
+  // The name every file carries, in the words the print jobs use.
+  const InputState inputs{request->latitude, request->longitude, request->decadi, !request->decadi};
+  const auto title = [&](const QString& subject) { return DocumentTitle(subject, inputs); };
+
   const auto write = [&](const QString& path, const QByteArray& bytes) {
     QString reason;
     if (files.Write(path, bytes, reason)) return true;
@@ -206,9 +211,10 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
     }
     const QDir folder(request->output);
     for (std::size_t k = 0; k < drawings.size(); ++k) {
-      const QString name =
-          QString::fromUtf8(request->sheets[k]->fileStem) + "." + ExtensionOf(request->format);
-      if (!write(folder.filePath(name), Render(request->format, drawings[k])))
+      const Piece& sheet = *request->sheets[k];
+      const QString name = QString::fromUtf8(sheet.fileStem) + "." + ExtensionOf(request->format);
+      if (!write(folder.filePath(name),
+                 Render(request->format, drawings[k], title(QString::fromUtf8(sheet.title)))))
         return kExportWriteFailed;
     }
     return kExportOk;
@@ -218,9 +224,10 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
   if (request->all) {
     std::vector<const CallList*> pages;
     for (const CallList& drawing : drawings) pages.push_back(&drawing);
-    bytes = RenderPdf(pages);
+    bytes = RenderPdf(pages, title(QStringLiteral("kit completo")));
   } else {
-    bytes = Render(request->format, drawings.front());
+    bytes = Render(request->format, drawings.front(),
+                   title(QString::fromUtf8(request->sheets.front()->title)));
   }
   return write(request->output, bytes) ? kExportOk : kExportWriteFailed;
 }

@@ -4,6 +4,8 @@
 #include <QTranslator>
 
 #include "devices/WindowFont.h"
+#include "drawing/DocumentTitle.h"
+#include "pieces/Pieces.h"
 #include "place/TownIndex.h"
 #include "shell/Emblem.h"
 #include "shell/Form1.h"
@@ -26,7 +28,11 @@ int main(int argc, char* argv[]) {
 
   Form2Slot form2;
   Form1 form1;
-  form1.SetRunner([&](Procedure procedure) { procedure(form1, form2); });
+  form1.SetRunner([&](Procedure procedure) {
+    const InputState inputs{form1.Text1(), form1.Text4(), form1.Option5(), form1.Option6()};
+    form2.SetNextTitle(DocumentTitle(QString::fromUtf8(PieceDrawnBy(procedure)->title), inputs));
+    procedure(form1, form2);
+  });
   form1.show();
   // The town list loads while the user reads the window, so that the site
   // finder opens at once.

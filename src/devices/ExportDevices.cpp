@@ -24,19 +24,20 @@ QByteArray RenderPng(const CallList& calls) {
   return bytes;
 }
 
-QByteArray RenderSvg(const CallList& calls) {
-  SvgCanvas canvas;
+QByteArray RenderSvg(const CallList& calls, const QString& title) {
+  SvgCanvas canvas(title.toStdString());
   Replay(calls, canvas);
   const std::string svg = canvas.Finish();
   return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
 }
 
-QByteArray RenderPdf(const std::vector<const CallList*>& pages) {
+QByteArray RenderPdf(const std::vector<const CallList*>& pages, const QString& title) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter writer(&buffer);
   writer.setCreator(QStringLiteral("Quindal"));
+  writer.setTitle(title);
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                    QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
   QPainter painter(&writer);
@@ -48,11 +49,11 @@ QByteArray RenderPdf(const std::vector<const CallList*>& pages) {
   return bytes;
 }
 
-QByteArray Render(FileFormat format, const CallList& calls) {
+QByteArray Render(FileFormat format, const CallList& calls, const QString& title) {
   switch (format) {
     case FileFormat::Png: return RenderPng(calls);
-    case FileFormat::Pdf: return RenderPdf({&calls});
+    case FileFormat::Pdf: return RenderPdf({&calls}, title);
     case FileFormat::Svg: break;
   }
-  return RenderSvg(calls);
+  return RenderSvg(calls, title);
 }

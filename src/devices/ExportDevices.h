@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <vector>
 
 #include "devices/RecordingCanvas.h"
@@ -10,9 +11,9 @@ enum class FileFormat { Svg, Pdf, Png };
 
 // The picture the drawing window shows on an 800 x 600 screen, as PNG.
 QByteArray RenderPng(const CallList& calls);
-// SVG at true scale, one element per call.
-QByteArray RenderSvg(const CallList& calls);
-// PDF, one A4 landscape page per drawing, each at true scale.
-QByteArray RenderPdf(const std::vector<const CallList*>& pages);
+// SVG at true scale, one element per call, titled `title`.
+QByteArray RenderSvg(const CallList& calls, const QString& title = {});
+// PDF, one A4 landscape page per drawing, each at true scale, titled `title`.
+QByteArray RenderPdf(const std::vector<const CallList*>& pages, const QString& title = {});
 
-QByteArray Render(FileFormat format, const CallList& calls);
+QByteArray Render(FileFormat format, const CallList& calls, const QString& title = {});

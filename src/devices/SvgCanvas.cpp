@@ -41,11 +41,13 @@ std::string XmlEscaped(std::string_view text) {
   return escaped;
 }
 
-SvgCanvas::SvgCanvas() {
+SvgCanvas::SvgCanvas(std::string_view title) {
   svg_ =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"211.667mm\" height=\"158.75mm\" "
-      "viewBox=\"0 0 4050.633 3178.808\" preserveAspectRatio=\"none\">\n"
+      "viewBox=\"0 0 4050.633 3178.808\" preserveAspectRatio=\"none\">\n";
+  if (!title.empty()) svg_ += "<title>" + XmlEscaped(title) + "</title>\n";
+  svg_ +=
       "<rect id=\"background\" x=\"0\" y=\"0\" width=\"4050.633\" height=\"3178.808\" "
       "fill=\"#ffffff\"/>\n"
       "<g stroke-width=\"5.2\" stroke-linecap=\"square\" "

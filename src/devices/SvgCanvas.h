@@ -11,7 +11,8 @@
 // drawing handed over, written so that they read back to the same float.
 class SvgCanvas final : public Canvas {
  public:
-  SvgCanvas();
+  // `title`, when given, is the document's <title>, first child of the root.
+  explicit SvgCanvas(std::string_view title = {});
 
 
   // Closes the document and returns it; the canvas takes no calls after this.

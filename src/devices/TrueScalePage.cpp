@@ -16,20 +16,28 @@ constexpr double kGapAboveRule = 8;  // millimetres between the drawing and the 
 double MmAcross(double units) { return units * DrawingUnits::kMillimetresAcross; }
 double MmDown(double units) { return units * DrawingUnits::kMillimetresDown; }
 
+// The rule's words, 8.25 pt: their box in millimetres from the rule's left end.
+QFont RuleFont() {
+  QFont font = WindowFont();
+  font.setPointSizeF(8.25);
+  return font;
+}
+
+constexpr double kRuleTextGap = 104;  // millimetres from the rule's left end to its words
+constexpr double kRuleDrop = 5;       // millimetres from the rule's top to its line
+
 void DrawCalibrationRule(QPainter& painter, double dotsPerInch, double topMm) {
   const double dotsPerMm = dotsPerInch / 25.4;
   const auto at = [&](double xMm, double yMm) { return QPointF(xMm * dotsPerMm, yMm * dotsPerMm); };
-  const double baseline = topMm + 5;
+  const double baseline = topMm + kRuleDrop;
   painter.setPen(QPen(Qt::black, 0));
   painter.drawLine(at(kOrigin, baseline), at(kOrigin + 100, baseline));
   for (int mm = 0; mm <= 100; mm += 10) {
     const double tick = mm % 50 == 0 ? 5 : 3;
     painter.drawLine(at(kOrigin + mm, baseline), at(kOrigin + mm, baseline - tick));
   }
-  QFont font = WindowFont();
-  font.setPointSizeF(8.25);
-  painter.setFont(font);
-  painter.drawText(at(kOrigin + 104, baseline), QString::fromUtf8(kCalibrationText));
+  painter.setFont(RuleFont());
+  painter.drawText(at(kOrigin + kRuleTextGap, baseline), QString::fromUtf8(kCalibrationText));
 }
 
 }  // namespace
@@ -69,13 +77,28 @@ QRectF DrawingBoundsMillimetres(const CallList& calls) {
   return QRectF(QPointF(MmAcross(left), MmDown(top)), QPointF(MmAcross(right), MmDown(bottom)));
 }
 
-bool FitsPrintableArea(const CallList& calls, const QPageLayout& layout) {
-  // The printable area: the sheet less the margins the printer cannot reach.
-  QPageLayout printable = layout;
-  printable.setMargins(layout.minimumMargins());
-  const QRectF area = printable.paintRect(QPageLayout::Millimeter);
+QRectF PageContentMillimetres(const CallList& calls) {
   const QRectF drawing = DrawingBoundsMillimetres(calls).translated(kOrigin, kOrigin);
-  return area.contains(drawing);
+  // The rule hangs kGapAboveRule below the drawing; its words stand on its
+  // line, rising by the font's ascent and reaching past its right end.
+  const double ruleTop = drawing.bottom() + kGapAboveRule;
+  const double baseline = ruleTop + kRuleDrop;
+  const QFontMetricsF metrics(RuleFont());  // at the screen's dots per inch
+  const double mmPerDot = 25.4 / metrics.fontDpi();
+  const QRectF words(kOrigin + kRuleTextGap, baseline - metrics.ascent() * mmPerDot,
+                     metrics.horizontalAdvance(QString::fromUtf8(kCalibrationText)) * mmPerDot,
+                     metrics.height() * mmPerDot);
+  const QRectF rule(kOrigin, ruleTop, 100, kRuleDrop);
+  return drawing.united(rule).united(words);
+}
+
+bool FitsPrintableArea(const CallList& calls, const QPageLayout& layout) {
+  QPageLayout inMillimetres = layout;
+  inMillimetres.setUnits(QPageLayout::Millimeter);
+  const QMarginsF m = inMillimetres.minimumMargins();
+  const double margin = std::max({m.left(), m.top(), m.right(), m.bottom(), 0.0});
+  const QRectF sheet = inMillimetres.fullRect(QPageLayout::Millimeter);
+  return sheet.adjusted(margin, margin, -margin, -margin).contains(PageContentMillimetres(calls));
 }
 
 void PaintTrueScalePage(QPainter& painter, double dotsPerInch, const CallList& calls) {

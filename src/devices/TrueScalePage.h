@@ -14,8 +14,14 @@
 // every point's pixel and every text's box.
 QRectF DrawingBoundsMillimetres(const CallList& calls);
 
-// Whether the drawing, placed at the 10 mm origin, lies inside the area of
-// the sheet that the printer can print.
+// Everything the page carries, in millimetres from the sheet's top-left
+// corner: the drawing at the 10 mm origin, the calibration rule and its words.
+QRectF PageContentMillimetres(const CallList& calls);
+
+// Whether everything the page carries lies on the sheet of `layout` and clear
+// of the printer's unprintable margins. Which edge of a landscape sheet met
+// which edge of the printer is not always known, so the widest margin counts
+// on every edge.
 bool FitsPrintableArea(const CallList& calls, const QPageLayout& layout);
 
 // Paints the drawing and the calibration rule; `painter`'s origin is the

@@ -14,6 +14,7 @@
 #include "devices/ExportDevices.h"
 #include "devices/TrueScalePage.h"
 #include "devices/WindowFont.h"
+#include "shell/PrintJob.h"
 #include "drawing/Palette.h"
 
 namespace {
@@ -77,26 +78,27 @@ void Form2::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-void PrintDrawing(QPrinter& printer, const CallList& calls) {
-  QPainter painter(&printer);
-  PaintTrueScalePage(painter, printer.resolution(), calls);
+QPrinter& SessionPrinter() {
+  static QPrinter* printer = [] {
+    auto* p = new QPrinter(QPrinter::HighResolution);  // lives as long as the program
+    p->setPageSize(QPageSize(QPageSize::A4));
+    p->setPageOrientation(QPageLayout::Landscape);
+    p->setFullPage(true);
+    return p;
+  }();
+  return *printer;
 }
 
 void Form2::PrintTrueScale() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageOrientation(QPageLayout::Landscape);
-  printer.setFullPage(true);  // the painter's origin is the sheet's corner
+  QPrinter& printer = SessionPrinter();
   for (;;) {
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Stampa in scala reale"));
     if (dialog.exec() != QDialog::Accepted) return;
-    if (FitsPrintableArea(calls(), printer.pageLayout())) break;
-    QMessageBox::warning(this, QStringLiteral("Quindal"),
-                         QStringLiteral("Il disegno non entra nel foglio scelto: scegliere un "
-                                        "foglio più grande o l'orientamento orizzontale."));
+    const std::optional<QString> problem = ::PrintTrueScale(printer, calls(), title_);
+    if (!problem) return;
+    QMessageBox::warning(this, QStringLiteral("Quindal"), *problem);
   }
-  PrintDrawing(printer, calls());
 }
 
 void Form2::SaveAs() {
@@ -115,7 +117,7 @@ void Form2::SaveAs() {
   }
   QString reason;
   DiskSink disk;
-  if (!disk.Write(path, Render(*format, calls()), reason)) {
+  if (!disk.Write(path, Render(*format, calls(), title_), reason)) {
     QMessageBox::warning(this, QStringLiteral("Quindal"),
                          QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
   }
@@ -123,6 +125,7 @@ void Form2::SaveAs() {
 
 Canvas& Form2Slot::PrepareWindow() {
   if (!window_) window_ = new Form2;
+  window_->SetTitle(nextTitle_);
   window_->ShowOverScreen();
   return window_->canvas();
 }

@@ -27,6 +27,10 @@ class Form2 final : public QWidget {
   const QImage& image() const { return image_; }
   const CallList& calls() const { return record_.Calls(); }
 
+  // The name the picture carries when printed or saved: the last piece drawn.
+  void SetTitle(const QString& title) { title_ = title; }
+  const QString& title() const { return title_; }
+
   // Covers the screen, shows the window and brings it to the front.
   void ShowOverScreen();
 
@@ -50,10 +54,13 @@ class Form2 final : public QWidget {
   TeeCanvas tee_;
   QAction* printAction_;
   QAction* saveAction_;
+  QString title_;
 };
 
-// Prints `calls` on `printer` at true scale, with the calibration rule.
-void PrintDrawing(QPrinter& printer, const CallList& calls);
+// The printer of the session: the printer, paper, orientation, copies and
+// file name chosen at one print stay for the next, of any piece, until the
+// program ends. It starts on A4 landscape.
+QPrinter& SessionPrinter();
 
 // The one drawing window of the program: created on first use, destroyed when
 // closed, recreated blank on the next use.
@@ -62,6 +69,10 @@ class Form2Slot final : public DrawingTarget {
   Canvas& PrepareWindow() override;
   Form2* window() const { return window_; }
 
+  // The title of the next drawing, given before its procedure runs.
+  void SetNextTitle(const QString& title) { nextTitle_ = title; }
+
  private:
   QPointer<Form2> window_;
+  QString nextTitle_;
 };

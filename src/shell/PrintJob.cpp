@@ -1,0 +1,73 @@
+#include "shell/PrintJob.h"
+
+#include <QPainter>
+#include <QPrintEngine>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "devices/TrueScalePage.h"
+
+namespace {
+
+// Qt's print dialog keeps the CUPS job options under this engine key, as a
+// list of name and value pairs.
+const auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+void SetOption(QStringList& options, const QString& name, const QString& value) {
+  for (qsizetype k = 0; k + 1 < options.size(); k += 2) {
+    if (options[k] == name) {
+      options[k + 1] = value;
+      return;
+    }
+  }
+  options << name << value;
+}
+
+}  // namespace
+
+void AskForTrueScale(QPrinter& printer) {
+  QPrintEngine* engine = printer.printEngine();
+  if (!engine) return;
+  QStringList options = engine->property(kCupsOptions).toStringList();
+  SetOption(options, QStringLiteral("number-up"), QStringLiteral("1"));
+  SetOption(options, QStringLiteral("fit-to-page"), QStringLiteral("false"));
+  SetOption(options, QStringLiteral("print-scaling"), QStringLiteral("none"));
+  engine->setProperty(kCupsOptions, options);
+}
+
+std::optional<QString> TrueScaleProblem(const QPrinter& printer, const CallList& calls) {
+  const QPageLayout layout = printer.pageLayout();
+  if (printer.outputFormat() == QPrinter::NativeFormat) {
+    // A queue that does not have the paper asked for puts the page on another
+    // and scales or crops it.
+    const QPrinterInfo info(printer);
+    const QList<QPageSize> sizes = info.supportedPageSizes();
+    const bool offered = sizes.isEmpty() || std::any_of(sizes.begin(), sizes.end(), [&](const QPageSize& s) {
+      return s.isEquivalentTo(layout.pageSize());
+    });
+    if (!offered) {
+      return QStringLiteral("La stampante %1 non ha il foglio %2: sceglierne uno che offre, "
+                            "perché la scala resti quella vera.")
+          .arg(printer.printerName(), layout.pageSize().name());
+    }
+  }
+  if (!FitsPrintableArea(calls, layout)) {
+    return QStringLiteral("Il disegno, con la scala di controllo sotto, non entra nel foglio "
+                          "scelto al netto dei margini della stampante: scegliere un foglio più "
+                          "grande, l'orientamento orizzontale o un foglio senza margini.");
+  }
+  return std::nullopt;
+}
+
+std::optional<QString> PrintTrueScale(QPrinter& printer, const CallList& calls,
+                                      const QString& title) {
+  printer.setFullPage(true);  // the painter's origin is the sheet's corner
+  if (auto problem = TrueScaleProblem(printer, calls)) return problem;
+  printer.setDocName(title);
+  AskForTrueScale(printer);
+  QPainter painter;
+  if (!painter.begin(&printer)) return QStringLiteral("La stampante non accetta il lavoro.");
+  PaintTrueScalePage(painter, printer.resolution(), calls);
+  painter.end();
+  return std::nullopt;
+}
