@@ -1,6 +1,9 @@
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QPrinter>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +19,7 @@ class PrintSaveTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void hintOnceARun();  // first: it needs the run's first drawing window
   void windowRecordsWhatItShows();
   void printedPageIsAtTrueScale();
   void drawingMustFitThePaper();
@@ -24,6 +28,27 @@ class PrintSaveTest : public QObject {
 
 static CallList Recorded(Procedure procedure, const char* latitude = "45") {
   return DrawPiece(procedure, latitude).value_or(CallList{});
+}
+
+// The first window of the run tells what the menu holds, over the picture
+// and not in it; the first key drops the hint, and later windows have none.
+void PrintSaveTest::hintOnceARun() {
+  Form2Slot slot;
+  ScriptedPanel panel("45", "0");
+  GRAPH1::DrawBase(panel, slot);
+  QPointer<Form2> window = slot.window();
+  QVERIFY(window->hint());
+  QVERIFY(window->hint()->text().startsWith("Tasto destro"));
+  QVERIFY(window->hint()->geometry().bottom() < window->height());
+  QVERIFY(window->calls() == Recorded(GRAPH1::DrawBase));
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  QTest::keyClick(window, Qt::Key_Shift);
+  QTRY_VERIFY(!window->hint());
+  window->close();
+  QTRY_VERIFY(!window);
+  slot.PrepareWindow();
+  QVERIFY(!slot.window()->hint());
+  slot.window()->close();
 }
 
 void PrintSaveTest::windowRecordsWhatItShows() {
@@ -103,6 +128,20 @@ void PrintSaveTest::menuShortcutsAndClosing() {
   Form2Slot slot;
   slot.PrepareWindow();
   QPointer<Form2> window = slot.window();
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  // Shift+F10 and the Menu key open the menu.
+  for (const auto& [key, modifiers] : {std::pair{Qt::Key_F10, Qt::ShiftModifier},
+                                       std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
+    qsizetype entries = -1;  // the menu goes when it closes
+    QTimer::singleShot(0, [&entries] {
+      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        entries = menu->actions().size();
+        menu->close();
+      }
+    });
+    QTest::keyClick(window, key, modifiers);
+    QCOMPARE(entries, 2);
+  }
   QCOMPARE(window->contextMenuPolicy(), Qt::ActionsContextMenu);
   const QList<QAction*> actions = window->actions();
   QCOMPARE(actions.size(), 2);

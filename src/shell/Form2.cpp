@@ -1,7 +1,12 @@
 #include "shell/Form2.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QGraphicsOpacityEffect>
+#include <QLabel>
+#include <QPropertyAnimation>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -48,6 +53,54 @@ Form2::Form2()
   addAction(printAction_);
   addAction(saveAction_);
   setContextMenuPolicy(Qt::ActionsContextMenu);  // a right click opens the two
+  ShowHintOnce();
+}
+
+void Form2::ShowHintOnce() {
+  // A borderless full-screen window says nothing of its menu: tell the user
+  // once a run, without touching the picture.
+  static bool shown = false;
+  if (shown) return;
+  shown = true;
+  hint_ = new QLabel(
+      QStringLiteral("Tasto destro (o Maiusc+F10): stampa in scala reale, salva - Esc: chiudi"), this);
+  hint_->setStyleSheet(QStringLiteral(
+      "QLabel { background: rgba(40, 40, 40, 200); color: white; padding: 6px 10px; "
+      "border-radius: 4px; }"));
+  hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  hint_->adjustSize();
+  PlaceHint();
+  // It fades after a few seconds.
+  auto* opacity = new QGraphicsOpacityEffect(hint_);
+  hint_->setGraphicsEffect(opacity);
+  auto* fade = new QPropertyAnimation(opacity, "opacity", hint_);
+  fade->setStartValue(1.0);
+  fade->setEndValue(0.0);
+  fade->setDuration(1500);
+  connect(fade, &QPropertyAnimation::finished, this, &Form2::DropHint);
+  QTimer::singleShot(5000, fade, [fade] { fade->start(); });
+}
+
+void Form2::DropHint() {
+  if (hint_) hint_->deleteLater();
+  hint_ = nullptr;
+}
+
+void Form2::PlaceHint() {
+  if (!hint_) return;
+  // Bottom right of what the window shows of the screen.
+  const QSize margin(16, 16);
+  hint_->move(width() - hint_->width() - margin.width(), height() - hint_->height() - margin.height());
+}
+
+void Form2::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlaceHint();
+}
+
+void Form2::mousePressEvent(QMouseEvent* event) {
+  DropHint();
+  QWidget::mousePressEvent(event);
 }
 
 void Form2::ShowOverScreen() {
@@ -69,10 +122,19 @@ void Form2::paintEvent(QPaintEvent*) {
 void Form2::mouseDoubleClickEvent(QMouseEvent*) { close(); }
 
 void Form2::keyPressEvent(QKeyEvent* event) {
+  DropHint();
   // A borderless full-screen window must not trap a user who has not read
   // the main window's note about the double-click.
   if (event->key() == Qt::Key_Escape) {
     close();
+    return;
+  }
+  // The menu from the keyboard, as everywhere else on the desktop.
+  if (event->key() == Qt::Key_Menu ||
+      (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+    const QPoint at = rect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+    QCoreApplication::sendEvent(this, &menu);
     return;
   }
   QWidget::keyPressEvent(event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QLabel>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -42,10 +43,16 @@ class Form2 final : public QWidget {
   QAction* printAction() const { return printAction_; }
   QAction* saveAction() const { return saveAction_; }
 
+  // The hint the first drawing window of a run shows over the picture, not
+  // in it: what the right button and Esc do. Null in later windows.
+  QLabel* hint() const { return hint_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QImage image_;
@@ -54,7 +61,12 @@ class Form2 final : public QWidget {
   TeeCanvas tee_;
   QAction* printAction_;
   QAction* saveAction_;
+  QPointer<QLabel> hint_;
   QString title_;
+
+  void ShowHintOnce();
+  void DropHint();
+  void PlaceHint();
 };
 
 // The printer of the session: the printer, paper, orientation, copies and
