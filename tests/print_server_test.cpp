@@ -4,13 +4,21 @@
 // cannot keep it is refused with nothing sent.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrintEngine>
+#include <QTimer>
 #include <QPrinter>
 #include <QTransform>
 
 #include "pdf_pages.h"
 #include "piece_recorder.h"
 #include "private_cups.h"
+#include "devices/WindowFont.h"
+#include "shell/Form2.h"
 #include "shell/PrintJob.h"
 
 namespace {
@@ -109,4 +117,54 @@ TEST_F(PrintServerTest, PagesThatCannotKeepTheScaleAreRefusedUnsent) {
   EXPECT_FALSE(QFile::exists(cups_->Output("Margins35")));
 }
 
+// The dialog comes back on what the user chose last, print to file included,
+// among the server's real printers; so does the retry after a refusal.
+TEST_F(PrintServerTest, PrintDialogComesBackOnTheSessionsChoice) {
+  QTemporaryDir dir;
+  QPrinter& printer = SessionPrinter();
+  EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);  // the session starts so
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath("kept.pdf"));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setCopyCount(2);
+  Form2Slot slot;
+  ScriptedPanel panel("45", "0");
+  GRAPH1::DrawBase(panel, slot);
+  // The first dialog is accepted; portrait A4 is too narrow for the base, so
+  // the refusal follows and the dialog comes back, where it is cancelled.
+  QStringList seen;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
+      auto* printers = dialog->findChild<QComboBox*>("printers");
+      if (!printers->itemText(printers->count() - 1).contains("PDF")) return;  // not filled yet
+      const bool file = printers->currentIndex() == printers->count() - 1 &&
+                        dialog->findChild<QLineEdit*>("filename")->text() == dir.filePath("kept.pdf");
+      seen << (file ? "file" : printers->currentText());
+      seen.size() == 1 ? dialog->accept() : dialog->reject();
+    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      seen << "message";
+      box->accept();
+    }
+  });
+  answer.start(20);
+  slot.window()->PrintTrueScale();
+  answer.stop();
+  EXPECT_EQ(seen, QStringList({"file", "message", "file"}));
+  EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+  EXPECT_EQ(printer.copyCount(), 2);
+  EXPECT_FALSE(QFile::exists(dir.filePath("kept.pdf")));  // nothing sent
+  slot.window()->close();
+}
+
 }  // namespace
+
+// Widgets for the print dialog; the offscreen platform needs no display.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  InstallWindowFontSubstitution();
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

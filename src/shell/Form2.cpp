@@ -1,7 +1,9 @@
 #include "shell/Form2.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QFileDialog>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
@@ -151,10 +153,30 @@ QPrinter& SessionPrinter() {
   return *printer;
 }
 
+namespace {
+
+// Qt's print dialog starts on a real printer every time: making it forgets
+// "Stampa su file (PDF)", although the printer still holds the file's name.
+// Once the dialog shows, choose the file again.
+void ChooseFileAgain(QPrintDialog& dialog, const QString& fileName) {
+  QTimer::singleShot(0, &dialog, [&dialog, fileName] {
+    auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (!printers || !file || printers->count() == 0) return;
+    printers->setCurrentIndex(printers->count() - 1);  // the file, last in the list
+    file->setText(fileName);
+  });
+}
+
+}  // namespace
+
 void Form2::PrintTrueScale() {
   QPrinter& printer = SessionPrinter();
   for (;;) {
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QString fileName = printer.outputFileName();
     QPrintDialog dialog(&printer, this);
+    if (toFile) ChooseFileAgain(dialog, fileName);
     dialog.setWindowTitle(QStringLiteral("Stampa in scala reale"));
     if (dialog.exec() != QDialog::Accepted) return;
     const std::optional<QString> problem = ::PrintTrueScale(printer, calls(), title_);
