@@ -36,6 +36,7 @@ class PrintServerTest : public ::testing::Test {
     cups_->AddQueue("Plain", 0);
     cups_->AddQueue("Fit", 0, {"fit-to-page-default=true", "print-scaling-default=fit"});
     cups_->AddQueue("Margins35", 99);  // 35 mm
+    cups_->AddQueue("OnlyA5", 0, {}, "A5");
   }
   static void TearDownTestSuite() {
     delete cups_;
@@ -108,6 +109,10 @@ TEST_F(PrintServerTest, QueueThatFitsAndTwoPagesPerSheetStillTrueScale) {
 TEST_F(PrintServerTest, PagesThatCannotKeepTheScaleAreRefusedUnsent) {
   const CallList base = *DrawPiece(GRAPH1::DrawBase, "45");
   EXPECT_TRUE(Print("Margins35", base));  // the origin lies inside the margin
+  // A queue without A4 would put the page on A5, scaled or cropped.
+  const auto noA4 = Print("OnlyA5", base);
+  ASSERT_TRUE(noA4);
+  EXPECT_TRUE(noA4->startsWith("La stampante OnlyA5 non ha il foglio A4")) << noA4->toStdString();
   // A sheet the drawing fits but its calibration rule does not.
   QPrinter printer(QPrinter::HighResolution);
   printer.setPrinterName("Plain");
@@ -115,6 +120,7 @@ TEST_F(PrintServerTest, PagesThatCannotKeepTheScaleAreRefusedUnsent) {
   EXPECT_TRUE(PrintTrueScale(printer, base, "x"));
   ASSERT_TRUE(cups_->WaitForJobs());
   EXPECT_FALSE(QFile::exists(cups_->Output("Margins35")));
+  EXPECT_FALSE(QFile::exists(cups_->Output("OnlyA5")));
 }
 
 // The dialog comes back on what the user chose last, print to file included,

@@ -68,12 +68,20 @@ class PrivateCups {
 
   // A queue printing into Output(name), on the generic PDF driver with every
   // sheet's unprintable margin set to `marginPoints`, and `options` as its
-  // defaults (lpadmin -o).
-  bool AddQueue(const QString& name, int marginPoints, const QStringList& options = {}) {
+  // defaults (lpadmin -o); with `onlyPaper` ("A5") it offers that paper alone.
+  bool AddQueue(const QString& name, int marginPoints, const QStringList& options = {},
+                const QByteArray& onlyPaper = {}) {
     const QString ppd = root_.filePath("etc/" + name + ".ppd");
     QFile in(kGenericPdf), out(ppd);
     if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) return false;
     for (QByteArray line : in.readAll().split('\n')) {
+      if (!onlyPaper.isEmpty() && IsPaperLine(line)) {
+        if (line.contains(":")  && line.startsWith("*Default")) {
+          line = line.left(line.indexOf(':') + 1) + " " + onlyPaper;
+        } else if (!line.contains(" " + onlyPaper + "/") && !line.contains(" " + onlyPaper + ".")) {
+          continue;
+        }
+      }
       // *ImageableArea A4/A4: "18 36 577 806" -> the margins asked for.
       if (line.startsWith("*ImageableArea ")) {
         const QList<QByteArray> parts = line.mid(line.indexOf('"') + 1).chopped(1).split(' ');
@@ -114,6 +122,16 @@ class PrivateCups {
 
  private:
   static constexpr const char* kGenericPdf = "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd";
+
+  // The lines of a PPD that offer, or default to, a paper.
+  static bool IsPaperLine(const QByteArray& line) {
+    for (const char* key : {"PageSize", "PageRegion", "ImageableArea", "PaperDimension"}) {
+      if (line.startsWith(QByteArray("*") + key + " ") ||
+          line.startsWith(QByteArray("*Default") + key + ":"))
+        return true;
+    }
+    return false;
+  }
 
   static int FreePort() {
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);
