@@ -4,6 +4,7 @@
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
 #include "devices/TrueScalePage.h"
 
