@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
+#include <string>
 
 #include "drawing/NumberText.h"
 #include "drawing/Preamble.h"
@@ -15,6 +17,8 @@ struct Reading {
   std::optional<double> italian;
   std::optional<double> english;
 };
+
+void PrintTo(const Reading& r, std::ostream* os) { *os << '"' << r.text << '"'; }
 
 class ReadNumberTest : public ::testing::TestWithParam<Reading> {};
 
@@ -46,7 +50,22 @@ INSTANTIATE_TEST_SUITE_P(
         // Anything else is not a number.
         Reading{"abc", std::nullopt, std::nullopt}, Reading{"45abc", std::nullopt, std::nullopt},
         Reading{"4 5", std::nullopt, std::nullopt}, Reading{"45,5,5", std::nullopt, std::nullopt},
-        Reading{"45°", std::nullopt, std::nullopt}));
+        Reading{"45°", std::nullopt, std::nullopt}),
+    // Names that read as words: "45,5" is "45virgola5", "" is "vuoto".
+    [](const ::testing::TestParamInfo<Reading>& info) {
+      std::string name;
+      for (const unsigned char ch : std::string(info.param.text)) {
+        if (std::isalnum(ch)) name += static_cast<char>(ch);
+        else if (ch == ',') name += "virgola";
+        else if (ch == '.') name += "punto";
+        else if (ch == '-') name += "meno";
+        else if (ch == '+') name += "piu";
+        else if (ch == ' ') name += "spazio";
+        else name.append("x").append(std::to_string(ch));
+      }
+      if (name.empty()) name = "vuoto";
+      return name.append("_").append(std::to_string(info.index));
+    });
 
 TEST(WholeNumberTextTest, WritesTheSignPlaceAndATrailingBlank) {
   EXPECT_EQ(WholeNumberText(12), " 12 ");

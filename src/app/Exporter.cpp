@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/CommandLine.h"
 #include "app/ExportSite.h"
 #include "devices/DrawingFile.h"
 #include "devices/ExportDevices.h"
@@ -14,22 +15,6 @@
 #include "pieces/Pieces.h"
 
 namespace {
-
-const char kUsage[] =
-    "Uso: quindal-export PEZZO LUOGO [--hours astronomiche|temporarie] [--dates mesi|decadi]\n"
-    "                    --output FILE\n"
-    "     quindal-export all LUOGO [...] --output FILE.pdf | --output CARTELLA\n"
-    "                    [--format svg|png|pdf]\n"
-    "     quindal-export places TESTO\n"
-    "  LUOGO     --latitude TESTO --longitude TESTO (scostamento dal meridiano del fuso)\n"
-    "            oppure --place \"CITTÀ[, CC]\"\n"
-    "            oppure --latitude TESTO --site-longitude GRADI --timezone FUSO\n"
-    "  PEZZO     A, B, C, D, base o istruzioni\n"
-    "  FILE      .svg, .pdf o .png: il formato segue l'estensione\n"
-    "  all       i sei fogli: in un solo PDF, una pagina ciascuno, oppure in sei file\n"
-    "            plate-a, plate-b, plate-c, plate-d, base, istruzioni nella CARTELLA\n"
-    "  places    le città che corrispondono a TESTO, una per riga, separate da tabulazioni:\n"
-    "            città, regione, paese, latitudine, longitudine, fuso, scostamento\n";
 
 struct Request {
   std::optional<QString> placesQuery;  // "places TEXT": list, draw nothing
@@ -44,42 +29,22 @@ struct Request {
 };
 
 // Reads the command line; on a mistake says what it is in `problem`.
-std::optional<Request> Parse(const QStringList& arguments, const FileSink& files,
-                              std::string& problem) {
-  std::optional<QString> latitude, longitude, output, hours, dates, format, piece, placesQuery;
-  SiteRequest site;
-  const std::map<QString, std::optional<QString>*> options = {
-      {"--latitude", &latitude},
-      {"--longitude", &longitude},
-      {"--output", &output},
-      {"--hours", &hours},
-      {"--dates", &dates},
-      {"--format", &format},
-      {"--place", &site.place},
-      {"--site-longitude", &site.siteLongitude},
-      {"--timezone", &site.timezone}};
-  bool anyOption = false;
-  for (qsizetype k = 0; k < arguments.size(); ++k) {
-    const QString& argument = arguments[k];
-    const auto option = options.find(argument);
-    if (option != options.end()) {
-      if (k + 1 >= arguments.size()) {
-        problem = "manca il valore di " + argument.toStdString();
-        return std::nullopt;
-      }
-      *option->second = arguments[++k];
-      anyOption = true;
-    } else if (argument.startsWith("--")) {
-      problem = "opzione sconosciuta: " + argument.toStdString();
-      return std::nullopt;
-    } else if (piece == "places" && !placesQuery) {
-      placesQuery = argument;
-    } else if (piece) {
-      problem = "un solo pezzo per volta: " + argument.toStdString();
-      return std::nullopt;
-    } else {
-      piece = argument;
-    }
+std::optional<Request> Parse(const CommandLine& line, const FileSink& files,
+                             std::string& problem) {
+  const auto value = [&](const char* name) { return line.Value(name); };
+  std::optional<QString> output = value("output"), hours = value("hours"),
+                         dates = value("dates"), format = value("format");
+  SiteRequest site{value("latitude"), value("longitude"), value("place"),
+                   value("site-longitude"), value("timezone")};
+  const bool anyOption = !line.parser.optionNames().isEmpty();
+  const QStringList positional = line.parser.positionalArguments();
+  std::optional<QString> piece, placesQuery;
+  if (!positional.isEmpty()) piece = positional.front().toLower();
+  if (piece == "places" && positional.size() == 2) {
+    placesQuery = positional[1];
+  } else if (positional.size() > 1) {
+    problem = "un solo pezzo per volta: " + positional[1].toStdString();
+    return std::nullopt;
   }
   if (!piece) {
     problem = "manca il pezzo";
@@ -94,8 +59,6 @@ std::optional<Request> Parse(const QStringList& arguments, const FileSink& files
     request.placesQuery = placesQuery;
     return request;
   }
-  site.latitude = latitude;
-  site.longitude = longitude;
   if (!site.Valid(problem)) return std::nullopt;
   if (!output) {
     problem = "manca --output";
@@ -141,7 +104,9 @@ std::optional<Request> Parse(const QStringList& arguments, const FileSink& files
     return request;
   }
 
-  const Piece* named = PieceNamed(piece->toStdString());
+  const Piece* named = nullptr;
+  for (const Piece& candidate : kPieces)
+    if (QString::fromUtf8(candidate.name).toLower() == *piece) named = &candidate;
   if (!named) {
     problem = "pezzo sconosciuto: " + piece->toStdString();
     return std::nullopt;
@@ -168,10 +133,25 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
 
 int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err,
               FileSink& files) {
+  CommandLine line;
+  switch (line.Read(arguments)) {
+    case CommandLine::Help:
+      out << line.HelpText().toStdString();
+      return kExportOk;
+    case CommandLine::Version:
+      out << "quindal-export " << QUINDAL_VERSION << "\n";
+      return kExportOk;
+    case CommandLine::Mistake:
+      err << "quindal-export: " << line.problem.toStdString() << "\n"
+          << line.HelpText().toStdString();
+      return kExportUsage;
+    case CommandLine::Understood:
+      break;
+  }
   std::string problem;
-  std::optional<Request> request = Parse(arguments, files, problem);
+  std::optional<Request> request = Parse(line, files, problem);
   if (!request) {
-    err << "quindal-export: " << problem << "\n" << kUsage;
+    err << "quindal-export: " << problem << "\n" << line.HelpText().toStdString();
     return kExportUsage;
   }
   if (request->placesQuery) return ListPlaces(*request->placesQuery, out, err);

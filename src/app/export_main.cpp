@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "app/Exporter.h"
+#include "app/RuntimeDir.h"
 #include "devices/WindowFont.h"
 
 // The exporter speaks only through its own messages and exit status; the
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
   QStringList arguments;
   for (int k = 1; k < argc; ++k) arguments << QString::fromLocal8Bit(argv[k]);
 
+  EnsureRuntimeDir();
   // No window is ever shown: run on machines without a display too.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   InstallWindowFontSubstitution();

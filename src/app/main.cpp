@@ -3,6 +3,7 @@
 #include <QThreadPool>
 #include <QTranslator>
 
+#include "app/RuntimeDir.h"
 #include "devices/WindowFont.h"
 #include "drawing/DocumentTitle.h"
 #include "pieces/Pieces.h"
@@ -12,6 +13,7 @@
 #include "shell/Form2.h"
 
 int main(int argc, char* argv[]) {
+  EnsureRuntimeDir();
   InstallWindowFontSubstitution();
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));

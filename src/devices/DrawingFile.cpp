@@ -3,6 +3,30 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+
+namespace {
+
+// The reason of a failed file operation in Italian, from the error the
+// system gave; the system's own words only for the rare rest.
+QString ItalianReason(int error, const QString& systemText) {
+  switch (error) {
+    case ENOENT: return QStringLiteral("la cartella non esiste");
+    case EACCES:
+    case EPERM: return QStringLiteral("permesso negato");
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("spazio esaurito sul disco");
+    case ENAMETOOLONG: return QStringLiteral("nome del file troppo lungo");
+    case EROFS: return QStringLiteral("file system in sola lettura");
+    case EISDIR: return QStringLiteral("è una cartella");
+    case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella");
+    default: break;
+  }
+  return error == 0 || systemText.isEmpty() ? QStringLiteral("errore di scrittura")
+                              : QStringLiteral("errore di scrittura (%1)").arg(systemText);
+}
+
+}  // namespace
 
 std::optional<FileFormat> FormatOfPath(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
@@ -31,19 +55,24 @@ bool DiskSink::MakeFolder(const QString& path, QString& reason) {
 }
 
 bool DiskSink::Write(const QString& path, const QByteArray& bytes, QString& reason) {
-  const auto fail = [&](const QString& why) {
-    reason = why.isEmpty() ? QStringLiteral("errore di scrittura") : why;
+  // errno is read right after the call that failed, before anything else runs.
+  const auto fail = [&](int error, const QString& systemText) {
+    reason = ItalianReason(error, systemText);
     return false;
   };
-  if (QFileInfo(path).isDir()) return fail(QStringLiteral("è una cartella"));
+  if (QFileInfo(path).isDir()) return fail(EISDIR, {});
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly)) return fail(errno, file.errorString());
+  errno = 0;
   const bool written = writer_ ? writer_(file, bytes) : file.write(bytes) == bytes.size();
   if (!written) {
+    const int error = errno;
     const QString why = file.errorString();
     file.cancelWriting();  // the temporary file goes, the old file stays
-    return fail(why);
+    return fail(error, why);
   }
-  if (!file.commit()) return fail(file.errorString());
+  errno = 0;
+  if (!file.commit()) return fail(errno, file.errorString());
   return true;
 }

@@ -1,0 +1,112 @@
+#include "app/CommandLine.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+struct OptionText {
+  const char* name;
+  const char* valueName;
+  const char* description;
+};
+
+// The options, as the help text and the manual page describe them.
+const OptionText kOptions[] = {
+    {"latitude", "TESTO", "latitudine del luogo in gradi, nord positiva, letta come nella finestra"},
+    {"longitude", "TESTO",
+     "scostamento in gradi dal meridiano del fuso orario, est positivo, letto come nella finestra"},
+    {"place", "CITTÀ[, CC]", "la città più popolosa con quel nome (CC: codice del paese), "
+                              "invece di --latitude e --longitude"},
+    {"site-longitude", "GRADI",
+     "longitudine del luogo (gradi decimali o gradi, primi e secondi); con --timezone e "
+     "--latitude, invece di --longitude"},
+    {"timezone", "FUSO", "fuso orario del luogo, per esempio Europe/Rome"},
+    {"hours", "astronomiche|temporarie", "sistema orario del grafico C (astronomiche se assente)"},
+    {"dates", "mesi|decadi", "linee delle date (mesi se assente)"},
+    {"output", "FILE", "file da scrivere (.svg, .pdf, .png) o, con all, un PDF o una cartella"},
+    {"format", "svg|png|pdf", "con all e una cartella: il formato dei sei file (svg se assente)"},
+};
+
+const char kDescription[] =
+    "Disegna un pezzo del quindal in un file, senza finestre.\n\n"
+    "PEZZO è A, B, C, D, base o istruzioni (maiuscole o minuscole), oppure\n"
+    "all (i sei fogli: un PDF di sei pagine, o sei file plate-a, plate-b, plate-c,\n"
+    "plate-d, base, istruzioni in una cartella), oppure places TESTO (le città che\n"
+    "corrispondono, una per riga: città, regione, paese, latitudine, longitudine,\n"
+    "fuso, scostamento, separati da tabulazioni).\n\n"
+    "Stato d'uscita: 0 fatto, 1 valori rifiutati, 2 riga di comando errata,\n"
+    "3 file non scritto.";
+
+// Qt's own words of the parser ("Utilizzo", "Opzione sconosciuta") in Italian.
+void LoadItalianOnce() {
+  static const bool loaded = [] {
+    if (!QCoreApplication::instance()) return false;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_it"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      delete translator;
+      return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+  }();
+  (void)loaded;
+}
+
+}  // namespace
+
+QStringList ExporterOptionNames() {
+  QStringList names;
+  for (const OptionText& option : kOptions) names << QString::fromUtf8(option.name);
+  return names;
+}
+
+CommandLine::CommandLine() {
+  LoadItalianOnce();
+  parser.setApplicationDescription(QString::fromUtf8(kDescription));
+  parser.addPositionalArgument(QStringLiteral("PEZZO"),
+                               QStringLiteral("A, B, C, D, base, istruzioni, all o places"),
+                               QStringLiteral("PEZZO [TESTO]"));
+  for (const OptionText& option : kOptions) {
+    parser.addOption(QCommandLineOption(QString::fromUtf8(option.name),
+                                        QString::fromUtf8(option.description),
+                                        QString::fromUtf8(option.valueName)));
+  }
+  parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                      QStringLiteral("mostra questo aiuto ed esce")));
+  parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                                      QStringLiteral("mostra la versione ed esce")));
+}
+
+CommandLine::Outcome CommandLine::Read(const QStringList& arguments) {
+  if (!parser.parse(QStringList{QStringLiteral("quindal-export")} + arguments)) {
+    problem = parser.errorText();
+    return Mistake;
+  }
+  if (parser.isSet(QStringLiteral("help"))) return Help;
+  if (parser.isSet(QStringLiteral("version"))) return Version;
+  for (const OptionText& option : kOptions) {
+    if (parser.values(QString::fromUtf8(option.name)).size() > 1) {
+      problem = QStringLiteral("opzione ripetuta: --%1").arg(QString::fromUtf8(option.name));
+      return Mistake;
+    }
+  }
+  return Understood;
+}
+
+QString CommandLine::HelpText() const {
+  // Qt names the program by the path it was started from: name it plainly.
+  QString text = parser.helpText();
+  const qsizetype end = text.indexOf(u'\n');
+  const qsizetype program = text.lastIndexOf(QStringLiteral(": "), end) + 2;
+  const qsizetype options = text.indexOf(u' ', program);
+  if (program >= 2 && options > program && options < end)
+    text.replace(program, options - program, QStringLiteral("quindal-export"));
+  return text;
+}
+
+std::optional<QString> CommandLine::Value(const QString& name) const {
+  if (!parser.isSet(name)) return std::nullopt;
+  return parser.value(name);
+}

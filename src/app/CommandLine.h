@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The exporter's command line, read by Qt's own parser: options as
+// "--name value" or "--name=value", -h/--help, -v/--version. A repeated
+// option is a mistake too (the parser would keep the last).
+class CommandLine {
+ public:
+  enum Outcome { Understood, Help, Version, Mistake };
+
+  CommandLine();
+
+  // Reads `arguments` (without the program's name); on a mistake `problem`
+  // says what it is, in Italian.
+  Outcome Read(const QStringList& arguments);
+
+  // The usage, the options and the arguments, for --help and after a mistake.
+  QString HelpText() const;
+
+  // The value of the long option `name`, when given.
+  std::optional<QString> Value(const QString& name) const;
+
+  QCommandLineParser parser;
+  QString problem;
+};
+
+// Every option the exporter takes, in order, as --help lists them.
+QStringList ExporterOptionNames();
