@@ -1,9 +1,10 @@
 #include "shell/LocationDialog.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
-#include <QApplication>
+#include <QFormLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,7 +14,6 @@
 #include <QTableWidget>
 #include <QTimeZone>
 #include <QVBoxLayout>
-#include <QFormLayout>
 
 #include "drawing/NumberText.h"
 #include "place/AngleReader.h"
