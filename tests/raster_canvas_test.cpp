@@ -3,6 +3,7 @@
 #include <QImage>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "devices/RasterCanvas.h"
 
@@ -142,6 +143,38 @@ TEST(RasterCanvasTest, ClipsAndSkipsWhatCannotBeShown) {
   // A line that leaves the screen is drawn up to its edge.
   canvas.DrawLine(0, 12, 1e6f, 12);
   EXPECT_EQ(Inked(image).size(), 800u);
+}
+
+}  // namespace
+
+namespace {
+
+// Skipping the pixels the line before has just set changes nothing: the same
+// calls, each traced afresh (a point off the screen between them makes the
+// canvas forget the line before), give the same image.
+TEST(RasterCanvasTest, LinesOverTheLineBeforeGiveTheSameImage) {
+  struct Call {
+    float x1, y1, x2, y2;
+    Colour colour;
+  };
+  const std::vector<Call> calls = {
+      {100, 100, 100, 900, Colour::White},       {101, 50, 101, 950, Colour::White},     // wider column
+      {102, 300, 102, 400, Colour::White},       {104, 1000, 104, 1200, Colour::White},  // inside, then apart
+      {104, 1000, 104, 1200, Colour::LightGrey}, {105, 1190, 105, 1500, Colour::LightGrey},
+      {10, 10, 3000, 2000, Colour::Foreground},  {10, 10, 3000, 2000, Colour::Foreground},
+      {3000, 2000, 10, 10, Colour::Foreground},  {4040, -500, 4040, 4000, Colour::Yellow},  // clipped
+      {4041, -900, 4041, 3500, Colour::Yellow},  {-20, 5, -20, 50, Colour::White},
+  };
+  QImage skipping = Screen(), fresh = Screen();
+  skipping.fill(0xFF123456);  // no colour of the palette: every line shows
+  fresh.fill(0xFF123456);
+  RasterCanvas fast(skipping), slow(fresh);
+  for (const Call& c : calls) {
+    fast.DrawLine(c.x1, c.y1, c.x2, c.y2, c.colour);
+    slow.PlotPoint(-1000, -1000);
+    slow.DrawLine(c.x1, c.y1, c.x2, c.y2, c.colour);
+  }
+  EXPECT_EQ(skipping, fresh);
 }
 
 }  // namespace

@@ -99,24 +99,54 @@ void RasterCanvas::Line(float x1, float y1, float x2, float y2, Colour c) {
       (a.y() >= h && b.y() >= h)) {
     return;
   }
+  const std::uint32_t argb = Argb(c);
+  if (last_.valid && argb == last_.argb) {
+    // The very pixels of the line before: nothing changes.
+    if (a == last_.a && b == last_.b) return;
+    // A column over the column before, in the same colour: only the part
+    // outside it changes (a vertical line covers its column from end to end).
+    const bool column = a.x() == b.x() && last_.a.x() == last_.b.x() && a.x() == last_.a.x();
+    const int top = std::min(a.y(), b.y()), bottom = std::max(a.y(), b.y());
+    const int lastTop = std::min(last_.a.y(), last_.b.y());
+    const int lastBottom = std::max(last_.a.y(), last_.b.y());
+    if (column && top <= lastBottom + 1 && bottom >= lastTop - 1) {
+      if (top < lastTop) FillColumn(a.x(), top, lastTop - 1, argb);
+      if (bottom > lastBottom) FillColumn(a.x(), lastBottom + 1, bottom, argb);
+      last_ = {QPoint(a.x(), std::min(top, lastTop)), QPoint(a.x(), std::max(bottom, lastBottom)),
+               argb, true};
+      return;
+    }
+  }
+  last_ = {a, b, argb, true};
   auto* bits = reinterpret_cast<std::uint32_t*>(image_.bits());
   const int stride = static_cast<int>(image_.bytesPerLine() / 4);
   const auto inside = [&](QPoint p) { return p.x() >= 0 && p.y() >= 0 && p.x() < w && p.y() < h; };
   if (inside(a) && inside(b)) {
-    TraceLine<false>(bits, stride, w, h, a, b, Argb(c));
+    TraceLine<false>(bits, stride, w, h, a, b, argb);
   } else {
-    TraceLine<true>(bits, stride, w, h, a, b, Argb(c));
+    TraceLine<true>(bits, stride, w, h, a, b, argb);
   }
 }
 
+void RasterCanvas::FillColumn(int x, int top, int bottom, std::uint32_t argb) {
+  if (x < 0 || x >= image_.width()) return;
+  top = std::max(top, 0);
+  bottom = std::min(bottom, image_.height() - 1);
+  if (top > bottom) return;
+  const qsizetype stride = image_.bytesPerLine() / 4;
+  auto* pixel = reinterpret_cast<std::uint32_t*>(image_.bits()) + top * stride + x;
+  for (int y = top; y <= bottom; ++y, pixel += stride) *pixel = argb;
+}
+
 void RasterCanvas::Point(float x, float y, Colour c) {
+  last_.valid = false;
   if (!Finite(x, y)) return;
   const QPoint p = PixelOf(x, y);
   SetPixel(p.x(), p.y(), Argb(c));
 }
 
 void RasterCanvas::Text(float x, float y, std::string_view text, Colour anchor) {
-  PlotPoint(x, y, anchor);
+  PlotPoint(x, y, anchor);  // forgets the last line too
   if (!Finite(x, y)) return;
   const QPoint p = PixelOf(x, y);
   QPainter painter(&image_);

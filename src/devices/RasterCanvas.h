@@ -26,6 +26,17 @@ class RasterCanvas final : public Canvas {
 
  private:
   void SetPixel(int px, int py, std::uint32_t argb);
+  void FillColumn(int x, int top, int bottom, std::uint32_t argb);
+
+  // The last line traced, in pixels. Plate A's fills and fans map many calls
+  // onto pixels the call before has just set in the same colour; those need
+  // not be traced again. Points and texts forget it.
+  struct Traced {
+    QPoint a, b;
+    std::uint32_t argb = 0;
+    bool valid = false;
+  };
+  Traced last_;
 
   QImage& image_;
   QFont font_;
