@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include "devices/CompactRecording.h"
 #include "devices/ExportDevices.h"
 #include "devices/RasterCanvas.h"
 #include "devices/RecordingCanvas.h"
@@ -47,7 +48,7 @@ void Window(benchmark::State& state, Procedure procedure) {
   for (auto _ : state) {
     image.fill(Qt::white);
     RasterCanvas canvas(image);
-    RecordingCanvas record;
+    CompactRecording record;
     TeeCanvas tee(canvas, record);
     OnCanvas target(tee);
     procedure(inputs, target);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "devices/CompactRecording.h"
 #include "devices/RecordingCanvas.h"
+#include "piece_recorder.h"
 
 namespace {
 
@@ -35,6 +37,35 @@ TEST(RecordingCanvasTest, TeeSendsEachCallToBoth) {
   tee.PlaceText(1, 2, "x");
   EXPECT_EQ(a.Calls().size(), 2u);
   EXPECT_EQ(a.Calls(), b.Calls());
+}
+
+}  // namespace
+
+namespace {
+
+// The drawing window's compact record gives back, call for call, what the
+// plain recorder keeps, for every piece.
+TEST(CompactRecordingTest, EveryPieceComesBackCallForCall) {
+  struct Into final : DrawingTarget {
+    Canvas& PrepareWindow() override { return record; }
+    CompactRecording record;
+  };
+  for (const Piece& piece : kPieces) {
+    for (const HourSystem hours : {HourSystem::Astronomical, HourSystem::Temporary}) {
+      for (const auto& [latitude, decadi] : {std::pair{"45", false}, std::pair{"-33,25", true}}) {
+        ScriptedPanel panel(latitude, "7,5", decadi);
+        Into window;
+        piece.ProcedureFor(hours)(panel, window);
+        const auto plain = DrawPiece(piece.ProcedureFor(hours), latitude, "7,5", decadi);
+        ASSERT_TRUE(plain) << piece.name;
+        EXPECT_EQ(window.record.size(), plain->size()) << piece.name;
+        EXPECT_TRUE(window.record.Calls() == *plain) << piece.name << " " << latitude;
+        RecordingCanvas replayed;
+        window.record.Replay(replayed);
+        EXPECT_TRUE(replayed.Calls() == *plain) << piece.name;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -179,7 +179,7 @@ void Form2::PrintTrueScale() {
     if (toFile) ChooseFileAgain(dialog, fileName);
     dialog.setWindowTitle(QStringLiteral("Stampa in scala reale"));
     if (dialog.exec() != QDialog::Accepted) return;
-    const std::optional<QString> problem = ::PrintTrueScale(printer, calls(), title_);
+    const std::optional<QString> problem = ::PrintTrueScale(printer, record_.Calls(), title_);
     if (!problem) return;
     QMessageBox::warning(this, QStringLiteral("Quindal"), *problem);
   }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "devices/RasterCanvas.h"
+#include "devices/CompactRecording.h"
 #include "devices/RecordingCanvas.h"
 #include "drawing/DrawingTarget.h"
 
@@ -26,7 +27,8 @@ class Form2 final : public QWidget {
 
   Canvas& canvas() { return tee_; }
   const QImage& image() const { return image_; }
-  const CallList& calls() const { return record_.Calls(); }
+  // Every call drawn since the window opened, in order.
+  CallList calls() const { return record_.Calls(); }
 
   // The name the picture carries when printed or saved: the last piece drawn.
   void SetTitle(const QString& title) { title_ = title; }
@@ -57,7 +59,7 @@ class Form2 final : public QWidget {
  private:
   QImage image_;
   std::unique_ptr<RasterCanvas> raster_;
-  RecordingCanvas record_;
+  CompactRecording record_;
   TeeCanvas tee_;
   QAction* printAction_;
   QAction* saveAction_;
