@@ -30,29 +30,41 @@ class Trace {
   double px_ = 0, py_ = 0;
 };
 
-}  // namespace
+// The cosine and sine of one angle, worked out once for every point that
+// shares it: along a declination circle the declination and the latitude
+// stay, along an hour circle the hour angle and the latitude.
+struct CosSin {
+  double c, s;
+  explicit CosSin(double radians) : c(std::cos(radians)), s(std::sin(radians)) {}
+};
 
-Horizontal EquatorialToHorizontal(double p, double m, double phiG, double r) {
-  const double t = m * r;
-  const double cp = std::cos(p * r), sp = std::sin(p * r);
-  const double cf = std::cos(phiG * r), sf = std::sin(phiG * r);
-  const double a1 = cp * std::sin(std::fabs(t));
-  const double a2 = cp * std::cos(std::fabs(t)) * sf;
-  const double a3 = sp * cf;
+// `t` is the hour angle in radians and `ht` its absolute value's cosine and sine.
+Horizontal ToHorizontal(const CosSin& p, double t, const CosSin& ht, const CosSin& phi) {
+  const double a1 = p.c * ht.s;
+  const double a2 = p.c * ht.c * phi.s;
+  const double a3 = p.s * phi.c;
   double A = std::atan(a1 / (a2 - a3));
   if (A < 0) A = Pi + A;
   if (t < 0) A = -A;
   // Next to the zenith the sine may round a hair above 1.
-  const double h = std::asin(std::clamp(cp * std::cos(std::fabs(t)) * cf + sp * sf, -1.0, 1.0));
+  const double h = std::asin(std::clamp(p.c * ht.c * phi.c + p.s * phi.s, -1.0, 1.0));
   return {A, h};
+}
+
+}  // namespace
+
+Horizontal EquatorialToHorizontal(double p, double m, double phiG, double r) {
+  const double t = m * r;
+  return ToHorizontal(CosSin(p * r), t, CosSin(std::fabs(t)), CosSin(phiG * r));
 }
 
 void DrawSkyGlobe(Canvas& c, const SkyGlobe& g, double r) {
   const double rho = g.rotationDeg * r;
+  const CosSin phi(g.phiG * r);
   const auto draw = [&](Trace& trace, Horizontal at) {
     if (!(at.h >= 0)) return;
-    trace.To(g.xc + g.radius * std::cos(at.h) * std::sin(at.A + rho),
-             g.yc + g.radius * std::cos(at.h) * std::cos(at.A + rho));
+    const double ch = std::cos(at.h);
+    trace.To(g.xc + g.radius * ch * std::sin(at.A + rho), g.yc + g.radius * ch * std::cos(at.A + rho));
   };
   const double lowest = -(90 - g.phiG) + epsilon;  // the southernmost circle that rises
 
@@ -61,8 +73,10 @@ void DrawSkyGlobe(Canvas& c, const SkyGlobe& g, double r) {
   const long last = StepCount(-180 + epsilon, 180 + epsilon, g.pointSpacing) - 1;
   ForEachStep(lowest, 90 - epsilon, g.circleSpacing, [&](double p, long) {
     Trace trace(c);
+    const CosSin declination(p * r);
     ForEachStep(-180 + epsilon, 180 + epsilon, g.pointSpacing, [&](double m, long j) {
-      Horizontal at = EquatorialToHorizontal(p, m, g.phiG, r);
+      const double t = m * r;
+      Horizontal at = ToHorizontal(declination, t, CosSin(std::fabs(t)), phi);
       if ((j == 0 || j == last) && p >= 90 - g.phiG) at = {180 * r, (p + g.phiG - 90) * r};
       draw(trace, at);
     });
@@ -73,8 +87,10 @@ void DrawSkyGlobe(Canvas& c, const SkyGlobe& g, double r) {
 
   ForEachStep(-180 + epsilon, 180 + epsilon, g.circleSpacing, [&](double m, long) {
     Trace trace(c);
+    const double t = m * r;
+    const CosSin hour(std::fabs(t));
     ForEachStep(90 - epsilon, lowest, -g.pointSpacing,
-                [&](double p, long) { draw(trace, EquatorialToHorizontal(p, m, g.phiG, r)); });
+                [&](double p, long) { draw(trace, ToHorizontal(CosSin(p * r), t, hour, phi)); });
   });
 
   Trace horizon(c);
