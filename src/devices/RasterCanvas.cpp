@@ -129,6 +129,8 @@ class BresenhamLine {
 RasterCanvas::RasterCanvas(QImage& image, RasterView view)
     : image_(image),
       view_(view),
+      width_(image.width()),
+      height_(image.height()),
       across_(DrawingUnits::kPixelsAcross * view.scale),
       down_(DrawingUnits::kPixelsDown * view.scale),
       font_(WindowFont()) {
@@ -156,8 +158,7 @@ Box BoxOf(QPoint a, QPoint b) {
 
 }  // namespace
 
-bool RasterCanvas::Repeats(QPoint a, QPoint b, std::uint32_t argb) {
-  const Box box = BoxOf<Box>(a, b);
+bool RasterCanvas::Repeats(QPoint a, QPoint b, const Box& box, std::uint32_t argb) {
   for (int k = 0; k < kRemembered; ++k) {
     const Traced& t = traced_[k];
     if (!t.valid || t.argb != argb) continue;
@@ -172,15 +173,14 @@ bool RasterCanvas::Repeats(QPoint a, QPoint b, std::uint32_t argb) {
   return false;
 }
 
-bool RasterCanvas::ExtendsColumn(QPoint a, QPoint b, std::uint32_t argb) {
+bool RasterCanvas::ExtendsColumn(QPoint a, const Box& box, std::uint32_t argb) {
   // A column next to or over the column before, in the same colour: only
   // the part outside it changes.
   Traced& t = traced_[0];
-  if (!t.valid || t.argb != argb || a.x() != b.x() || t.box.left != t.box.right ||
+  if (!t.valid || t.argb != argb || box.left != box.right || t.box.left != t.box.right ||
       a.x() != t.box.left) {
     return false;
   }
-  const Box box = BoxOf<Box>(a, b);
   if (box.top > t.box.bottom + 1 || box.bottom < t.box.top - 1) return false;
   Overwrite(box, argb);
   if (box.top < t.box.top) FillColumn(a.x(), box.top, t.box.top - 1, argb);
@@ -206,8 +206,7 @@ void RasterCanvas::Line(float x1, float y1, float x2, float y2, Colour c) {
   if (!Finite(x1, y1) || !Finite(x2, y2)) return;
   const QPoint a = Map(x1, y1);
   const QPoint b = Map(x2, y2);
-  const int w = image_.width();
-  const int h = image_.height();
+  const int w = width_, h = height_;
   // Wholly on one side of the image: nothing to draw.
   if ((a.x() < 0 && b.x() < 0) || (a.y() < 0 && b.y() < 0) || (a.x() >= w && b.x() >= w) ||
       (a.y() >= h && b.y() >= h)) {
@@ -216,9 +215,10 @@ void RasterCanvas::Line(float x1, float y1, float x2, float y2, Colour c) {
   const std::uint32_t argb = Argb(c);
   const Traced& newest = traced_[0];
   if (newest.valid && newest.argb == argb && newest.a == a && newest.b == b) return;
-  if (Repeats(a, b, argb) || ExtendsColumn(a, b, argb)) return;
-  Overwrite(BoxOf<Box>(a, b), argb);
-  Remember({a, b, BoxOf<Box>(a, b), argb, true});
+  const Box box = BoxOf<Box>(a, b);
+  if (Repeats(a, b, box, argb) || ExtendsColumn(a, box, argb)) return;
+  Overwrite(box, argb);
+  Remember({a, b, box, argb, true});
   auto* bits = reinterpret_cast<std::uint32_t*>(image_.bits());
   const qsizetype stride = image_.bytesPerLine() / 4;
   const auto inside = [&](QPoint p) { return p.x() >= 0 && p.y() >= 0 && p.x() < w && p.y() < h; };
@@ -230,9 +230,9 @@ void RasterCanvas::Line(float x1, float y1, float x2, float y2, Colour c) {
 }
 
 void RasterCanvas::FillColumn(int x, int top, int bottom, std::uint32_t argb) {
-  if (x < 0 || x >= image_.width()) return;
+  if (x < 0 || x >= width_) return;
   top = std::max(top, 0);
-  bottom = std::min(bottom, image_.height() - 1);
+  bottom = std::min(bottom, height_ - 1);
   if (top > bottom) return;
   const qsizetype stride = image_.bytesPerLine() / 4;
   auto* pixel = reinterpret_cast<std::uint32_t*>(image_.bits()) + top * stride + x;

@@ -62,13 +62,14 @@ class RasterCanvas final : public Canvas {
   };
   static constexpr int kRemembered = 8;
   std::array<Traced, kRemembered> traced_;  // the newest first
-  bool Repeats(QPoint a, QPoint b, std::uint32_t argb);
-  bool ExtendsColumn(QPoint a, QPoint b, std::uint32_t argb);
+  bool Repeats(QPoint a, QPoint b, const Box& box, std::uint32_t argb);
+  bool ExtendsColumn(QPoint a, const Box& box, std::uint32_t argb);
   void Remember(const Traced& line);
   void Overwrite(const Box& pixels, std::uint32_t argb);
 
   QImage& image_;
   RasterView view_;
+  int width_, height_;  // the image's, which keeps its size while drawn on
   double across_, down_;  // image pixels per drawing unit
   QFont font_;
   int ascent_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "drawing/AngleConstants.h"
 #include "pieces/RealRange.h"
@@ -68,18 +69,32 @@ void DrawSkyGlobe(Canvas& c, const SkyGlobe& g, double r) {
   };
   const double lowest = -(90 - g.phiG) + epsilon;  // the southernmost circle that rises
 
+  // Every declination circle passes the same hour angles, every hour circle
+  // the same declinations: their sines and cosines are worked out once.
+  struct HourAngle {
+    double t;
+    CosSin abs;
+  };
+  std::vector<HourAngle> hours;
+  ForEachStep(-180 + epsilon, 180 + epsilon, g.pointSpacing, [&](double m, long) {
+    const double t = m * r;
+    hours.push_back({t, CosSin(std::fabs(t))});
+  });
+  std::vector<CosSin> declinations;
+  ForEachStep(90 - epsilon, lowest, -g.pointSpacing,
+              [&](double p, long) { declinations.emplace_back(p * r); });
+
   // Declination circles. A circumpolar circle closes on its lower
   // culmination, due north at altitude p + phiG - 90.
-  const long last = StepCount(-180 + epsilon, 180 + epsilon, g.pointSpacing) - 1;
+  const std::size_t last = hours.size() - 1;
   ForEachStep(lowest, 90 - epsilon, g.circleSpacing, [&](double p, long) {
     Trace trace(c);
     const CosSin declination(p * r);
-    ForEachStep(-180 + epsilon, 180 + epsilon, g.pointSpacing, [&](double m, long j) {
-      const double t = m * r;
-      Horizontal at = ToHorizontal(declination, t, CosSin(std::fabs(t)), phi);
+    for (std::size_t j = 0; j <= last; ++j) {
+      Horizontal at = ToHorizontal(declination, hours[j].t, hours[j].abs, phi);
       if ((j == 0 || j == last) && p >= 90 - g.phiG) at = {180 * r, (p + g.phiG - 90) * r};
       draw(trace, at);
-    });
+    }
   });
 
   c.PlotPoint(g.xc - g.radius * std::cos((90 - g.phiG) * r) * std::sin(rho),
@@ -89,8 +104,7 @@ void DrawSkyGlobe(Canvas& c, const SkyGlobe& g, double r) {
     Trace trace(c);
     const double t = m * r;
     const CosSin hour(std::fabs(t));
-    ForEachStep(90 - epsilon, lowest, -g.pointSpacing,
-                [&](double p, long) { draw(trace, ToHorizontal(CosSin(p * r), t, hour, phi)); });
+    for (const CosSin& declination : declinations) draw(trace, ToHorizontal(declination, t, hour, phi));
   });
 
   Trace horizon(c);
