@@ -2,7 +2,11 @@
 #include <QScreen>
 #include <QtTest>
 
+#include "devices/ExportDevices.h"
 #include "devices/WindowFont.h"
+#include "drawing/ScriptedPanel.h"
+#include "offscreen_screen.h"
+#include "pieces/Pieces.h"
 #include "shell/Form2.h"
 
 class Form2Test : public QObject {
@@ -13,6 +17,9 @@ class Form2Test : public QObject {
   void drawsWithThePixelRuleAndThePalette();
   void secondDrawingLandsOverTheFirst();
   void doubleClickClosesAndTheNextDrawingStartsBlank();
+  void windowShowsTheExportersImage();
+  void zoomAndPanFollowTheArithmetic();
+  void aDragIsNotAClick();
 };
 
 static int InkedPixels(const QImage& image) {
@@ -80,7 +87,100 @@ void Form2Test::doubleClickClosesAndTheNextDrawingStartsBlank() {
   slot.window()->close();
 }
 
+// The window's image of a piece at the exact size is the exporter's PNG,
+// texts included.
+void Form2Test::windowShowsTheExportersImage() {
+  for (const char* name : {"D", "istruzioni"}) {
+    Form2Slot slot;
+    ScriptedPanel panel("45", "7,5", true);
+    PieceNamed(name)->procedure(panel, slot);
+    const QImage png = QImage::fromData(Render(FileFormat::Png, slot.window()->calls()), "PNG");
+    QCOMPARE(slot.window()->image().convertToFormat(QImage::Format_RGB32),
+             png.convertToFormat(QImage::Format_RGB32));
+    slot.window()->close();
+  }
+}
+
+// Where a drawing unit lands in the window's image: the pixel rule at the
+// zoom, moved to the view's origin.
+static QPoint PixelAt(const Form2& window, float x, float y) {
+  const double zoom = window.view().zoom();
+  const QPointF origin = window.view().origin();
+  return {qRound(x * 0.1975 * zoom) + qRound(origin.x()), qRound(y * 0.18875 * zoom) + qRound(origin.y())};
+}
+
+void Form2Test::zoomAndPanFollowTheArithmetic() {
+  Form2Slot slot;
+  Canvas& canvas = slot.PrepareWindow();
+  canvas.DrawLine(2100, 1000, 2100, 2000);  // a column through the middle
+  canvas.PlotPoint(2500, 1000);
+  Form2* window = slot.window();
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  const QImage exact = window->image();
+
+  // Ctrl and the wheel at (600, 150): the drawing's point under it stays.
+  const QPointF at(600, 150);
+  QWheelEvent wheel(at, window->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton,
+                    Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(window, &wheel);
+  QCOMPARE(window->view().zoom(), 1.5);
+  QCOMPARE(window->view().origin(), QPointF(-300, -75));  // 600 - 600 * 1.5, 150 - 150 * 1.5
+  QCOMPARE(PixelAt(*window, 2500, 1000), QPoint(441, 208));
+  QCOMPARE(window->image().pixel(441, 208), 0xFF000000u);
+  QCOMPARE(window->image().pixel(PixelAt(*window, 2100, 1500)), 0xFF000000u);
+
+  // Ctrl++ twice more at the pointer: 200 %, 300 %; the arrows move by an
+  // eighth of the window.
+  QCursor::setPos(window->mapToGlobal(QPoint(400, 300)));
+  QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
+  QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
+  QCOMPARE(window->view().zoom(), 3.0);
+  QCOMPARE(window->view().origin(), QPointF(-1000, -450));
+  QTest::keyClick(window, Qt::Key_Right);
+  QCOMPARE(window->view().origin(), QPointF(-1100, -450));
+  QCOMPARE(PixelAt(*window, 2100, 1500), QPoint(144, 399));
+  QCOMPARE(window->image().pixel(144, 399), 0xFF000000u);
+  // Never past the drawing's edge: 2400 x 1800 at 300 % in an 800 x 600 window.
+  for (int k = 0; k < 40; ++k) QTest::keyClick(window, Qt::Key_Down);
+  QCOMPARE(window->view().origin().y(), 600.0 - 1800);
+
+  // Down to 25 % and no further; then Ctrl+0 gives the exact image back.
+  for (int k = 0; k < 12; ++k) QTest::keyClick(window, Qt::Key_Minus, Qt::ControlModifier);
+  QCOMPARE(window->view().zoom(), 0.25);
+  QCOMPARE(window->view().origin(), QPointF(300, 225));  // centred
+  QTest::keyClick(window, Qt::Key_F);
+  QCOMPARE(window->view().zoom(), 1.0);
+  QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
+  QCOMPARE(window->image(), exact);
+  window->close();
+}
+
+void Form2Test::aDragIsNotAClick() {
+  Form2Slot slot;
+  slot.PrepareWindow();
+  QPointer<Form2> window = slot.window();
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);  // 150 %: 1200 x 900
+  const QPointF origin = window->view().origin();
+  QTest::mousePress(window, Qt::LeftButton, {}, QPoint(400, 300));
+  QMouseEvent move(QEvent::MouseMove, QPointF(350, 280), window->mapToGlobal(QPointF(350, 280)),
+                   Qt::NoButton, Qt::LeftButton, {});
+  QApplication::sendEvent(window, &move);
+  QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(350, 280));
+  QCOMPARE(window->view().origin(), origin + QPointF(-50, -20));
+  // A press straight after the drag makes a double-click of the system's.
+  QTest::mousePress(window, Qt::LeftButton, {}, QPoint(350, 280));
+  QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(350, 280), window->mapToGlobal(QPointF(350, 280)),
+                    Qt::LeftButton, Qt::LeftButton, {});
+  QApplication::sendEvent(window, &twice);
+  QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(350, 280));
+  QVERIFY(window);
+  QTest::mouseDClick(window, Qt::LeftButton, {}, QPoint(350, 280));  // two clicks
+  QTRY_VERIFY(!window);
+}
+
 int main(int argc, char** argv) {
+  UseOffscreenScreen(800, 600, 1);
   InstallWindowFontSubstitution();
   QApplication app(argc, argv);
   Form2Test test;

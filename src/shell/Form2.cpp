@@ -1,6 +1,8 @@
 #include "shell/Form2.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QWheelEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
@@ -26,25 +28,44 @@
 
 namespace {
 
-QImage BlankScreenImage() {
+QSize ScreenSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize size = screen ? screen->geometry().size() : QSize(800, 600);
-  QImage image(size, QImage::Format_RGB32);
-  image.fill(QColor::fromRgb(kWindowRgb));
-  return image;
+  return screen ? screen->geometry().size() : QSize(800, 600);
+}
+
+qreal ScreenPixelRatio() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->devicePixelRatio() : 1;
 }
 
 }  // namespace
 
-Form2::Form2()
-    : image_(BlankScreenImage()),
-      raster_(std::make_unique<RasterCanvas>(image_)),
-      tee_(*raster_, record_) {
+void Form2::Live::Line(float x1, float y1, float x2, float y2, Colour c) {
+  window_.raster_->DrawLine(x1, y1, x2, y2, c);
+  window_.record_.DrawLine(x1, y1, x2, y2, c);
+}
+
+void Form2::Live::Point(float x, float y, Colour c) {
+  window_.raster_->PlotPoint(x, y, c);
+  window_.record_.PlotPoint(x, y, c);
+}
+
+void Form2::Live::Text(float x, float y, std::string_view text, Colour anchor) {
+  window_.raster_->PlaceText(x, y, text, anchor);
+  window_.record_.PlaceText(x, y, text, anchor);
+}
+
+Form2::Form2() : live_(*this) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("Grafico del quindal con quadro inclinato  ( di Orbelan )"));
   setFont(WindowFont());
+  // The window will cover the screen: the drawing is placed for that size
+  // before the first call arrives.
+  resize(ScreenSize());
+  view_.SetWindow(QSizeF(ScreenSize()));
+  Redraw();
 
   printAction_ = new QAction(QStringLiteral("Stampa in scala reale..."), this);
   printAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -58,6 +79,35 @@ Form2::Form2()
   ShowHintOnce();
 }
 
+void Form2::Redraw() {
+  const qreal ratio = isVisible() ? devicePixelRatioF() : ScreenPixelRatio();
+  const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  if (image_.size() != pixels) image_ = QImage(pixels, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
+  image_.fill(QColor::fromRgb(kWindowRgb));
+  // Whole device pixels: at the exact image every line lands where the
+  // pixel rule puts it, moved as a whole.
+  const QPointF origin = view_.origin() * ratio;
+  raster_ = std::make_unique<RasterCanvas>(
+      image_, RasterView{ratio * view_.zoom(), QPoint(qRound(origin.x()), qRound(origin.y()))});
+  record_.Replay(*raster_);
+  setCursor(dragging_ ? Qt::ClosedHandCursor : view_.CanPan() ? Qt::OpenHandCursor : Qt::ArrowCursor);
+  update();
+}
+
+void Form2::ChangeView(const std::function<void(DrawingView&)>& change) {
+  const QPointF originBefore = view_.origin();
+  const double zoomBefore = view_.zoom();
+  change(view_);
+  if (view_.origin() != originBefore || view_.zoom() != zoomBefore) Redraw();
+}
+
+QPointF Form2::Pointer() const {
+  // Keyboard zooms centre on the pointer when it is over the window.
+  const QPoint at = mapFromGlobal(QCursor::pos());
+  return rect().contains(at) ? QPointF(at) : QPointF(rect().center());
+}
+
 void Form2::ShowHintOnce() {
   // A borderless full-screen window says nothing of its menu: tell the user
   // once a run, without touching the picture.
@@ -65,7 +115,10 @@ void Form2::ShowHintOnce() {
   if (shown) return;
   shown = true;
   hint_ = new QLabel(
-      QStringLiteral("Tasto destro (o Maiusc+F10): stampa in scala reale, salva - Esc: chiudi"), this);
+      QStringLiteral("Tasto destro (o Maiusc+F10): stampa in scala reale, salva - Esc: chiudi\n"
+                     "Ctrl+rotellina, Ctrl++, Ctrl+-: zoom - Ctrl+0: immagine esatta - "
+                     "F: adatta allo schermo - trascina o frecce: sposta"),
+      this);
   hint_->setStyleSheet(QStringLiteral(
       "QLabel { background: rgba(40, 40, 40, 200); color: white; padding: 6px 10px; "
       "border-radius: 4px; }"));
@@ -97,12 +150,54 @@ void Form2::PlaceHint() {
 
 void Form2::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  view_.SetWindow(QSizeF(size()));
+  if (image_.size() != (QSizeF(size()) * devicePixelRatioF()).toSize()) Redraw();
   PlaceHint();
 }
 
 void Form2::mousePressEvent(QMouseEvent* event) {
   DropHint();
+  draggedBefore_ = dragged_;
+  dragged_ = false;
+  if (event->button() == Qt::LeftButton && view_.CanPan()) {
+    dragging_ = true;
+    dragFrom_ = event->position().toPoint();
+    setCursor(Qt::ClosedHandCursor);
+  }
   QWidget::mousePressEvent(event);
+}
+
+void Form2::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragging_) return;
+  const QPoint at = event->position().toPoint();
+  if ((at - dragFrom_).manhattanLength() >= QApplication::startDragDistance()) dragged_ = true;
+  if (!dragged_) return;
+  const QPoint delta = at - dragFrom_;
+  dragFrom_ = at;
+  ChangeView([delta](DrawingView& v) { v.PanBy(delta); });
+}
+
+void Form2::mouseReleaseEvent(QMouseEvent* event) {
+  if (dragging_ && event->button() == Qt::LeftButton) {
+    dragging_ = false;
+    setCursor(view_.CanPan() ? Qt::OpenHandCursor : Qt::ArrowCursor);
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
+void Form2::wheelEvent(QWheelEvent* event) {
+  const QPoint notches = event->angleDelta();
+  if (event->modifiers() & Qt::ControlModifier) {
+    const QPointF at = event->position();
+    if (notches.y() > 0) ChangeView([at](DrawingView& v) { v.StepIn(at); });
+    if (notches.y() < 0) ChangeView([at](DrawingView& v) { v.StepOut(at); });
+  } else {
+    // The wheel scrolls a drawing larger than the screen; with Shift, across.
+    const QPointF by = event->modifiers() & Qt::ShiftModifier ? QPointF(notches.y(), notches.x())
+                                                               : QPointF(notches);
+    ChangeView([by](DrawingView& v) { v.PanBy(by); });
+  }
+  event->accept();
 }
 
 void Form2::ShowOverScreen() {
@@ -117,29 +212,54 @@ void Form2::ShowOverScreen() {
 
 void Form2::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), QColor::fromRgb(kWindowRgb));
+  if (image_.devicePixelRatio() != devicePixelRatioF()) Redraw();  // moved to another screen
   painter.drawImage(QPoint(0, 0), image_);
 }
 
-void Form2::mouseDoubleClickEvent(QMouseEvent*) { close(); }
+void Form2::mouseDoubleClickEvent(QMouseEvent*) {
+  // Both presses of a double-click must be clicks: a drag then a press is not one.
+  if (!draggedBefore_ && !dragged_) {
+    close();
+    return;
+  }
+  draggedBefore_ = dragged_ = false;  // the next double-click starts clean
+}
 
 void Form2::keyPressEvent(QKeyEvent* event) {
   DropHint();
+  const int key = event->key();
+  const bool ctrl = event->modifiers() & Qt::ControlModifier;
   // A borderless full-screen window must not trap a user who has not read
   // the main window's note about the double-click.
-  if (event->key() == Qt::Key_Escape) {
+  if (key == Qt::Key_Escape) {
     close();
     return;
   }
   // The menu from the keyboard, as everywhere else on the desktop.
-  if (event->key() == Qt::Key_Menu ||
-      (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+  if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
     const QPoint at = rect().center();
     QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
     QCoreApplication::sendEvent(this, &menu);
     return;
   }
-  QWidget::keyPressEvent(event);
+  const QPointF at = Pointer();
+  const QPointF step(width() / 8.0, height() / 8.0);
+  if (ctrl && (key == Qt::Key_Plus || key == Qt::Key_Equal)) {
+    ChangeView([at](DrawingView& v) { v.StepIn(at); });
+  } else if (ctrl && key == Qt::Key_Minus) {
+    ChangeView([at](DrawingView& v) { v.StepOut(at); });
+  } else if (ctrl && key == Qt::Key_0) {
+    ChangeView([](DrawingView& v) { v.Reset(); });
+  } else if ((key == Qt::Key_F && !ctrl) || (ctrl && key == Qt::Key_9)) {
+    ChangeView([](DrawingView& v) { v.Fit(); });
+  } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+    // The arrow shows more of the drawing on its side.
+    const QPointF by(key == Qt::Key_Left ? step.x() : key == Qt::Key_Right ? -step.x() : 0,
+                     key == Qt::Key_Up ? step.y() : key == Qt::Key_Down ? -step.y() : 0);
+    ChangeView([by](DrawingView& v) { v.PanBy(by); });
+  } else {
+    QWidget::keyPressEvent(event);
+  }
 }
 
 QPrinter& SessionPrinter() {

@@ -4,29 +4,37 @@
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
-#include "devices/RasterCanvas.h"
 #include "devices/CompactRecording.h"
+#include "devices/RasterCanvas.h"
 #include "devices/RecordingCanvas.h"
 #include "drawing/DrawingTarget.h"
+#include "shell/DrawingView.h"
 
 class QAction;
 class QPrinter;
 
-// The drawing window: borderless, over the whole screen, showing an image of
-// the screen's size that the drawings paint into. The picture is kept in the
-// image, so it survives being covered, and every call drawn since the window
-// opened is recorded, so that the picture can be printed at true scale or
-// saved. A double-click, or Esc, closes the window.
+// The drawing window: borderless, over the whole screen. Every call drawn
+// since the window opened is recorded, so that the picture can be printed at
+// true scale, saved, and drawn again at another size; what the window shows
+// is an image of its own size in device pixels, rasterised from the calls at
+// the screen's pixel ratio and the zoom, so lines stay one device pixel wide
+// on any screen. Ctrl and the wheel, Ctrl++ and Ctrl+- zoom, Ctrl+0 shows the
+// exact image again, F fits the drawing to the screen; the left button or the
+// arrows move a drawing larger than the screen. A double-click, or Esc,
+// closes the window.
 class Form2 final : public QWidget {
   Q_OBJECT
 
  public:
   Form2();
 
-  Canvas& canvas() { return tee_; }
+  Canvas& canvas() { return live_; }
+  // What the window shows, in device pixels.
   const QImage& image() const { return image_; }
+  const DrawingView& view() const { return view_; }
   // Every call drawn since the window opened, in order.
   CallList calls() const { return record_.Calls(); }
 
@@ -54,18 +62,44 @@ class Form2 final : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Draws each call on the window's raster and into the record.
+  class Live final : public Canvas {
+   public:
+    explicit Live(Form2& window) : window_(window) {}
+
+   protected:
+    void Line(float x1, float y1, float x2, float y2, Colour c) override;
+    void Point(float x, float y, Colour c) override;
+    void Text(float x, float y, std::string_view text, Colour anchor) override;
+
+   private:
+    Form2& window_;
+  };
+
+  DrawingView view_;
   QImage image_;
   std::unique_ptr<RasterCanvas> raster_;
   CompactRecording record_;
-  TeeCanvas tee_;
+  Live live_;
+  QPoint dragFrom_;
+  bool dragging_ = false;
+  bool dragged_ = false;        // since the last press: a drag is not a click
+  bool draggedBefore_ = false;  // in the press before it
   QAction* printAction_;
   QAction* saveAction_;
   QPointer<QLabel> hint_;
   QString title_;
 
+  // Rasterises the record afresh for the window's size and the view.
+  void Redraw();
+  void ChangeView(const std::function<void(DrawingView&)>& change);
+  QPointF Pointer() const;
   void ShowHintOnce();
   void DropHint();
   void PlaceHint();

@@ -1,0 +1,48 @@
+#include <QApplication>
+#include <QtTest>
+
+#include "devices/WindowFont.h"
+#include "offscreen_screen.h"
+#include "shell/Form2.h"
+
+// The drawing window on a screen of device pixel ratio 2: 800 x 600 logical
+// pixels, 1600 x 1200 device pixels.
+class Form2HighDensityTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void rasterisesAtTheScreensPixels();
+};
+
+void Form2HighDensityTest::rasterisesAtTheScreensPixels() {
+  Form2Slot slot;
+  Canvas& canvas = slot.PrepareWindow();
+  Form2* window = slot.window();
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  QCOMPARE(window->size(), QSize(800, 600));
+  QCOMPARE(window->image().size(), QSize(1600, 1200));
+  QCOMPARE(window->image().devicePixelRatio(), 2.0);
+  // One device pixel wide and twice as many of them as at ratio 1 (800).
+  canvas.DrawLine(0, 0, 4050, 0);
+  int row = 0, elsewhere = 0;
+  for (int y = 0; y < 1200; ++y)
+    for (int x = 0; x < 1600; ++x)
+      (y == 0 ? row : elsewhere) += window->image().pixel(x, y) != 0xFFFFFFFF;
+  QVERIFY2(qAbs(row - 1600) <= 1, qPrintable(QString::number(row)));
+  QCOMPARE(elsewhere, 0);
+  // A point fills the device pixels of one logical pixel.
+  canvas.PlotPoint(400, 400);
+  for (const QPoint p : {QPoint(158, 151), QPoint(159, 151), QPoint(158, 152), QPoint(159, 152)})
+    QCOMPARE(window->image().pixel(p), 0xFF000000u);
+  window->close();
+}
+
+int main(int argc, char** argv) {
+  UseOffscreenScreen(800, 600, 2);
+  InstallWindowFontSubstitution();
+  QApplication app(argc, argv);
+  Form2HighDensityTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "form2_hidpi_test.moc"
