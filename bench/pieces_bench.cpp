@@ -1,6 +1,7 @@
 // Time to draw every piece on every device: the 800 x 600 screen image of the
-// drawing window (alone, and with the window's record), and the PNG, PDF and SVG files of the exporter (drawing,
-// recording and encoding, without the disk).
+// drawing window (alone, and with the window's record), the window drawing
+// its record again at 200 %, and the PNG, PDF and SVG files of the exporter
+// (drawing, recording and encoding, without the disk).
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -56,6 +57,22 @@ void Window(benchmark::State& state, Procedure procedure) {
   }
 }
 
+// The window redrawing its record at 200 % on a 1920 x 1080 screen, the
+// middle of the drawing in view.
+void Zoom200(benchmark::State& state, Procedure procedure) {
+  ScriptedPanel inputs = Inputs();
+  CompactRecording record;
+  OnCanvas target(record);
+  procedure(inputs, target);
+  QImage image(1920, 1080, QImage::Format_RGB32);
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    RasterCanvas canvas(image, {2, QPoint(160, -60)});
+    record.Replay(canvas);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+
 void File(benchmark::State& state, Procedure procedure, FileFormat format) {
   ScriptedPanel inputs = Inputs();
   for (auto _ : state) {
@@ -71,6 +88,8 @@ void Register(const std::string& piece, Procedure procedure) {
   benchmark::RegisterBenchmark((piece + "/screen").c_str(), ScreenImage, procedure)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark((piece + "/window").c_str(), Window, procedure)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark((piece + "/zoom200").c_str(), Zoom200, procedure)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark((piece + "/png").c_str(), File, procedure, FileFormat::Png)
       ->Unit(benchmark::kMillisecond);

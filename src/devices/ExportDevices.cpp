@@ -6,11 +6,49 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <optional>
+#include <unordered_map>
 
 #include "devices/RasterCanvas.h"
 #include "devices/SvgCanvas.h"
 #include "devices/TrueScalePage.h"
 #include "drawing/Palette.h"
+
+namespace {
+
+// The same pixels with one byte each, when the image has no more than 256
+// colours (a drawing has a handful, and the greys of its smoothed type): the
+// PNG encoder then filters and compresses a quarter of the bytes. Lossless;
+// nothing when there are more colours.
+std::optional<QImage> WithPalette(const QImage& image) {
+  QList<QRgb> colours;
+  std::unordered_map<QRgb, uchar> index;
+  QImage indexed(image.size(), QImage::Format_Indexed8);
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    uchar* out = indexed.scanLine(y);
+    QRgb last = 0;
+    uchar lastIndex = 0;
+    bool known = false;
+    for (int x = 0; x < image.width(); ++x) {
+      if (!known || in[x] != last) {  // runs of one colour are the rule
+        auto [at, added] = index.try_emplace(in[x], static_cast<uchar>(colours.size()));
+        if (added) {
+          if (colours.size() == 256) return std::nullopt;
+          colours.append(in[x]);
+        }
+        last = in[x];
+        lastIndex = at->second;
+        known = true;
+      }
+      out[x] = lastIndex;
+    }
+  }
+  indexed.setColorTable(colours);
+  return indexed;
+}
+
+}  // namespace
 
 QByteArray RenderPng(const CallList& calls) {
   QImage image(800, 600, QImage::Format_RGB32);
@@ -20,7 +58,7 @@ QByteArray RenderPng(const CallList& calls) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
+  WithPalette(image).value_or(image).save(&buffer, "PNG");
   return bytes;
 }
 
