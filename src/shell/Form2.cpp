@@ -82,8 +82,9 @@ Form2::Form2() : live_(*this) {
 void Form2::Redraw() {
   const qreal ratio = isVisible() ? devicePixelRatioF() : ScreenPixelRatio();
   const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  // The raster works in the image's own pixels: the ratio is given to the
+  // painter of the window, not to the image.
   if (image_.size() != pixels) image_ = QImage(pixels, QImage::Format_RGB32);
-  image_.setDevicePixelRatio(ratio);
   image_.fill(QColor::fromRgb(kWindowRgb));
   // Whole device pixels: at the exact image every line lands where the
   // pixel rule puts it, moved as a whole.
@@ -212,8 +213,10 @@ void Form2::ShowOverScreen() {
 
 void Form2::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (image_.devicePixelRatio() != devicePixelRatioF()) Redraw();  // moved to another screen
-  painter.drawImage(QPoint(0, 0), image_);
+  if (image_.size() != (QSizeF(size()) * devicePixelRatioF()).toSize()) Redraw();  // another screen
+  QImage shown = image_;  // shares the pixels
+  shown.setDevicePixelRatio(devicePixelRatioF());
+  painter.drawImage(QPoint(0, 0), shown);
 }
 
 void Form2::mouseDoubleClickEvent(QMouseEvent*) {
