@@ -25,8 +25,8 @@ const OptionText kOptions[] = {
     {"timezone", "FUSO", "fuso orario del luogo, per esempio Europe/Rome"},
     {"hours", "astronomiche|temporarie", "sistema orario del grafico C (astronomiche se assente)"},
     {"dates", "mesi|decadi", "linee delle date (mesi se assente)"},
-    {"output", "FILE", "file da scrivere (.svg, .pdf, .png) o, con all, un PDF o una cartella"},
-    {"format", "svg|png|pdf", "con all e una cartella: il formato dei sei file (svg se assente)"},
+    {"output", "FILE", "file da scrivere (.svg, .pdf, .png, .dxf) o, con all, un PDF o una cartella"},
+    {"format", "svg|png|pdf|dxf", "con all e una cartella: il formato dei sei file (svg se assente)"},
 };
 
 const char kDescription[] =

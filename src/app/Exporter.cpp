@@ -93,10 +93,11 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files,
       return std::nullopt;
     }
     const std::map<QString, FileFormat> formats = {
-        {"svg", FileFormat::Svg}, {"png", FileFormat::Png}, {"pdf", FileFormat::Pdf}};
+        {"svg", FileFormat::Svg}, {"png", FileFormat::Png}, {"pdf", FileFormat::Pdf},
+        {"dxf", FileFormat::Dxf}};
     const auto named = formats.find(format.value_or("svg"));
     if (named == formats.end()) {
-      problem = "--format vuole svg, png o pdf";
+      problem = "--format vuole svg, png, pdf o dxf";
       return std::nullopt;
     }
     request.intoFolder = true;
@@ -175,8 +176,8 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
   const auto title = [&](const QString& subject) { return DocumentTitle(subject, inputs); };
 
   const auto write = [&](const QString& path, const QByteArray& bytes) {
-    QString reason;
-    if (files.Write(path, bytes, reason)) return true;
+    QString reason = QStringLiteral("errore di scrittura");
+    if (!bytes.isEmpty() && files.Write(path, bytes, reason)) return true;
     err << "quindal-export: impossibile scrivere " << path.toStdString() << ": "
         << reason.toStdString() << "\n";
     return false;

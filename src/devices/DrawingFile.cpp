@@ -33,6 +33,7 @@ std::optional<FileFormat> FormatOfPath(const QString& path) {
   if (suffix == "svg") return FileFormat::Svg;
   if (suffix == "pdf") return FileFormat::Pdf;
   if (suffix == "png") return FileFormat::Png;
+  if (suffix == "dxf") return FileFormat::Dxf;
   return std::nullopt;
 }
 
@@ -40,6 +41,7 @@ QString ExtensionOf(FileFormat format) {
   switch (format) {
     case FileFormat::Pdf: return QStringLiteral("pdf");
     case FileFormat::Png: return QStringLiteral("png");
+    case FileFormat::Dxf: return QStringLiteral("dxf");
     case FileFormat::Svg: break;
   }
   return QStringLiteral("svg");

@@ -9,6 +9,7 @@
 #include <optional>
 #include <unordered_map>
 
+#include "devices/DxfFile.h"
 #include "devices/RasterCanvas.h"
 #include "devices/SvgCanvas.h"
 #include "devices/TrueScalePage.h"
@@ -91,6 +92,7 @@ QByteArray Render(FileFormat format, const CallList& calls, const QString& title
   switch (format) {
     case FileFormat::Png: return RenderPng(calls);
     case FileFormat::Pdf: return RenderPdf({&calls}, title);
+    case FileFormat::Dxf: return RenderDxf(calls, title);
     case FileFormat::Svg: break;
   }
   return RenderSvg(calls, title);

@@ -312,14 +312,18 @@ void Form2::SaveAs() {
   const QString pdf = QStringLiteral("PDF in scala reale (*.pdf)");
   const QString svg = QStringLiteral("SVG in scala reale (*.svg)");
   const QString png = QStringLiteral("Immagine PNG 800 x 600 (*.png)");
+  const QString dxf = QStringLiteral("DXF in scala reale, per il taglio (*.dxf)");
   QString filter = pdf;
   QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva come"), QString(),
-                                              pdf + ";;" + svg + ";;" + png, &filter);
+                                              pdf + ";;" + svg + ";;" + png + ";;" + dxf, &filter);
   if (path.isEmpty()) return;
   std::optional<FileFormat> format = FormatOfPath(path);
   if (!format) {
     // No known extension typed: take the one of the chosen filter.
-    format = filter == svg ? FileFormat::Svg : filter == png ? FileFormat::Png : FileFormat::Pdf;
+    format = filter == svg   ? FileFormat::Svg
+             : filter == png ? FileFormat::Png
+             : filter == dxf ? FileFormat::Dxf
+                             : FileFormat::Pdf;
     path += "." + ExtensionOf(*format);
   }
   QString reason;

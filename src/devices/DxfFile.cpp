@@ -1,0 +1,215 @@
+#include "devices/DxfFile.h"
+
+#include <dxflib/dl_dxf.h>
+#include <iconv.h>
+
+#include <QFontMetricsF>
+#include <array>
+#include <cstdio>
+#include <algorithm>
+#include <charconv>
+
+#include "devices/VisibleGeometry.h"
+#include "devices/WindowFont.h"
+#include "drawing/DrawingUnits.h"
+
+namespace {
+
+// Drawing units to millimetres, the Y axis turned up from the screen's
+// bottom edge.
+double MmX(double x) { return x * DrawingUnits::kMillimetresAcross; }
+double MmY(double y) { return (DrawingUnits::kScreenHeight - y) * DrawingUnits::kMillimetresDown; }
+
+// A screen pixel, the size of a point.
+constexpr double kPixelWidth = 1 / DrawingUnits::kPixelsAcross;   // 5.0633 units
+constexpr double kPixelHeight = 1 / DrawingUnits::kPixelsDown;    // 5.298 units
+
+struct Layer {
+  const char* name;
+  int aci;  // the nearest of the 256 indexed colours, for older readers
+  int rgb;
+};
+constexpr std::array kLayers = {
+    Layer{"linee", 7, 0x000000}, Layer{"testi", 7, 0x000000}, Layer{"grigio", 9, 0xC0C0C0},
+    Layer{"giallo", 2, 0xFFFF00}, Layer{"oliva", 54, 0x808000},
+};
+
+const char* LayerOf(Colour c) {
+  switch (c) {
+    case Colour::LightGrey: return "grigio";
+    case Colour::Yellow: return "giallo";
+    case Colour::DarkYellow: return "oliva";
+    case Colour::White:  // never written
+    case Colour::Foreground: break;
+  }
+  return "linee";
+}
+
+DL_Attributes OnLayer(const char* layer) {
+  return DL_Attributes(layer, 256 /* BYLAYER */, -1, -1, "BYLAYER");
+}
+
+// The height of a DXF text is its capitals' height: the window font's on
+// the printed page, 8.25 pt at 15 twips a pixel.
+double TextHeightMm() {
+  const double pixels = QFontMetricsF(WindowFont()).capHeight();
+  return pixels * DrawingUnits::kTwipsPerPixel / DrawingUnits::kTwipsPerInch * 25.4;
+}
+
+void WriteTables(DL_Dxf& dxf, DL_WriterA& dw) {
+  dxf.writeVPort(dw);
+  dw.tableLinetypes(3);
+  dxf.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+  dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+  dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
+  dw.tableEnd();
+  dw.tableLayers(static_cast<int>(kLayers.size()) + 1);
+  dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0x000000, 0, "CONTINUOUS"));
+  for (const Layer& layer : kLayers) {
+    dxf.writeLayer(dw, DL_LayerData(layer.name, 0),
+                   DL_Attributes("", layer.aci, layer.rgb, 0, "CONTINUOUS"));
+  }
+  dw.tableEnd();
+  dw.tableStyle(1);
+  DL_StyleData style("Standard", 0, 0.0, 1.0, 0.0, 0, TextHeightMm(), "arialbd.ttf", "");
+  style.bold = true;
+  dxf.writeStyle(dw, style);
+  dw.tableEnd();
+  dxf.writeView(dw);
+  dxf.writeUcs(dw);
+  dw.tableAppid(1);
+  dxf.writeAppid(dw, "ACAD");
+  dw.tableEnd();
+  dxf.writeDimStyle(dw, 1, 1, 1, 1, 1);
+  dxf.writeBlockRecord(dw);
+  dw.tableEnd();
+}
+
+void WriteBlocks(DL_Dxf& dxf, DL_WriterA& dw) {
+  for (const char* name : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+    dxf.writeBlock(dw, DL_BlockData(name, 0, 0.0, 0.0, 0.0));
+    dxf.writeEndBlock(dw, name);
+  }
+}
+
+void WriteEntities(DL_Dxf& dxf, DL_WriterA& dw, const VisibleDrawing& drawing) {
+  for (const VisibleLine& l : drawing.lines) {
+    dxf.writeLine(dw, DL_LineData(MmX(l.x1), MmY(l.y1), 0, MmX(l.x2), MmY(l.y2), 0),
+                  OnLayer(LayerOf(l.colour)));
+  }
+  for (const VisiblePoint& p : drawing.points) {
+    // The filled square the screen shows; a solid's corners go 1, 2, 4, 3.
+    const double left = MmX(p.x), right = MmX(p.x + kPixelWidth);
+    const double top = MmY(p.y), bottom = MmY(p.y + kPixelHeight);
+    dxf.writeSolid(dw, DL_SolidData(left, top, 0, right, top, 0, left, bottom, 0, right, bottom, 0, 0),
+                   OnLayer(LayerOf(p.colour)));
+  }
+  const double height = TextHeightMm();
+  for (const VisibleText& t : drawing.texts) {
+    // Left and top justified: the anchor is the text's top-left corner.
+    const double x = MmX(t.x), y = MmY(t.y);
+    dxf.writeText(dw, DL_TextData(x, y, 0, x, y, 0, height, 1, 0, 0, 3, DxfText(t.text), "Standard", 0),
+                  OnLayer("testi"));
+  }
+}
+
+// dxflib lays the file out through a DL_WriterA, which writes and flushes
+// every line to a file; this one keeps the lines in memory instead (800,000
+// lines for plate A). Group codes right-aligned in three columns, integers
+// in six, reals in the shortest decimals that read back the same number.
+class MemoryWriter final : public DL_WriterA {
+ public:
+  MemoryWriter() : DL_WriterA("/dev/null", DL_Codes::AC1015) {}
+
+  void dxfReal(int gc, double value) const override {
+    Code(gc);
+    std::array<char, 64> text{};
+    const auto end = std::to_chars(text.begin(), text.end(), value, std::chars_format::fixed).ptr;
+    bytes_.append(text.begin(), end);
+    if (std::find(text.begin(), end, '.') == end) bytes_ += ".0";
+    bytes_ += '\n';
+  }
+  void dxfInt(int gc, int value) const override {
+    Code(gc);
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%6d\n", value);
+    bytes_ += text.data();
+  }
+  void dxfHex(int gc, int value) const override {
+    Code(gc);
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%X\n", static_cast<unsigned>(value));
+    bytes_ += text.data();
+  }
+  void dxfString(int gc, const char* value) const override {
+    Code(gc);
+    bytes_ += value;
+    bytes_ += '\n';
+  }
+  void dxfString(int gc, const std::string& value) const override { dxfString(gc, value.c_str()); }
+
+  QByteArray Bytes() const { return QByteArray(bytes_.data(), static_cast<qsizetype>(bytes_.size())); }
+
+ private:
+  void Code(int gc) const {
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%3d\n", gc);
+    bytes_ += text.data();
+  }
+  mutable std::string bytes_;
+};
+
+}  // namespace
+
+std::string DxfText(std::string_view utf8) {
+  std::string out;
+  iconv_t toAnsi = iconv_open("CP1252", "UTF-8");
+  if (toAnsi == reinterpret_cast<iconv_t>(-1)) return out;
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  for (const char32_t c : text.toUcs4()) {
+    QByteArray one = QString::fromUcs4(&c, 1).toUtf8();
+    std::array<char, 8> ansi{};
+    char* in = one.data();
+    char* to = ansi.data();
+    std::size_t inLeft = static_cast<std::size_t>(one.size()), outLeft = ansi.size();
+    if (iconv(toAnsi, &in, &inLeft, &to, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0) {
+      out.append(ansi.data(), ansi.size() - outLeft);
+    } else {
+      std::array<char, 16> escape{};
+      std::snprintf(escape.data(), escape.size(), "\\U+%04X", static_cast<unsigned>(c));
+      out.append(escape.data());
+    }
+  }
+  iconv_close(toAnsi);
+  return out;
+}
+
+QByteArray RenderDxf(const CallList& calls, const QString& title) {
+  const VisibleDrawing drawing = Visible(calls);
+  DL_Dxf dxf;
+  MemoryWriter dw;
+  dxf.writeHeader(dw);
+  dw.dxfString(9, "$INSUNITS");
+  dw.dxfInt(70, 4);  // millimetres
+  dw.dxfString(9, "$MEASUREMENT");
+  dw.dxfInt(70, 1);  // metric
+  dw.dxfString(9, "$DWGCODEPAGE");
+  dw.dxfString(3, "ANSI_1252");
+  dw.dxfString(9, "$PROJECTNAME");
+  dw.dxfString(1, DxfText(title.toStdString()));
+  dw.sectionEnd();
+
+  dw.sectionTables();
+  WriteTables(dxf, dw);
+  dw.sectionEnd();
+  dw.sectionBlocks();
+  WriteBlocks(dxf, dw);
+  dw.sectionEnd();
+  dw.sectionEntities();
+  WriteEntities(dxf, dw, drawing);
+  dw.sectionEnd();
+  dxf.writeObjects(dw);
+  dxf.writeObjectsEnd(dw);
+  dw.dxfEOF();
+  return dw.Bytes();
+}

@@ -1,0 +1,294 @@
+#include "devices/VisibleGeometry.h"
+
+#include <boost/geometry.hpp>
+#include <boost/geometry/index/rtree.hpp>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace bg = boost::geometry;
+namespace bgi = boost::geometry::index;
+
+namespace {
+
+using Pt = bg::model::d2::point_xy<double>;
+using Segment = bg::model::segment<Pt>;
+using Path = bg::model::linestring<Pt>;
+using Paths = bg::model::multi_linestring<Path>;
+using Polygon = bg::model::polygon<Pt>;
+using Area = bg::model::multi_polygon<Polygon>;
+using Box = bg::model::box<Pt>;
+using Entry = std::pair<Box, std::size_t>;
+using Index = bgi::rtree<Entry, bgi::linear<16>>;
+
+// The greatest distance between a white line and the one before for both to
+// paint one region.
+constexpr double kRunGap = 2;
+
+struct Item {
+  enum Kind { kLine, kPoint, kText } kind;
+  Colour colour;
+  std::vector<Segment> pieces;  // a line: what is left of it
+  Pt at;                        // a point, or a text's top-left corner
+  std::string text;
+  bool alive = true;
+
+  Box Bounds() const {
+    if (kind != kLine) return Box(at, at);
+    Box box = bg::return_envelope<Box>(pieces.front());
+    for (const Segment& s : pieces) bg::expand(box, bg::return_envelope<Box>(s));
+    return box;
+  }
+};
+
+bool Finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+
+// The region painted by a run of white lines: the union of the
+// quadrilaterals between each line and the next. Lines are taken end to end
+// in the direction that matches the line before, so a scan fill or a fan
+// gives the union at once as one polygon, its first ends out and its second
+// ends back; the outline is then straightened where it runs straight to
+// within a hair (a box's edges, a fan's arc), so that what the region clips
+// meets a handful of edges.
+// Where the outline folds over itself, the quadrilaterals are joined one by
+// one instead.
+class Region {
+ public:
+  explicit Region(const std::vector<Segment>& run) {
+    std::vector<Pt> first, second;
+    for (const Segment& line : run) {
+      Pt a = line.first, b = line.second;
+      if (!first.empty() && bg::distance(a, first.back()) + bg::distance(b, second.back()) >
+                                bg::distance(b, first.back()) + bg::distance(a, second.back())) {
+        std::swap(a, b);
+      }
+      first.push_back(a);
+      second.push_back(b);
+    }
+    Polygon outline;
+    outline.outer().assign(first.begin(), first.end());
+    outline.outer().insert(outline.outer().end(), second.rbegin(), second.rend());
+    outline.outer().push_back(first.front());
+    bg::unique(outline);
+    bg::correct(outline);
+    Polygon simple;
+    bg::simplify(outline, simple, kStraight);
+    if (bg::is_valid(simple)) {
+      if (bg::area(simple) > 0) area_.push_back(std::move(simple));
+    } else if (bg::is_valid(outline)) {
+      if (bg::area(outline) > 0) area_.push_back(std::move(outline));
+    } else {
+      area_ = JoinedQuadrilaterals(first, second);
+    }
+    bounds_ = bg::return_envelope<Box>(area_);
+    const auto addEdges = [this](const auto& ring) {
+      for (std::size_t k = 0; k + 1 < ring.size(); ++k) {
+        edges_.emplace_back(ring[k], ring[k + 1]);
+        edgeIndex_.insert({bg::return_envelope<Box>(edges_.back()), edges_.size() - 1});
+      }
+    };
+    for (const Polygon& polygon : area_) {
+      addEdges(polygon.outer());
+      for (const auto& hole : polygon.inners()) addEdges(hole);
+    }
+    if (edges_.size() <= kFewEdges) return;
+    // A long outline: the quadrilaterals answer whether a point is covered.
+    std::vector<Entry> boxes;
+    for (std::size_t k = 0; k + 1 < first.size(); ++k) {
+      const bg::model::multi_point<Pt> corners{first[k], second[k], second[k + 1], first[k + 1]};
+      Polygon hull;
+      bg::convex_hull(corners, hull);
+      if (bg::area(hull) <= 0) continue;
+      boxes.emplace_back(bg::return_envelope<Box>(hull), quads_.size());
+      quads_.push_back(std::move(hull));
+    }
+    index_ = Index(boxes.begin(), boxes.end());  // packed at once
+  }
+
+  bool empty() const { return area_.empty(); }
+  const Box& Bounds() const { return bounds_; }
+  // A small outline (a fan's triangle, a box) is asked directly; a long one
+  // (a disc's) through the quadrilaterals, whose boxes then barely overlap.
+  bool Covers(const Pt& p) const {
+    if (edges_.size() <= kFewEdges) return bg::covered_by(p, area_);
+    for (auto it = index_.qbegin(bgi::intersects(p)); it != index_.qend(); ++it)
+      if (bg::covered_by(p, quads_[it->second])) return true;
+    return false;
+  }
+
+  // What is left of `piece` outside the region: the piece is cut where it
+  // crosses the region's outline, and each part is kept or dropped by
+  // whether its middle lies in one of the quadrilaterals.
+  std::vector<Segment> Outside(const Segment& piece) const {
+    const Pt& a = piece.first;
+    const double dx = piece.second.x() - a.x(), dy = piece.second.y() - a.y();
+    const double length2 = dx * dx + dy * dy;
+    const auto at = [&](double t) { return Pt(a.x() + t * dx, a.y() + t * dy); };
+    std::vector<double> cuts{0, 1};
+    if (length2 > 0) {
+      for (auto it = edgeIndex_.qbegin(bgi::intersects(bg::return_envelope<Box>(piece)));
+           it != edgeIndex_.qend(); ++it) {
+        std::vector<Pt> crossings;
+        bg::intersection(piece, edges_[it->second], crossings);
+        for (const Pt& p : crossings)
+          cuts.push_back(std::clamp(((p.x() - a.x()) * dx + (p.y() - a.y()) * dy) / length2, 0.0, 1.0));
+      }
+      std::sort(cuts.begin(), cuts.end());
+    }
+    std::vector<Segment> left;
+    double keptFrom = -1;  // the start of the part being kept, if any
+    for (std::size_t k = 0; k + 1 < cuts.size(); ++k) {
+      const double t0 = cuts[k], t1 = cuts[k + 1];
+      if (t1 - t0 < 1e-12 && length2 > 0) continue;
+      const bool hidden = Covers(at((t0 + t1) / 2));
+      if (!hidden && keptFrom < 0) keptFrom = t0;
+      if (hidden && keptFrom >= 0) {
+        left.emplace_back(at(keptFrom), at(t0));
+        keptFrom = -1;
+      }
+    }
+    if (keptFrom == 0) return {piece};  // untouched, ends exactly as they were
+    if (keptFrom >= 0) left.emplace_back(at(keptFrom), piece.second);
+    return left;
+  }
+
+ private:
+  // How far the outline may be straightened, in drawing units (2.6
+  // micrometres on the page, far below any cutter's kerf): a fan's arc of
+  // 2,251 ends becomes a dozen edges.
+  static constexpr double kStraight = 0.05;
+  static constexpr std::size_t kFewEdges = 64;
+
+  static Area JoinedQuadrilaterals(const std::vector<Pt>& first, const std::vector<Pt>& second) {
+    std::vector<Area> parts;
+    for (std::size_t k = 0; k + 1 < first.size(); ++k) {
+      const bg::model::multi_point<Pt> corners{first[k], second[k], second[k + 1], first[k + 1]};
+      Polygon hull;
+      bg::convex_hull(corners, hull);
+      if (bg::area(hull) > 0) parts.push_back(Area{hull});
+    }
+    // Pairwise, so that no union grows one piece at a time.
+    while (parts.size() > 1) {
+      std::vector<Area> joined;
+      for (std::size_t k = 0; k + 1 < parts.size(); k += 2) {
+        Area both;
+        bg::union_(parts[k], parts[k + 1], both);
+        joined.push_back(std::move(both));
+      }
+      if (parts.size() % 2) joined.push_back(std::move(parts.back()));
+      parts = std::move(joined);
+    }
+    return parts.empty() ? Area{} : std::move(parts.front());
+  }
+
+  Area area_;
+  Box bounds_;
+  std::vector<Polygon> quads_;  // each convex, for a long outline only
+  Index index_;
+  std::vector<Segment> edges_;  // of the union's outline
+  Index edgeIndex_;
+};
+
+class Painter {
+ public:
+  void Add(Item item) {
+    items_.push_back(std::move(item));
+    tree_.insert({items_.back().Bounds(), items_.size() - 1});
+  }
+
+  // Removes or clips whatever lies under `region`.
+  void Erase(const Region& region) {
+    if (region.empty()) return;
+    std::vector<Entry> under;
+    tree_.query(bgi::intersects(region.Bounds()), std::back_inserter(under));
+    for (const Entry& entry : under) {
+      Item& item = items_[entry.second];
+      if (item.kind != Item::kLine) {
+        if (region.Covers(item.at)) {
+          item.alive = false;
+          tree_.remove(entry);
+        }
+        continue;
+      }
+      std::vector<Segment> left;
+      for (const Segment& piece : item.pieces) {
+        const std::vector<Segment> outside = region.Outside(piece);
+        left.insert(left.end(), outside.begin(), outside.end());
+      }
+      if (left.size() == item.pieces.size() && std::equal(left.begin(), left.end(), item.pieces.begin(),
+                                                          [](const Segment& x, const Segment& y) {
+                                                            return bg::equals(x.first, y.first) &&
+                                                                   bg::equals(x.second, y.second);
+                                                          })) {
+        continue;  // untouched
+      }
+      tree_.remove(entry);
+      item.pieces = std::move(left);
+      if (item.pieces.empty()) {
+        item.alive = false;
+      } else {
+        tree_.insert({item.Bounds(), entry.second});
+      }
+    }
+  }
+
+  VisibleDrawing Result() const {
+    VisibleDrawing drawing;
+    for (const Item& item : items_) {
+      if (!item.alive) continue;
+      switch (item.kind) {
+        case Item::kLine:
+          for (const Segment& s : item.pieces)
+            drawing.lines.push_back({s.first.x(), s.first.y(), s.second.x(), s.second.y(), item.colour});
+          break;
+        case Item::kPoint:
+          drawing.points.push_back({item.at.x(), item.at.y(), item.colour});
+          break;
+        case Item::kText:
+          drawing.texts.push_back({item.at.x(), item.at.y(), item.text});
+          break;
+      }
+    }
+    return drawing;
+  }
+
+ private:
+  std::vector<Item> items_;
+  Index tree_;
+};
+
+}  // namespace
+
+VisibleDrawing Visible(const CallList& calls) {
+  Painter painter;
+  std::vector<Segment> run;
+  const auto finishRun = [&] {
+    if (run.size() > 1) painter.Erase(Region(run));
+    run.clear();
+  };
+  for (const DrawCall& call : calls) {
+    if (const auto* line = std::get_if<LineCall>(&call)) {
+      if (!Finite(line->x1, line->y1) || !Finite(line->x2, line->y2)) continue;
+      const Segment segment(Pt(line->x1, line->y1), Pt(line->x2, line->y2));
+      if (line->colour == Colour::White) {
+        if (!run.empty() && bg::distance(run.back(), segment) > kRunGap) finishRun();
+        run.push_back(segment);
+        continue;
+      }
+      finishRun();
+      painter.Add({Item::kLine, line->colour, {segment}, {}, {}});
+    } else if (const auto* point = std::get_if<PointCall>(&call)) {
+      finishRun();
+      if (point->colour != Colour::White && Finite(point->x, point->y))
+        painter.Add({Item::kPoint, point->colour, {}, Pt(point->x, point->y), {}});
+    } else if (const auto* text = std::get_if<TextCall>(&call)) {
+      finishRun();
+      if (!Finite(text->x, text->y)) continue;
+      if (text->anchor != Colour::White)
+        painter.Add({Item::kPoint, text->anchor, {}, Pt(text->x, text->y), {}});
+      painter.Add({Item::kText, Colour::Foreground, {}, Pt(text->x, text->y), text->text});
+    }
+  }
+  finishRun();
+  return painter.Result();
+}
