@@ -256,6 +256,7 @@ TEST_F(ExporterTest, FailedWritesLeaveEverythingAsItWas) {
       {Path("file.txt/out.svg"), {}, "una parte del percorso non è una cartella"},
       {Path(QString(300, u'n') + ".svg"), {}, "nome del file troppo lungo"},
       {Path("previous.svg"), halfThenError, "errore di scrittura"},
+      {Path("cut.dxf"), halfThenError, "errore di scrittura"},
   };
   for (const Case& c : cases) {
     DiskSink disk(c.writer);
@@ -367,6 +368,10 @@ TEST_F(ExporterTest, AllSixSheetsIntoAFolder) {
             kExportOk);
   EXPECT_TRUE(QFileInfo(QDir(folder).filePath("plate-a.svg")).size() > 0);
   EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 12);
+  // And the cutting files.
+  ASSERT_EQ(Export({"all", "--latitude", "45", "--longitude", "0", "--output", folder, "--format", "dxf"}).status,
+            kExportOk);
+  EXPECT_EQ(QDir(folder).entryList({"*.dxf"}, QDir::Files).size(), 6);
 }
 
 TEST_F(ExporterTest, AllWritesNothingWhenOneSheetRefuses) {

@@ -1,0 +1,254 @@
+// The DXF files as an independent reader (ezdxf, Debian's python3-ezdxf)
+// sees them: no audit errors, millimetres at the printed page's scale, every
+// visible line, the texts intact, and what white hides gone.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <set>
+
+#include "devices/DxfFile.h"
+#include "drawing/DrawingUnits.h"
+#include "devices/ExportDevices.h"
+#include "pdf_pages.h"
+#include "piece_recorder.h"
+#include "pieces/LatticePlate.h"
+
+namespace {
+
+// What ezdxf reads back from the DXF of `calls`.
+// With `picture`, the reader also draws the DXF there, placed as on the PDF
+// page, at 10 dots a millimetre.
+QJsonObject ReadBack(const CallList& calls, const QString& title = "Quindal - prova",
+                     const QString& picture = {}) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("prova.dxf");
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(RenderDxf(calls, title));
+  file.close();
+  QProcess reader;
+  QStringList arguments{QUINDAL_DXF_READER, path};
+  if (!picture.isEmpty()) arguments << picture << "254" << QString::number(DrawingUnits::kScreenHeight * DrawingUnits::kMillimetresDown);
+  reader.start("/usr/bin/python3", arguments);
+  EXPECT_TRUE(reader.waitForFinished(120000));
+  EXPECT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
+  return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
+}
+
+double MmX(double x) { return x * DrawingUnits::kMillimetresAcross; }
+double MmY(double y) { return (DrawingUnits::kScreenHeight - y) * DrawingUnits::kMillimetresDown; }
+
+struct Drawn {
+  std::vector<LineCall> lines;  // not white
+  QStringList texts;
+};
+Drawn VisibleCalls(const CallList& calls) {
+  Drawn drawn;
+  for (const DrawCall& call : calls) {
+    if (const auto* l = std::get_if<LineCall>(&call); l && l->colour != Colour::White) drawn.lines.push_back(*l);
+    if (const auto* t = std::get_if<TextCall>(&call)) drawn.texts << QString::fromStdString(t->text);
+  }
+  return drawn;
+}
+
+TEST(DxfTest, EveryPieceReadsBackWithoutErrorsInMillimetres) {
+  struct Input {
+    const char *latitude, *longitude;
+    bool decadi;
+  };
+  for (const Input& input : {Input{"45", "0", false}, Input{"-33,25", "7,5", true}}) {
+    for (const Piece& piece : kPieces) {
+      for (const HourSystem hours : {HourSystem::Astronomical, HourSystem::Temporary}) {
+        if (hours == HourSystem::Temporary && !piece.temporaryHours) continue;
+        SCOPED_TRACE(std::string(piece.name) + " at " + input.latitude);
+        const auto calls = DrawPiece(piece.ProcedureFor(hours), input.latitude, input.longitude, input.decadi);
+        ASSERT_TRUE(calls);
+        const QJsonObject dxf = ReadBack(*calls, "Quindal - Grafico, latitudine 45°");
+        EXPECT_EQ(dxf["errors"].toArray().size(), 0) << QJsonDocument(dxf["errors"].toArray()).toJson().toStdString();
+        EXPECT_EQ(dxf["insunits"].toInt(), 4);
+        EXPECT_EQ(dxf["measurement"].toInt(), 1);
+        EXPECT_EQ(dxf["codepage"].toString(), "ANSI_1252");
+        EXPECT_EQ(dxf["name"].toString(), "Quindal - Grafico, latitudine 45°");
+        for (const QJsonValue line : dxf["lines"].toArray()) EXPECT_TRUE(line.toArray()[5].toBool());
+        // Without white fills nothing is hidden: every line and text comes back.
+        const std::string name(piece.name);
+        if (name == "A" || name == "D") continue;
+        const Drawn drawn = VisibleCalls(*calls);
+        EXPECT_EQ(dxf["lines"].toArray().size(), static_cast<qsizetype>(drawn.lines.size()));
+        QStringList texts;
+        for (const QJsonValue text : dxf["texts"].toArray()) texts << text.toArray()[0].toString();
+        EXPECT_EQ(texts, drawn.texts);
+      }
+    }
+  }
+}
+
+TEST(DxfTest, LayersTextsAndPointsAsACutterNeedsThem) {
+  const CallList calls = {
+      LineCall{100, 100, 200, 100, Colour::Foreground}, LineCall{100, 200, 200, 200, Colour::LightGrey},
+      LineCall{100, 300, 200, 300, Colour::Yellow},     LineCall{100, 400, 200, 400, Colour::DarkYellow},
+      LineCall{100, 500, 200, 500, Colour::White},      PointCall{300, 300, Colour::Foreground},
+      PointCall{300, 400, Colour::White},               TextCall{400, 500, "Città 45° € Ω", Colour::White},
+      TextCall{400, 600, "x", Colour::Yellow},
+  };
+  const QJsonObject dxf = ReadBack(calls);
+  const QJsonObject layers = dxf["layers"].toObject();
+  EXPECT_EQ(layers["linee"].toArray(), (QJsonArray{0, 0, 0}));
+  EXPECT_EQ(layers["testi"].toArray(), (QJsonArray{0, 0, 0}));
+  EXPECT_EQ(layers["grigio"].toArray(), (QJsonArray{192, 192, 192}));
+  EXPECT_EQ(layers["giallo"].toArray(), (QJsonArray{255, 255, 0}));
+  EXPECT_EQ(layers["oliva"].toArray(), (QJsonArray{128, 128, 0}));
+  QStringList lineLayers;
+  for (const QJsonValue line : dxf["lines"].toArray()) lineLayers << line.toArray()[4].toString();
+  EXPECT_EQ(lineLayers, (QStringList{"linee", "grigio", "giallo", "oliva"}));  // no white
+  // The black point and the yellow anchor, as squares of a screen pixel.
+  const QJsonArray solids = dxf["solids"].toArray();
+  ASSERT_EQ(solids.size(), 2);
+  const QJsonArray square = solids[0].toArray();
+  EXPECT_NEAR(square[0].toArray()[0].toDouble(), MmX(300), 1e-9);
+  EXPECT_NEAR(square[0].toArray()[1].toDouble(), MmY(300), 1e-9);
+  EXPECT_NEAR(square[3].toArray()[0].toDouble() - square[0].toArray()[0].toDouble(), 25.4 / 96, 1e-6);
+  EXPECT_NEAR(square[0].toArray()[1].toDouble() - square[3].toArray()[1].toDouble(), 25.4 / 96, 1e-6);
+  EXPECT_EQ(solids[1].toArray()[4].toString(), "giallo");
+  // Texts: every character back, top-left at the anchor, on "testi".
+  const QJsonArray text = dxf["texts"].toArray()[0].toArray();
+  EXPECT_EQ(text[0].toString(), "Città 45° € Ω");
+  EXPECT_NEAR(text[1].toDouble(), MmX(400), 1e-9);
+  EXPECT_NEAR(text[2].toDouble(), MmY(500), 1e-9);
+  EXPECT_GT(text[3].toDouble(), 1.5);  // the capitals of 8.25 pt
+  EXPECT_LT(text[3].toDouble(), 2.5);
+  EXPECT_EQ(text[4].toInt(), 3);  // top
+  EXPECT_EQ(text[5].toInt(), 0);  // left
+  EXPECT_EQ(text[6].toString(), "testi");
+  EXPECT_EQ(DxfText("45° € Ω"), "45\xB0 \x80 \\U+03A9");
+}
+
+TEST(DxfTest, BaseTopEdgeIsTrueScaleAtTheTop) {
+  const auto calls = DrawPiece(PieceNamed("base")->procedure, "45");
+  ASSERT_TRUE(calls);
+  const QJsonArray lines = ReadBack(*calls)["lines"].toArray();
+  double top = -1e9;
+  QJsonArray found;
+  for (const QJsonValue value : lines) {
+    const QJsonArray line = value.toArray();
+    top = std::max({top, line[1].toDouble(), line[3].toDouble()});
+    const QJsonArray expected{MmX(100), MmY(12), MmX(3900), MmY(12)};
+    bool same = true;
+    for (int k = 0; k < 4; ++k) same = same && std::abs(line[k].toDouble() - expected[k].toDouble()) < 1e-6;
+    if (same) found = line;
+  }
+  ASSERT_FALSE(found.isEmpty());
+  EXPECT_NEAR(found[2].toDouble() - found[0].toDouble(), 198.57, 0.01);
+  EXPECT_DOUBLE_EQ(found[1].toDouble(), found[3].toDouble());
+  EXPECT_DOUBLE_EQ(found[1].toDouble(), top);  // the top edge, not mirrored to the bottom
+}
+
+// Plate D's white disc hides the lattice; the sky globe drawn over it stays.
+TEST(DxfTest, PlateDKeepsNoLatticeInsideTheDisc) {
+  const auto calls = DrawPiece(PieceNamed("D")->procedure, "45");
+  ASSERT_TRUE(calls);
+  const double Hd = 1909.188;
+  const GRAPH1::LatticePlate plate{1500 - (Hd - 100) / 2, (Hd - 100) / 2 + 1500};
+  const double radius = 12 * plate.dy();  // in drawing units: an ellipse in millimetres
+  const auto inDisc = [&](double x, double y) {
+    return std::hypot(x / DrawingUnits::kMillimetresAcross - plate.cx(),
+                      DrawingUnits::kScreenHeight - y / DrawingUnits::kMillimetresDown - plate.cy()) <
+           radius - 2;
+  };
+  // The lines drawn before the disc (the lattice, the letters) and after it
+  // (the globe, the cartouche, the emblem), in millimetres.
+  std::vector<std::array<double, 4>> before, afterLines;
+  std::set<std::array<long long, 4>> after;
+  const auto key = [](double x1, double y1, double x2, double y2) {
+    return std::array<long long, 4>{std::llround(x1 * 1e6), std::llround(y1 * 1e6), std::llround(x2 * 1e6),
+                                    std::llround(y2 * 1e6)};
+  };
+  bool disc = false;
+  for (const DrawCall& call : *calls) {
+    const auto* l = std::get_if<LineCall>(&call);
+    if (!l) continue;
+    disc = disc || l->colour == Colour::White;
+    if (l->colour == Colour::White) continue;
+    if (disc) {
+      after.insert(key(MmX(l->x1), MmY(l->y1), MmX(l->x2), MmY(l->y2)));
+      afterLines.push_back({MmX(l->x1), MmY(l->y1), MmX(l->x2), MmY(l->y2)});
+    } else {
+      before.push_back({MmX(l->x1), MmY(l->y1), MmX(l->x2), MmY(l->y2)});
+    }
+  }
+  // Whether (x, y) lies on segment s.
+  const auto on = [](const std::array<double, 4>& s, double x, double y) {
+    const double dx = s[2] - s[0], dy = s[3] - s[1], length = std::hypot(dx, dy);
+    const double across = std::abs((x - s[0]) * dy - (y - s[1]) * dx) / length;
+    const double along = ((x - s[0]) * dx + (y - s[1]) * dy) / length;
+    return across < 1e-6 && along > -1e-6 && along < length + 1e-6;
+  };
+  int inside = 0, whole = 0, lattice = 0;
+  for (const QJsonValue value : ReadBack(*calls)["lines"].toArray()) {
+    const QJsonArray l = value.toArray();
+    const double x1 = l[0].toDouble(), y1 = l[1].toDouble(), x2 = l[2].toDouble(), y2 = l[3].toDouble();
+    if (!inDisc((x1 + x2) / 2, (y1 + y2) / 2)) continue;
+    ++inside;
+    whole += static_cast<int>(after.count(key(x1, y1, x2, y2)));
+    if (after.count(key(x1, y1, x2, y2))) continue;
+    // A clipped piece: of a later line (the cartouche clips the globe), or
+    // of the lattice, which the disc should have hidden.
+    const auto under = [&](const std::vector<std::array<double, 4>>& lines) {
+      return std::any_of(lines.begin(), lines.end(), [&](const auto& s) { return on(s, x1, y1) && on(s, x2, y2); });
+    };
+    lattice += under(before) && !under(afterLines);
+  }
+  EXPECT_EQ(lattice, 0);
+  EXPECT_GT(inside, 10000);
+  // The globe comes back whole, but where the cartouche, drawn later still,
+  // covers it.
+  EXPECT_GT(whole, inside * 9 / 10);
+}
+
+// Drawn by ezdxf, the DXF of plate D inks what the PDF page inks: almost
+// every dark pixel of either lies within two pixels (0.2 mm) of a dark
+// pixel of the other. Only the page's calibration rule, below the drawing,
+// is the PDF's own.
+TEST(DxfTest, PlateDInksWhatThePdfPageInks) {
+  const auto calls = DrawPiece(PieceNamed("D")->procedure, "45");
+  ASSERT_TRUE(calls);
+  QTemporaryDir folder;
+  ReadBack(*calls, "D", folder.filePath("dxf.png"));
+  const QImage dxf(folder.filePath("dxf.png"));
+  const QImage pdf = RenderPdfBytes(RenderPdf({&*calls}));
+  ASSERT_LE(std::abs(dxf.width() - pdf.width()), 1);  // 297 mm at 254 dpi, rounded either way
+  const int width = std::min(dxf.width(), pdf.width());
+  const int bottom = static_cast<int>((10 + 158.75) * 10);  // the drawing's lower edge, in dots
+  const auto dark = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+  const auto near = [&](const QImage& image, int x, int y) {
+    for (int dy = -2; dy <= 2; ++dy)
+      for (int dx = -2; dx <= 2; ++dx)
+        if (image.valid(x + dx, y + dy) && dark(image, x + dx, y + dy)) return true;
+    return false;
+  };
+  const auto share = [&](const QImage& from, const QImage& to) {
+    long inked = 0, matched = 0;
+    for (int y = 0; y < bottom; ++y)
+      for (int x = 0; x < width; ++x)
+        if (dark(from, x, y)) {
+          ++inked;
+          matched += near(to, x, y);
+        }
+    return inked ? static_cast<double>(matched) / inked : 0.0;
+  };
+  const double fromDxf = share(dxf, pdf), fromPdf = share(pdf, dxf);
+  std::printf("ink matched: DXF %.4f, PDF %.4f\n", fromDxf, fromPdf);
+  EXPECT_GT(fromDxf, 0.99);  // 0.9989: nothing the page leaves blank
+  EXPECT_GT(fromPdf, 0.95);  // 0.9711: the PDF's glyphs and points are fuller
+}
+
+}  // namespace
