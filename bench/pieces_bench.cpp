@@ -1,6 +1,6 @@
 // Time to draw every piece on every device: the 800 x 600 screen image of the
 // drawing window (alone, and with the window's record), the window drawing
-// its record again at 200 %, and the PNG, PDF and SVG files of the exporter
+// its record again at 200 %, and the PNG, PDF, SVG and DXF files of the exporter
 // (drawing, recording and encoding, without the disk).
 #include <benchmark/benchmark.h>
 
@@ -96,6 +96,8 @@ void Register(const std::string& piece, Procedure procedure) {
   benchmark::RegisterBenchmark((piece + "/pdf").c_str(), File, procedure, FileFormat::Pdf)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark((piece + "/svg").c_str(), File, procedure, FileFormat::Svg)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark((piece + "/dxf").c_str(), File, procedure, FileFormat::Dxf)
       ->Unit(benchmark::kMillisecond);
 }
 
