@@ -176,8 +176,8 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
   const auto title = [&](const QString& subject) { return DocumentTitle(subject, inputs); };
 
   const auto write = [&](const QString& path, const QByteArray& bytes) {
-    QString reason = QStringLiteral("errore di scrittura");
-    if (!bytes.isEmpty() && files.Write(path, bytes, reason)) return true;
+    QString reason;
+    if (files.Write(path, bytes, reason)) return true;
     err << "quindal-export: impossibile scrivere " << path.toStdString() << ": "
         << reason.toStdString() << "\n";
     return false;

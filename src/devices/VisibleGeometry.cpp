@@ -13,8 +13,6 @@ namespace {
 
 using Pt = bg::model::d2::point_xy<double>;
 using Segment = bg::model::segment<Pt>;
-using Path = bg::model::linestring<Pt>;
-using Paths = bg::model::multi_linestring<Path>;
 using Polygon = bg::model::polygon<Pt>;
 using Area = bg::model::multi_polygon<Polygon>;
 using Box = bg::model::box<Pt>;
@@ -93,15 +91,9 @@ class Region {
     }
     if (edges_.size() <= kFewEdges) return;
     // A long outline: the quadrilaterals answer whether a point is covered.
+    quads_ = Quadrilaterals(first, second);
     std::vector<Entry> boxes;
-    for (std::size_t k = 0; k + 1 < first.size(); ++k) {
-      const bg::model::multi_point<Pt> corners{first[k], second[k], second[k + 1], first[k + 1]};
-      Polygon hull;
-      bg::convex_hull(corners, hull);
-      if (bg::area(hull) <= 0) continue;
-      boxes.emplace_back(bg::return_envelope<Box>(hull), quads_.size());
-      quads_.push_back(std::move(hull));
-    }
+    for (std::size_t k = 0; k < quads_.size(); ++k) boxes.emplace_back(bg::return_envelope<Box>(quads_[k]), k);
     index_ = Index(boxes.begin(), boxes.end());  // packed at once
   }
 
@@ -118,7 +110,7 @@ class Region {
 
   // What is left of `piece` outside the region: the piece is cut where it
   // crosses the region's outline, and each part is kept or dropped by
-  // whether its middle lies in one of the quadrilaterals.
+  // whether its middle lies in the region.
   std::vector<Segment> Outside(const Segment& piece) const {
     const Pt& a = piece.first;
     const double dx = piece.second.x() - a.x(), dy = piece.second.y() - a.y();
@@ -159,14 +151,22 @@ class Region {
   static constexpr double kStraight = 0.05;
   static constexpr std::size_t kFewEdges = 64;
 
-  static Area JoinedQuadrilaterals(const std::vector<Pt>& first, const std::vector<Pt>& second) {
-    std::vector<Area> parts;
+  // The convex hull of each quadrilateral between a line and the next, but
+  // those of no area.
+  static std::vector<Polygon> Quadrilaterals(const std::vector<Pt>& first, const std::vector<Pt>& second) {
+    std::vector<Polygon> quads;
     for (std::size_t k = 0; k + 1 < first.size(); ++k) {
       const bg::model::multi_point<Pt> corners{first[k], second[k], second[k + 1], first[k + 1]};
       Polygon hull;
       bg::convex_hull(corners, hull);
-      if (bg::area(hull) > 0) parts.push_back(Area{hull});
+      if (bg::area(hull) > 0) quads.push_back(std::move(hull));
     }
+    return quads;
+  }
+
+  static Area JoinedQuadrilaterals(const std::vector<Pt>& first, const std::vector<Pt>& second) {
+    std::vector<Area> parts;
+    for (Polygon& quad : Quadrilaterals(first, second)) parts.push_back(Area{std::move(quad)});
     // Pairwise, so that no union grows one piece at a time.
     while (parts.size() > 1) {
       std::vector<Area> joined;
