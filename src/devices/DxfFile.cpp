@@ -131,9 +131,7 @@ class MemoryWriter final : public DL_WriterA {
   }
   void dxfInt(int gc, int value) const override {
     Code(gc);
-    std::array<char, 16> text{};
-    std::snprintf(text.data(), text.size(), "%6d\n", value);
-    bytes_ += text.data();
+    RightAligned(value, 6);
   }
   void dxfHex(int gc, int value) const override {
     Code(gc);
@@ -151,10 +149,15 @@ class MemoryWriter final : public DL_WriterA {
   QByteArray Bytes() const { return QByteArray(bytes_.data(), static_cast<qsizetype>(bytes_.size())); }
 
  private:
-  void Code(int gc) const {
+  void Code(int gc) const { RightAligned(gc, 3); }
+  // Without printf's formatting machinery: most of the file is these lines.
+  void RightAligned(int value, std::size_t width) const {
     std::array<char, 16> text{};
-    std::snprintf(text.data(), text.size(), "%3d\n", gc);
-    bytes_ += text.data();
+    const auto end = std::to_chars(text.begin(), text.end(), value).ptr;
+    const auto digits = static_cast<std::size_t>(end - text.begin());
+    if (digits < width) bytes_.append(width - digits, ' ');
+    bytes_.append(text.begin(), end);
+    bytes_ += '\n';
   }
   mutable std::string bytes_;
 };
