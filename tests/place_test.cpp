@@ -5,6 +5,9 @@
 
 #include <geonames.h>
 
+#include <QFile>
+#include <QTimeZone>
+
 #include <algorithm>
 #include <clocale>
 #include <iterator>
@@ -12,6 +15,7 @@
 
 #include "italian_locale.h"
 #include "place/AngleReader.h"
+#include "place/MessageCatalogue.h"
 #include "place/PlaceQuery.h"
 #include "place/SiteOffset.h"
 #include "place/TownIndex.h"
@@ -84,6 +88,80 @@ TEST_F(PlaceTest, SummerTimeNeverCounts) {
   EXPECT_FALSE(ZoneMeridianDeg("", 45));
   EXPECT_DOUBLE_EQ(OffsetFromMeridian(179, -165), -16);  // across the date line
   EXPECT_DOUBLE_EQ(OffsetFromMeridian(-179, 180), 1);
+}
+
+// The list's towns, regions and countries in Italian, found by their Italian
+// and English names, whatever the process's language and whether or not an
+// Italian locale exists: under C, gettext translates nothing, LANGUAGE or not.
+TEST(TownNamesTest, ItalianAndEnglishUnderAnyLocale) {
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  const QByteArray savedLanguage = qgetenv("LANGUAGE");
+  qputenv("LANGUAGE", "it");
+  for (const char* locale : {"C.UTF-8", "it_IT.UTF-8"}) {
+    ASSERT_TRUE(std::setlocale(LC_ALL, locale)) << locale;
+    const TownIndex index = TownIndex::Load();
+    const struct {
+      const char *query, *name, *region, *country;
+    } cases[] = {
+        {"Roma", "Roma", "Lazio", "Italia"},          {"rome", "Roma", "Lazio", "Italia"},
+        {"Milano", "Milano", "Lombardia", "Italia"},  {"Milan", "Milano", "Lombardia", "Italia"},
+        {"Venezia", "Venezia", "Veneto", "Italia"},   {"Firenze", "Firenze", "Toscana", "Italia"},
+        {"Monaco di Baviera", "Monaco di Baviera", "Baviera", "Germania"},
+        {"Munich", "Monaco di Baviera", "Baviera", "Germania"},
+        {"Forlì", "Forlì", "Regione Emilia-Romagna", "Italia"},
+        {"forli", "Forlì", "Regione Emilia-Romagna", "Italia"},
+    };
+    for (const auto& c : cases) {
+      const auto named = index.Named(QString::fromUtf8(c.query));
+      ASSERT_FALSE(named.empty()) << locale << ": " << c.query;
+      EXPECT_EQ(named.front()->name, QString::fromUtf8(c.name)) << locale;
+      EXPECT_EQ(named.front()->region, QString::fromUtf8(c.region)) << locale;
+      EXPECT_EQ(named.front()->country, QString::fromUtf8(c.country)) << locale;
+      // The search of the window and of `places` starts with the same town.
+      EXPECT_EQ(index.Find(QString::fromUtf8(c.query), {}, 1).front(), named.front()) << locale;
+    }
+    // A name only starting so, or holding the word, names no town.
+    EXPECT_TRUE(index.Named("Rom").empty()) << locale;
+    EXPECT_TRUE(index.Named("Reggio").empty()) << locale;
+    EXPECT_EQ(index.Named("Rome", "US").front()->region, "Georgia") << locale;
+  }
+  std::setlocale(LC_ALL, saved.c_str());
+  qputenv("LANGUAGE", savedLanguage);
+}
+
+// The catalogue is read from its file: a damaged one gives no translation
+// and no fault.
+TEST(TownNamesTest, DamagedCatalogueTranslatesNothing) {
+  QFile file("/usr/share/locale/it/LC_MESSAGES/geonames.mo");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const std::string bytes = file.readAll().toStdString();
+  const MessageCatalogue whole = MessageCatalogue::FromBytes(bytes);
+  EXPECT_GT(whole.size(), 4000u);
+  EXPECT_EQ(whole.Translate("3169070"), "Roma");
+  EXPECT_EQ(whole.Translate("IT.20"), "Veneto");
+  EXPECT_EQ(whole.Translate("no such key"), "");
+  for (const std::size_t length : {std::size_t{0}, std::size_t{3}, std::size_t{19},
+                                   std::size_t{1000}, bytes.size() / 2})
+    EXPECT_EQ(MessageCatalogue::FromBytes(bytes.substr(0, length)).size(), 0u) << length;
+  std::string wrongMagic = bytes;
+  wrongMagic[0] = 'x';
+  EXPECT_EQ(MessageCatalogue::FromBytes(wrongMagic).size(), 0u);
+}
+
+// Every zone Qt reads, and the system's own, which on a fresh machine is
+// often one the list of available zones lacks.
+TEST(ZoneTest, EveryZoneQtReads) {
+  const struct {
+    const char* zone;
+    std::optional<double> meridian;
+  } zones[] = {{"Etc/UTC", 0.0},      {"UTC", 0.0},          {"GMT", 0.0},
+               {"Etc/GMT-1", 15.0},   {"Etc/GMT+5", -75.0},  {"Europe/Rome", 15.0},
+               {"Europe/Nowhere", {}}, {"", {}},             {"../../etc/passwd", {}}};
+  for (const auto& z : zones) {
+    EXPECT_EQ(KnownZone(z.zone), z.meridian.has_value()) << z.zone;
+    EXPECT_EQ(ZoneMeridianDeg(z.zone, 45), z.meridian) << z.zone;
+  }
+  EXPECT_TRUE(KnownZone(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
 }
 
 // The index finds what the library's own query finds, as a set.

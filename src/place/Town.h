@@ -3,8 +3,8 @@
 #include <QString>
 
 // A town of the offline list: every place of 15,000 inhabitants or more,
-// from GeoNames. Names and countries in the language of the system locale
-// where the list has them.
+// from GeoNames. Names, regions and countries in Italian where the list has
+// them, in English otherwise.
 struct Town {
   QString name;         // "Treviso", "Monaco di Baviera"
   QString region;       // "Veneto"

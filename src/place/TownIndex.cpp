@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #ifdef QUINDAL_HAVE_GEONAMES
 #include <geonames.h>
+#include <libintl.h>
+
+#include "place/MessageCatalogue.h"
 #endif
 
 namespace {
@@ -97,13 +101,36 @@ bool IsWholeName(const std::vector<Word>& name, const std::vector<std::string>& 
                     [](const std::string& q, const Word& w) { return w.Is(q); });
 }
 
-// The town's English name. The accessor gives the name in the language of
-// the locale; the record itself keeps the English one second, after the id.
-const char* EnglishName(GeonamesCity* city) {
-  if (std::strcmp(g_variant_get_type_string(city), "(sssssssudd)") != 0) return nullptr;
-  const char* name = nullptr;
-  g_variant_get_child(city, 1, "&s", &name);
-  return name;
+// One record of the list as the library keeps it: the GeoNames id, then the
+// English names of the town, its region and its country, with their codes.
+struct Record {
+  const char *id, *english, *regionCode, *region, *countryCode, *country, *zone;
+  guint32 population;
+  double latitude, longitude;
+};
+
+std::optional<Record> ReadRecord(GeonamesCity* city) {
+  if (std::strcmp(g_variant_get_type_string(city), "(sssssssudd)") != 0) return std::nullopt;
+  Record r{};
+  g_variant_get(city, "(&s&s&s&s&s&s&sudd)", &r.id, &r.english, &r.regionCode, &r.region,
+                &r.countryCode, &r.country, &r.zone, &r.population, &r.latitude, &r.longitude);
+  return r;
+}
+
+// The library translates through gettext, in the process's language, and not
+// at all under the C locale. The program speaks Italian: read the Italian
+// catalogue itself. Its keys are GeoNames ids for towns, "IT" for countries
+// and "IT.20" for regions.
+MessageCatalogue ItalianNames() {
+  const char* dir = bindtextdomain("geonames", nullptr);
+  return MessageCatalogue::Load(QString::fromUtf8(dir ? dir : "/usr/share/locale"),
+                                QStringLiteral("it"), QStringLiteral("geonames"));
+}
+
+// The Italian word for `key`, or `english` where the catalogue has none.
+QString Italian(const MessageCatalogue& italian, const std::string& key, const char* english) {
+  const QString translated = italian.Translate(key);
+  return translated.isEmpty() ? QString::fromUtf8(english) : translated;
 }
 
 }  // namespace
@@ -111,25 +138,36 @@ const char* EnglishName(GeonamesCity* city) {
 bool TownIndex::Available() { return true; }
 
 TownIndex TownIndex::Load() {
+  const MessageCatalogue italian = ItalianNames();
   const int count = std::max(geonames_get_n_cities(), 0);
   std::vector<std::pair<Town, std::vector<std::vector<Word>>>> loaded;
   loaded.reserve(static_cast<std::size_t>(count));
   for (int k = 0; k < count; ++k) {
     GeonamesCity* city = geonames_get_city(k);
     if (!city) continue;
+    const std::optional<Record> record = ReadRecord(city);
+    if (!record) {  // a list of another shape: nothing of it can be trusted
+      geonames_city_free(city);
+      continue;
+    }
+    const Record& r = *record;
     Town town;
-    town.name = QString::fromUtf8(geonames_city_get_name(city));
-    town.region = QString::fromUtf8(geonames_city_get_state(city));
-    town.country = QString::fromUtf8(geonames_city_get_country(city));
-    town.countryCode = QString::fromUtf8(geonames_city_get_country_code(city));
-    town.zone = QString::fromUtf8(geonames_city_get_timezone(city));
-    town.latitude = geonames_city_get_latitude(city);
-    town.longitude = geonames_city_get_longitude(city);
-    town.population = geonames_city_get_population(city);
-    std::vector<std::vector<Word>> names = {NameWords(geonames_city_get_name(city))};
-    const char* english = EnglishName(city);
-    if (english && std::strcmp(english, geonames_city_get_name(city)) != 0)
-      names.push_back(NameWords(english));
+    town.name = Italian(italian, r.id, r.english);
+    town.region = Italian(italian, std::string(r.countryCode) + '.' + r.regionCode, r.region);
+    town.country = Italian(italian, r.countryCode, r.country);
+    town.countryCode = QString::fromUtf8(r.countryCode);
+    town.zone = QString::fromUtf8(r.zone);
+    town.latitude = r.latitude;
+    town.longitude = r.longitude;
+    town.population = r.population;
+    // Found by its Italian and English names, and by the name in the
+    // system's language where that is a third one.
+    std::vector<QByteArray> texts = {town.name.toUtf8()};
+    for (const char* other : {r.english, geonames_city_get_name(city)})
+      if (std::find(texts.begin(), texts.end(), QByteArray(other)) == texts.end())
+        texts.emplace_back(other);
+    std::vector<std::vector<Word>> names;
+    for (const QByteArray& text : texts) names.push_back(NameWords(text.constData()));
     geonames_city_free(city);
     loaded.emplace_back(std::move(town), std::move(names));
   }
@@ -158,23 +196,45 @@ TownIndex TownIndex::Load() {
   return index;
 }
 
-std::vector<const Town*> TownIndex::Find(const QString& query, const QString& countryCode,
-                                         std::size_t limit) const {
-  const std::vector<std::string> wanted = FoldedWords(query.toUtf8().constData());
-  if (wanted.empty() || !entries_) return {};
+namespace {
 
-  // Every name holding a word that starts with the query's first word, then
-  // the rest of the query on the words after it.
-  std::vector<std::uint8_t> found(towns_.size(), 0);  // 1 matched, 2 the whole name
-  const Entry& entry = *entries_;
+// Each town's mark for the query `wanted`: 0 no match, 1 a word of a name
+// starts with the query, 2 a name is the query. The index looks only at the
+// names holding a word that starts with the query's first word, then matches
+// the rest of the query on the words after it.
+std::vector<std::uint8_t> Marks(const TownIndex::Entry& entry, const std::vector<std::string>& wanted) {
+  std::vector<std::uint8_t> found(entry.names.size(), 0);
+  if (wanted.empty()) return found;
   const std::string& first = wanted.front();
-  auto spot = std::lower_bound(entry.words.begin(), entry.words.end(), Entry::Spot{first, 0, 0, 0});
+  auto spot = std::lower_bound(entry.words.begin(), entry.words.end(),
+                               TownIndex::Entry::Spot{first, 0, 0, 0});
   for (; spot != entry.words.end() && spot->text.compare(0, first.size(), first) == 0; ++spot) {
     if (found[spot->town] == 2) continue;
     const std::vector<Word>& name = entry.names[spot->town][spot->name];
     if (!MatchesFrom(name, spot->word, wanted)) continue;
     found[spot->town] = spot->word == 0 && IsWholeName(name, wanted) ? 2 : 1;
   }
+  return found;
+}
+
+// The query's words with their accents taken off, where that changes them.
+std::vector<std::string> PlainWords(const std::vector<std::string>& words) {
+  std::vector<std::string> plain;
+  for (const std::string& word : words) {
+    const std::vector<Word> alternate = NameWords(word.c_str());
+    plain.push_back(alternate.size() == 1 && !alternate[0].ascii.empty() ? alternate[0].ascii
+                                                                          : word);
+  }
+  return plain;
+}
+
+}  // namespace
+
+std::vector<const Town*> TownIndex::Find(const QString& query, const QString& countryCode,
+                                         std::size_t limit) const {
+  if (!entries_) return {};
+  const std::vector<std::uint8_t> found =
+      Marks(*entries_, FoldedWords(query.toUtf8().constData()));
 
   // A town called just what was typed comes before the towns whose names
   // merely start with it: "Rome, US" is Rome, Georgia, not Romeoville. Each
@@ -191,11 +251,34 @@ std::vector<const Town*> TownIndex::Find(const QString& query, const QString& co
   return named;
 }
 
+std::vector<const Town*> TownIndex::Named(const QString& name, const QString& countryCode,
+                                          std::size_t limit) const {
+  if (!entries_) return {};
+  // Accents aside both ways: "Citta" names Città, and "Città" a Citta.
+  const std::vector<std::string> wanted = FoldedWords(name.toUtf8().constData());
+  std::vector<std::uint8_t> found = Marks(*entries_, wanted);
+  if (const std::vector<std::string> plain = PlainWords(wanted); plain != wanted) {
+    const std::vector<std::uint8_t> more = Marks(*entries_, plain);
+    for (std::size_t k = 0; k < found.size(); ++k) found[k] = std::max(found[k], more[k]);
+  }
+  std::vector<const Town*> towns;
+  for (std::size_t k = 0; k < towns_.size() && towns.size() < limit; ++k) {
+    if (found[k] != 2) continue;
+    if (!countryCode.isEmpty() && towns_[k].countryCode.compare(countryCode, Qt::CaseInsensitive))
+      continue;
+    towns.push_back(&towns_[k]);
+  }
+  return towns;
+}
+
 #else  // no town list in this build
 
 bool TownIndex::Available() { return false; }
 TownIndex TownIndex::Load() { return {}; }
 std::vector<const Town*> TownIndex::Find(const QString&, const QString&, std::size_t) const {
+  return {};
+}
+std::vector<const Town*> TownIndex::Named(const QString&, const QString&, std::size_t) const {
   return {};
 }
 

@@ -7,8 +7,10 @@
 #include "place/Town.h"
 
 // Every town of the offline list in memory, found by name as the list's own
-// library finds it (each word of the query starts a word of the English or
-// the translated name, accents and case aside), most populous first. Loading
+// library finds it (each word of the query starts a word of the Italian or
+// the English name, accents and case aside), most populous first. The towns,
+// their regions and countries are named in Italian whatever the system's
+// language. Loading
 // takes tens of milliseconds; a search then well under one.
 class TownIndex {
  public:
@@ -26,6 +28,11 @@ class TownIndex {
   // `limit`; only those of `countryCode` ("IT", any case) when it is given.
   std::vector<const Town*> Find(const QString& query, const QString& countryCode = {},
                                 std::size_t limit = 500) const;
+
+  // The towns one of whose names is `name`, case and accents aside, most
+  // populous first, at most `limit`; only those of `countryCode` when given.
+  std::vector<const Town*> Named(const QString& name, const QString& countryCode = {},
+                                 std::size_t limit = 500) const;
 
   std::size_t size() const { return towns_.size(); }
 

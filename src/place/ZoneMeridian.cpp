@@ -2,23 +2,29 @@
 
 #include <QDateTime>
 #include <QTimeZone>
-#include <algorithm>
 #include <map>
 #include <mutex>
 #include <tuple>
 
-bool KnownZone(const QString& zone) {
-  // Asking the database anew reads the whole list of zones: keep it.
-  static const QList<QByteArray> known = [] {
-    QList<QByteArray> ids = QTimeZone::availableTimeZoneIds();
-    std::sort(ids.begin(), ids.end());
-    return ids;
-  }();
-  return std::binary_search(known.begin(), known.end(), zone.toUtf8());
+namespace {
+
+// The zone of that id as Qt's database reads it ("Europe/Rome", "Etc/UTC",
+// "GMT", "Etc/GMT-1", "UTC+01:00"), and always the system's own zone, whose id
+// may be one the database lists nowhere else.
+std::optional<QTimeZone> ZoneNamed(const QString& zone) {
+  const QByteArray id = zone.toUtf8();
+  if (id.isEmpty()) return std::nullopt;
+  if (id == QTimeZone::systemTimeZoneId()) return QTimeZone::systemTimeZone();
+  QTimeZone tz(id);
+  if (!tz.isValid()) return std::nullopt;
+  return tz;
 }
 
+}  // namespace
+
+bool KnownZone(const QString& zone) { return ZoneNamed(zone).has_value(); }
+
 std::optional<double> ZoneMeridianDeg(const QString& zone, double siteLatitude, QDate today) {
-  if (!KnownZone(zone)) return std::nullopt;
   const int winterMonth = siteLatitude < 0 ? 7 : 1;
   // A search lists up to hundreds of towns of a few zones at each keystroke:
   // read each zone's rules from the database once.
@@ -28,10 +34,9 @@ std::optional<double> ZoneMeridianDeg(const QString& zone, double siteLatitude, 
   const std::lock_guard lock(guard);
   if (const auto found = known.find(key); found != known.end()) return found->second;
   std::optional<double> meridian;
-  const QTimeZone tz(zone.toUtf8());
-  if (tz.isValid()) {
+  if (const std::optional<QTimeZone> tz = ZoneNamed(zone)) {
     const QDateTime noon(QDate(today.year(), winterMonth, 15), QTime(12, 0), QTimeZone::utc());
-    meridian = tz.offsetFromUtc(noon) / 3600.0 * 15.0;
+    meridian = tz->offsetFromUtc(noon) / 3600.0 * 15.0;
   }
   known.emplace(key, meridian);
   return meridian;

@@ -15,5 +15,6 @@
 std::optional<double> ZoneMeridianDeg(const QString& zone, double siteLatitude,
                                       QDate today = QDate::currentDate());
 
-// Whether the system's time-zone database knows `zone`.
+// Whether the system's time-zone database knows `zone`: every id Qt reads as a
+// zone ("Europe/Rome", "Etc/UTC", "GMT", "Etc/GMT-1"), and the system's own.
 bool KnownZone(const QString& zone);

@@ -73,9 +73,13 @@ LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
   zoneBox->setInsertPolicy(QComboBox::NoInsert);
   zoneBox->setAccessibleName(QStringLiteral("Fuso orario"));
   for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) zoneBox->addItem(QString::fromUtf8(id));
+  // The system's own zone first of all, even where the list lacks its id
+  // ("Etc/UTC" on a fresh machine).
+  const QString systemZone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+  if (zoneBox->findText(systemZone) < 0) zoneBox->insertItem(0, systemZone);
   zoneBox->completer()->setFilterMode(Qt::MatchContains);
   zoneBox->completer()->setCompletionMode(QCompleter::PopupCompletion);
-  zoneBox->setCurrentText(QString::fromUtf8(QTimeZone::systemTimeZoneId()));
+  zoneBox->setCurrentText(systemZone);
   auto* coordinatesLayout = new QFormLayout(coordinatesPage);
   coordinatesLayout->addRow(QStringLiteral("Latitudine (N +, S -)"), latitudeBox);
   coordinatesLayout->addRow(QStringLiteral("Longitudine (E +, O -)"), longitudeBox);
