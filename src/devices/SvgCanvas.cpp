@@ -13,6 +13,11 @@ std::string HexColour(Colour c) {
   return text;
 }
 
+// A text hangs from its anchor, as on the screen: its baseline one ascent of
+// the window font (10 of its 11 pixels) below. Given as dy rather than by
+// dominant-baseline="hanging", which librsvg ignores.
+const std::string kTextDrop = "52.98";
+
 // One screen pixel in drawing units: the size of a point's rectangle.
 const std::string kPixelWidth = "5.0633";
 const std::string kPixelHeight = "5.298";
@@ -52,7 +57,7 @@ SvgCanvas::SvgCanvas(std::string_view title) {
       "fill=\"#ffffff\"/>\n"
       "<g stroke-width=\"5.2\" stroke-linecap=\"square\" "
       "font-family=\"MS Sans Serif, Liberation Sans, Arial, sans-serif\" font-size=\"58\" "
-      "font-weight=\"bold\" dominant-baseline=\"hanging\" xml:space=\"preserve\">\n";
+      "font-weight=\"bold\" xml:space=\"preserve\">\n";
 }
 
 void SvgCanvas::Line(float x1, float y1, float x2, float y2, Colour c) {
@@ -67,7 +72,7 @@ void SvgCanvas::Point(float x, float y, Colour c) {
 
 void SvgCanvas::Text(float x, float y, std::string_view text, Colour anchor) {
   PlotPoint(x, y, anchor);
-  svg_ += "<text x=\"" + FloatText(x) + "\" y=\"" + FloatText(y) + "\" fill=\"" +
+  svg_ += "<text x=\"" + FloatText(x) + "\" y=\"" + FloatText(y) + "\" dy=\"" + kTextDrop + "\" fill=\"" +
           HexColour(Colour::Foreground) + "\">" + XmlEscaped(text) + "</text>\n";
 }
 
