@@ -6,7 +6,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <sstream>
 
 #include "app/Exporter.h"
@@ -17,6 +19,9 @@
 #include "pdf_pages.h"
 #include "piece_recorder.h"
 #include "svg_reader.h"
+
+// A sheet as the test list names it, not as bytes.
+void PrintTo(const Piece& piece, std::ostream* os) { *os << piece.name; }
 
 namespace {
 
@@ -54,12 +59,26 @@ TEST_F(ExporterTest, UsageErrorsExitTwoAndWriteNothing) {
       {"C", "--latitude", "45", "--longitude", "0", "--dates", "anni", "--output", out},
       {"A", "B", "--latitude", "45", "--longitude", "0", "--output", out},
   };
+  // Its line, and where the whole usage is: not forty lines of it.
+  const std::string hint = "\nPer l'aiuto: quindal-export --help\n";
   for (const QStringList& arguments : mistakes) {
     const Outcome outcome = Export(arguments);
     EXPECT_EQ(outcome.status, kExportUsage) << arguments.join(' ').toStdString();
-    EXPECT_NE(outcome.err.find("Utilizzo: quindal-export [opzioni] PEZZO"), std::string::npos);
+    EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 2) << outcome.err;
+    EXPECT_TRUE(outcome.err.ends_with(hint)) << outcome.err;
   }
   EXPECT_TRUE(Files().isEmpty());
+
+  // Qt's parser's mistakes in the messages' own style.
+  const struct {
+    QStringList arguments;
+    const char* line;
+  } worded[] = {
+      {{"B", "--lat", "45", "--lon", "0"}, "quindal-export: opzione sconosciuta: --lat"},
+      {{"B", "-x"}, "quindal-export: opzione sconosciuta: -x"},
+      {{"B", "--latitude"}, "quindal-export: valore mancante dopo '--latitude'"},
+  };
+  for (const auto& c : worded) EXPECT_EQ(Export(c.arguments).err, c.line + hint);
 }
 
 // A town draws exactly what typing the texts the site finder writes draws.
@@ -90,7 +109,15 @@ TEST_F(ExporterTest, PlaceMistakesAndTheTownList) {
     const char* says;
   } cases[] = {
       {{"B", "--place", "Madrid", "--output", out}, kExportRefused, "il quindal ne ammette al più 15."},
-      {{"B", "--place", "xyzzyq", "--output", out}, kExportUsage, "nessuna località trovata: xyzzyq"},
+      {{"B", "--place", "xyzzyq", "--output", out}, kExportUsage, "nessuna località si chiama xyzzyq\n"},
+      // Only a town of that very name: not La Romana for "Roma", nor a
+      // Reggio of either kind for "Reggio".
+      {{"B", "--place", "Rom", "--output", out}, kExportUsage,
+       "nessuna località si chiama Rom; forse: Roma (Lazio, Italia); "},
+      {{"B", "--place", "Reggio", "--output", out}, kExportUsage,
+       "nessuna località si chiama Reggio; forse: Reggio Calabria (Calabria, Italia); "
+       "Reggio nell'Emilia (Regione Emilia-Romagna, Italia)\n"},
+      {{"places", "zzzzq"}, kExportUsage, "nessuna località trovata per zzzzq\n"},
       {{"B", "--place", "Treviso", "--longitude", "0", "--output", out}, kExportUsage, "--place non va"},
       {{"B", "--place", "Treviso", "--latitude", "45", "--output", out}, kExportUsage, "--place non va"},
       {{"B", "--latitude", "45", "--site-longitude", "12", "--longitude", "0", "--output", out},
@@ -123,6 +150,25 @@ TEST_F(ExporterTest, PlaceMistakesAndTheTownList) {
   EXPECT_EQ(georgia[5], "America/New_York");
   EXPECT_EQ(QString(georgia[6]).replace(',', '.'), "-10.165");
   EXPECT_EQ(Export({"places", "zzzzq"}).out, "");
+
+  // A town of that name, case and accents aside, the most populous first;
+  // named on standard error in Italian, whatever the system's language.
+  const struct {
+    const char* place;
+    const char* says;
+  } named[] = {
+      {"Roma", "località Roma (Lazio, Italia), latitudine 41,892°, fuso Europe/Rome\n"},
+      {"ROME", "località Roma (Lazio, Italia), latitudine 41,892°, fuso Europe/Rome\n"},
+      {"Milano", "località Milano (Lombardia, Italia), latitudine 45,464°, fuso Europe/Rome\n"},
+      {"Napoli", "località Napoli (Campania, Italia), latitudine 40,852°, fuso Europe/Rome\n"},
+      {"Monaco di Baviera", "località Monaco di Baviera (Baviera, Germania), latitudine 48,137°"},
+      {"forli", "località Forlì (Regione Emilia-Romagna, Italia)"},
+  };
+  for (const auto& c : named) {
+    const Outcome outcome = Export({"B", "--place", c.place, "--output", out});
+    EXPECT_EQ(outcome.status, kExportOk) << c.place;
+    EXPECT_NE(outcome.err.find(c.says), std::string::npos) << outcome.err;
+  }
 }
 
 // Every file names its sheet and the site, in the words of the print jobs.
@@ -160,9 +206,9 @@ TEST_F(ExporterTest, CommandLineConventions) {
       {{"Base", "--latitude=45", "--longitude=-7,5", "--output=" + out}, kExportOk, ""},
       {{"ISTRUZIONI", "--latitude", "45", "--longitude", "0", "--output", out}, kExportOk, ""},
       {{"c", "--latitude", "-33,25", "--longitude", "0", "--output", out}, kExportOk, ""},
-      {{"base", "--colour", "red"}, kExportUsage, "quindal-export: Opzione sconosciuta 'colour'."},
+      {{"base", "--colour", "red"}, kExportUsage, "quindal-export: opzione sconosciuta: --colour"},
       {{"base", "--latitude", "45", "--longitude", "0", "--output"}, kExportUsage,
-       "quindal-export: Valore mancante dopo '--output'."},
+       "quindal-export: valore mancante dopo '--output'"},
       {{"base", "--latitude", "45", "--latitude=46", "--longitude", "0", "--output", out},
        kExportUsage, "quindal-export: opzione ripetuta: --latitude"},
   };
@@ -193,13 +239,31 @@ TEST(ManualPageTest, OptionsMatchTheHelp) {
 
 TEST_F(ExporterTest, RefusedInputExitsOneAndWritesNothing) {
   const QString out = Path("piece.png");
-  for (const auto& [latitude, longitude] : std::vector<std::pair<QString, QString>>{
-           {"", "0"}, {"45", " "}, {"91", "0"}, {"45", "15,5"}, {"abc", "0"}}) {
-    const Outcome outcome =
-        Export({"base", "--latitude", latitude, "--longitude", longitude, "--output", out});
-    EXPECT_EQ(outcome.status, kExportRefused);
-    EXPECT_EQ(outcome.err, "Valori non consentiti !!!\n");
+  // The refusal, then which value and why, in the main window's words.
+  const struct {
+    const char *piece, *latitude, *longitude, *why;
+  } cases[] = {
+      {"base", "", "0", "latitudine: manca il valore"},
+      {"base", "45", " ", "scostamento: manca il valore"},
+      {"base", "95", "0", "latitudine 95: fuori dall'intervallo -90 … +90"},
+      {"base", "-90,5", "0", "latitudine -90,5: fuori dall'intervallo -90 … +90"},
+      {"base", "45", "20", "scostamento 20: fuori dall'intervallo -15 … +15"},
+      {"base", "45", "15,5", "scostamento 15,5: fuori dall'intervallo -15 … +15"},
+      {"base", "abc", "0", "latitudine abc: non è un numero"},
+      {"base", " 45 ", "1,2,3", "scostamento 1,2,3: non è un numero"},
+      {"C", "70", "0", "latitudine 70: oltre il circolo polare non ci sono ore temporarie"},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = Export({c.piece, "--latitude", c.latitude, "--longitude",
+                                    c.longitude, "--hours", "temporarie", "--output", out});
+    EXPECT_EQ(outcome.status, kExportRefused) << c.why;
+    EXPECT_EQ(outcome.err, std::string("Valori non consentiti !!!\n") + c.why + "\n");
   }
+  // A runaway value is quoted by its start only.
+  const Outcome runaway = Export({"base", "--latitude", QString(100000, 'x'), "--longitude",
+                                  "0", "--output", out});
+  EXPECT_EQ(runaway.err, "Valori non consentiti !!!\nlatitudine " + std::string(80, 'x') +
+                             "…: non è un numero\n");
   EXPECT_TRUE(Files().isEmpty());
 }
 
@@ -264,7 +328,9 @@ TEST_F(ExporterTest, FailedWritesLeaveEverythingAsItWas) {
     const int status = RunExport(
         {"base", "--latitude", "45", "--longitude", "0", "--output", c.output}, out, err, disk);
     EXPECT_EQ(status, kExportWriteFailed) << c.output.toStdString();
-    const std::string prefix = "quindal-export: impossibile scrivere " + c.output.toStdString() + ": ";
+    // A long path is quoted by its first 80 characters.
+    const QString shown = c.output.size() > 80 ? c.output.left(80) + "…" : c.output;
+    const std::string prefix = "quindal-export: impossibile scrivere " + shown.toStdString() + ": ";
     EXPECT_EQ(err.str(), prefix + c.reason + "\n");
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               before);
@@ -282,7 +348,10 @@ TEST_F(ExporterTest, FolderThatCannotBeMade) {
                        Path("file.txt/pezzi")},
                       out, err),
             kExportWriteFailed);
-  EXPECT_NE(err.str().find(Path("file.txt/pezzi").toStdString()), std::string::npos);
+  // The system's reason, said once.
+  EXPECT_EQ(err.str(), "quindal-export: impossibile creare la cartella " +
+                           Path("file.txt/pezzi").toStdString() +
+                           ": una parte del percorso non è una cartella\n");
   EXPECT_EQ(Files(), QStringList{"file.txt"});
 }
 
@@ -415,6 +484,45 @@ TEST(SvgCanvasTest, TextsAndFloatsComeBackExactly) {
   recorder.PlotPoint(-0.0f, 3.4028235e38f, Colour::Yellow);
   recorder.PlaceText(1670, 2060, "ORBELAN", Colour::Yellow);
   EXPECT_EQ(ReadSvgCalls(RenderSvg(recorder.Calls())), recorder.Calls());
+}
+
+// The desktop's own SVG reader (librsvg, as rsvg-convert) sets every text
+// where the PNG export does: hanging from its anchor, within a pixel.
+TEST(SvgCanvasTest, LibrsvgSetsTextsWhereThePngDoes) {
+  const QString rsvg = QStandardPaths::findExecutable("rsvg-convert");
+  ASSERT_FALSE(rsvg.isEmpty()) << "rsvg-convert (librsvg2-bin) is missing";
+  RecordingCanvas recorder;
+  recorder.PlaceText(400, 300, "Grafico", Colour::White);  // a white anchor leaves only ink
+  recorder.PlaceText(2000, 2500, "HEX 12", Colour::White);
+  QTemporaryDir dir;
+  QFile svg(dir.filePath("t.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+  svg.write(RenderSvg(recorder.Calls()));
+  svg.close();
+  QProcess convert;
+  convert.start(rsvg, {"-w", "800", "-h", "600", "-b", "white", "-o", dir.filePath("t.png"),
+                       svg.fileName()});
+  ASSERT_TRUE(convert.waitForFinished(60000) && convert.exitCode() == 0)
+      << convert.readAllStandardError().toStdString();
+
+  // The box of the dark pixels inside `area`, in screen pixels.
+  const auto ink = [](const QImage& image, const QRect& area) {
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (qGray(image.pixel(x, y)) < 128) box |= QRect(x, y, 1, 1);
+    return box;
+  };
+  const QImage png = QImage::fromData(RenderPng(recorder.Calls()));
+  const QImage drawn(dir.filePath("t.png"));
+  ASSERT_EQ(drawn.size(), png.size());
+  for (const QRect area : {QRect(60, 40, 200, 40), QRect(380, 450, 200, 40)}) {
+    const QRect expected = ink(png, area), got = ink(drawn, area);
+    ASSERT_FALSE(expected.isEmpty() || got.isEmpty());
+    EXPECT_NEAR(got.top(), expected.top(), 1) << area.top();
+    EXPECT_NEAR(got.bottom(), expected.bottom(), 1) << area.top();
+    EXPECT_NEAR(got.left(), expected.left(), 1) << area.top();
+  }
 }
 
 TEST(SvgCanvasTest, FloatTextIsTheShortestExactForm) {

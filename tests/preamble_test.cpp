@@ -3,6 +3,9 @@
 #include "drawing/Preamble.h"
 #include "drawing/ScriptedPanel.h"
 
+// A regional format as the test list names it, not as bytes.
+void PrintTo(const QLocale& locale, std::ostream* os) { *os << locale.name().toStdString(); }
+
 namespace {
 
 // The tests run under both kinds of regional format.

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/Exporter.h"
+#include "drawing/ShownValue.h"
 #include "drawing/NumberText.h"
 #include "place/AngleReader.h"
 #include "place/PlaceQuery.h"
@@ -17,15 +18,24 @@ const char kNoTownList[] =
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
+// The messages speak Italian, decimal commas included, whatever the system's
+// language; the texts for the checks keep the regional format they are read in.
+const QLocale kItalian(QLocale::Italian, QLocale::Italy);
+
+// "Roma (Lazio, Italia)": a town as the messages name it.
+QString TownLabel(const Town& town) {
+  return QStringLiteral("%1 (%2, %3)").arg(town.name, town.region, town.country);
+}
+
 // The site's texts for the boxes, or the reason it cannot be drawn.
 int Take(const SiteOffset& site, QString& latitude, QString& longitude, std::ostream& err) {
   if (!site.InRange()) {
-    err << "quindal-export: " << Utf8(site.OutOfRangeText()) << "\n";
+    err << "quindal-export: " << Utf8(site.OutOfRangeText(kItalian)) << "\n";
     return kExportRefused;
   }
   latitude = site.LatitudeText();
   longitude = site.OffsetText();
-  err << "quindal-export: " << Utf8(site.Arithmetic()) << "\n";
+  err << "quindal-export: " << Utf8(site.Arithmetic(kItalian)) << "\n";
   return kExportOk;
 }
 
@@ -62,14 +72,19 @@ int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude,
       return kExportUsage;
     }
     const PlaceQuery query = SplitPlaceQuery(*site.place);
-    const auto towns = TownIndex::Instance().Find(query.name, query.countryCode, 1);
+    // Only a town of that very name: a script must never draw another town
+    // whose name merely holds the word.
+    const auto towns = TownIndex::Instance().Named(query.name, query.countryCode, 1);
     if (towns.empty()) {
-      err << "quindal-export: nessuna località trovata: " << Utf8(*site.place) << "\n";
+      err << "quindal-export: nessuna località si chiama " << ShownValue(*site.place).toStdString();
+      const auto similar = TownIndex::Instance().Find(query.name, query.countryCode, 5);
+      for (std::size_t k = 0; k < similar.size(); ++k)
+        err << (k == 0 ? "; forse: " : "; ") << Utf8(TownLabel(*similar[k]));
+      err << "\n";
       return kExportUsage;
     }
     const Town& town = *towns.front();
-    err << "quindal-export: località " << Utf8(town.name) << " (" << Utf8(town.region) << ", "
-        << Utf8(town.country) << "), latitudine " << Utf8(PlainDecimalText(town.latitude))
+    err << "quindal-export: località " << Utf8(TownLabel(town)) << ", latitudine " << Utf8(PlainDecimalText(town.latitude, kItalian))
         << "°, fuso " << Utf8(town.zone) << "\n";
     const auto found = SiteFromCoordinates(town.name, town.latitude, town.longitude, town.zone);
     if (!found) {
@@ -81,11 +96,11 @@ int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude,
   if (site.siteLongitude) {
     const std::optional<double> east = ReadAngle(*site.siteLongitude, AngleKind::Longitude);
     if (!east) {
-      err << "quindal-export: longitudine non valida: " << Utf8(*site.siteLongitude) << "\n";
+      err << "quindal-export: longitudine non valida: " << ShownValue(*site.siteLongitude).toStdString() << "\n";
       return kExportUsage;
     }
     if (!KnownZone(*site.timezone)) {
-      err << "quindal-export: fuso orario sconosciuto: " << Utf8(*site.timezone) << "\n";
+      err << "quindal-export: fuso orario sconosciuto: " << ShownValue(*site.timezone).toStdString() << "\n";
       return kExportUsage;
     }
     // The latitude stays the user's text for the checks; it only picks the
@@ -108,7 +123,12 @@ int ListPlaces(const QString& text, std::ostream& out, std::ostream& err) {
     return kExportUsage;
   }
   const PlaceQuery query = SplitPlaceQuery(text);
-  for (const Town* town : TownIndex::Instance().Find(query.name, query.countryCode, SIZE_MAX)) {
+  const auto towns = TownIndex::Instance().Find(query.name, query.countryCode, SIZE_MAX);
+  if (towns.empty()) {
+    err << "quindal-export: nessuna località trovata per " << ShownValue(text).toStdString() << "\n";
+    return kExportUsage;
+  }
+  for (const Town* town : towns) {
     const auto site = SiteFromCoordinates(town->name, town->latitude, town->longitude, town->zone);
     out << Utf8(town->name) << '\t' << Utf8(town->region) << '\t' << Utf8(town->country) << '\t'
         << Utf8(PlainDecimalText(town->latitude)) << '\t'

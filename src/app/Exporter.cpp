@@ -11,10 +11,15 @@
 #include "devices/ExportDevices.h"
 #include "devices/RecordingCanvas.h"
 #include "drawing/DocumentTitle.h"
+#include "drawing/Preamble.h"
+#include "drawing/ShownValue.h"
 #include "drawing/ScriptedPanel.h"
 #include "pieces/Pieces.h"
 
 namespace {
+
+// After a usage mistake, one line that says where the whole usage is.
+const char kHelpHint[] = "Per l'aiuto: quindal-export --help\n";
 
 struct Request {
   std::optional<QString> placesQuery;  // "places TEXT": list, draw nothing
@@ -43,7 +48,7 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files,
   if (piece == "places" && positional.size() == 2) {
     placesQuery = positional[1];
   } else if (positional.size() > 1) {
-    problem = "un solo pezzo per volta: " + positional[1].toStdString();
+    problem = "un solo pezzo per volta: " + ShownValue(positional[1]).toStdString();
     return std::nullopt;
   }
   if (!piece) {
@@ -89,7 +94,7 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files,
       return request;
     }
     if (extension && !isFolder) {
-      problem = "all scrive un PDF o una cartella: " + request.output.toStdString();
+      problem = "all scrive un PDF o una cartella: " + ShownValue(request.output).toStdString();
       return std::nullopt;
     }
     const std::map<QString, FileFormat> formats = {
@@ -109,7 +114,7 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files,
   for (const Piece& candidate : kPieces)
     if (QString::fromUtf8(candidate.name).toLower() == *piece) named = &candidate;
   if (!named) {
-    problem = "pezzo sconosciuto: " + piece->toStdString();
+    problem = "pezzo sconosciuto: " + ShownValue(*piece).toStdString();
     return std::nullopt;
   }
   request.sheets = {named};
@@ -118,11 +123,21 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files,
     return std::nullopt;
   }
   if (!extension) {
-    problem = "estensione del file non riconosciuta: " + request.output.toStdString();
+    problem = "estensione del file non riconosciuta: " + ShownValue(request.output).toStdString();
     return std::nullopt;
   }
   request.format = *extension;
   return request;
+}
+
+// The refusal's second line: which value, and why.
+QString RefusalText(const InputState& inputs, const Piece& sheet, HourSystem hours) {
+  const QString reason = RefusalReason(inputs);
+  if (!reason.isEmpty()) return reason;
+  const QString latitude = QStringLiteral("latitudine ") + ShownValue(inputs.text1.trimmed());
+  if (sheet.temporaryHours && hours == HourSystem::Temporary)
+    return latitude + QStringLiteral(": oltre il circolo polare non ci sono ore temporarie");
+  return latitude + QStringLiteral(": non ammessa da questo pezzo");
 }
 
 }  // namespace
@@ -143,8 +158,7 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
       out << "quindal-export " << QUINDAL_VERSION << "\n";
       return kExportOk;
     case CommandLine::Mistake:
-      err << "quindal-export: " << line.problem.toStdString() << "\n"
-          << line.HelpText().toStdString();
+      err << "quindal-export: " << ShownValue(line.problem).toStdString() << "\n" << kHelpHint;
       return kExportUsage;
     case CommandLine::Understood:
       break;
@@ -152,7 +166,7 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
   std::string problem;
   std::optional<Request> request = Parse(line, files, problem);
   if (!request) {
-    err << "quindal-export: " << problem << "\n" << line.HelpText().toStdString();
+    err << "quindal-export: " << problem << "\n" << kHelpHint;
     return kExportUsage;
   }
   if (request->placesQuery) return ListPlaces(*request->placesQuery, out, err);
@@ -165,7 +179,9 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
     ScriptedPanel panel(request->latitude, request->longitude, request->decadi);
     std::optional<CallList> calls = Record(sheet->ProcedureFor(request->hours), panel);
     if (!calls) {
-      err << kRefusalMessage.toStdString() << "\n";
+      err << kRefusalMessage.toStdString() << "\n"
+          << RefusalText({request->latitude, request->longitude, request->decadi, !request->decadi},
+                         *sheet, request->hours).toStdString() << "\n";
       return kExportRefused;
     }
     drawings.push_back(std::move(*calls));
@@ -178,7 +194,7 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
   const auto write = [&](const QString& path, const QByteArray& bytes) {
     QString reason;
     if (files.Write(path, bytes, reason)) return true;
-    err << "quindal-export: impossibile scrivere " << path.toStdString() << ": "
+    err << "quindal-export: impossibile scrivere " << ShownValue(path).toStdString() << ": "
         << reason.toStdString() << "\n";
     return false;
   };
@@ -186,7 +202,7 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
   if (request->intoFolder) {
     QString reason;
     if (!files.MakeFolder(request->output, reason)) {
-      err << "quindal-export: impossibile creare la cartella " << request->output.toStdString()
+      err << "quindal-export: impossibile creare la cartella " << ShownValue(request->output).toStdString()
           << ": " << reason.toStdString() << "\n";
       return kExportWriteFailed;
     }

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -50,9 +52,16 @@ QString ExtensionOf(FileFormat format) {
 bool DiskSink::IsFolder(const QString& path) const { return QFileInfo(path).isDir(); }
 
 bool DiskSink::MakeFolder(const QString& path, QString& reason) {
-  if (QDir().mkpath(path) && QFileInfo(path).isDir()) return true;
-  reason = QFileInfo::exists(path) ? QStringLiteral("esiste e non è una cartella")
-                                   : QStringLiteral("impossibile creare la cartella");
+  if (QFileInfo(path).isDir()) return true;
+  if (QFileInfo::exists(path)) {
+    reason = QStringLiteral("esiste e non è una cartella");
+    return false;
+  }
+  // The system's own error, for the message to say why.
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(path.toStdString()), error);
+  if (!error && QFileInfo(path).isDir()) return true;
+  reason = ItalianReason(error.value(), QString::fromStdString(error.message()));
   return false;
 }
 

@@ -1,6 +1,7 @@
 #include "drawing/Preamble.h"
 
 #include "drawing/NumberText.h"
+#include "drawing/ShownValue.h"
 
 std::optional<DrawingParameters> CheckInputs(const InputState& inputs, const ExtraCheck& extra,
                                              const QLocale& locale) {
@@ -21,6 +22,24 @@ std::optional<DrawingParameters> CheckInputs(const InputState& inputs, const Ext
   DrawingParameters parameters{*latitude, *longitude, dateSpacing};
   if (extra && !extra(parameters)) return std::nullopt;
   return parameters;
+}
+
+QString RefusalReason(const InputState& inputs, const QLocale& locale) {
+  const auto why = [&](const char* box, const QString& text, double low, double high) {
+    const QString value = ShownValue(text.trimmed());
+    const QString named = QString::fromUtf8(box) + (value.isEmpty() ? QString() : u' ' + value);
+    if (value.isEmpty()) return named + QStringLiteral(": manca il valore");
+    const std::optional<double> number = ReadNumber(text, locale);
+    if (!number) return named + QStringLiteral(": non è un numero");
+    if (*number < low || *number > high)
+      return named + QStringLiteral(": fuori dall'intervallo %1 … +%2").arg(low).arg(high);
+    return QString();
+  };
+  if (!inputs.option5 && !inputs.option6)
+    return QStringLiteral("linee delle date: né MESI né DECADI");
+  if (QString latitude = why("latitudine", inputs.text1, -90, 90); !latitude.isEmpty())
+    return latitude;
+  return why("scostamento", inputs.text4, -15, 15);
 }
 
 std::optional<DrawingParameters> RunPreamble(InputPanel& panel, const ExtraCheck& extra) {

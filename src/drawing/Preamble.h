@@ -25,6 +25,12 @@ std::optional<DrawingParameters> CheckInputs(const InputState& inputs,
                                              const ExtraCheck& extra = {},
                                              const QLocale& locale = QLocale());
 
+// Why the common checks refuse `inputs`, in the main window's words: the box
+// and the value as typed, then the reason ("latitudine 95: fuori
+// dall'intervallo -90 … +90", "scostamento abc: non è un numero"). Empty when
+// they accept them (a drawing's own check may still refuse).
+QString RefusalReason(const InputState& inputs, const QLocale& locale = QLocale());
+
 // Reads the inputs from `panel` and checks them. On refusal shows the box,
 // empties both text boxes, gives the focus to the latitude and returns nothing.
 std::optional<DrawingParameters> RunPreamble(InputPanel& panel, const ExtraCheck& extra = {});
