@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
@@ -24,6 +26,7 @@ class PrintSaveTest : public QObject {
   void printedPageIsAtTrueScale();
   void drawingMustFitThePaper();
   void menuShortcutsAndClosing();
+  void saveOffersTheSheetsName();
 };
 
 static CallList Recorded(Procedure procedure, const char* latitude = "45") {
@@ -160,6 +163,33 @@ void PrintSaveTest::menuShortcutsAndClosing() {
   QVERIFY(window);
   QTest::mouseDClick(window, Qt::LeftButton);
   QTRY_VERIFY(!window);
+}
+
+// "Salva come..." opens on a name of the sheet's own, never an empty one.
+void PrintSaveTest::saveOffersTheSheetsName() {
+  const struct {
+    const char *title, *name;
+  } cases[] = {{"Quindal - Grafico D, latitudine 45°, scostamento 0°", "quindal-grafico-d.pdf"},
+               {"Quindal - Base, latitudine 45°, scostamento 0°", "quindal-base.pdf"},
+               {"", "quindal-disegno.pdf"}};
+  for (const auto& c : cases) QCOMPARE(SuggestedFileName(c.title), QString(c.name));
+
+  Form2Slot slot;
+  slot.SetNextTitle(cases[0].title);
+  slot.PrepareWindow();
+  QPointer<Form2> window = slot.window();
+  QString offered;
+  QTimer::singleShot(0, [&offered] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (auto* dialog = qobject_cast<QFileDialog*>(top); dialog && dialog->isVisible()) {
+        offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        dialog->reject();
+      }
+    }
+  });
+  window->saveAction()->trigger();
+  QCOMPARE(offered, QString("quindal-grafico-d.pdf"));
+  window->close();
 }
 
 int main(int argc, char** argv) {

@@ -308,15 +308,26 @@ void Form2::PrintTrueScale() {
   }
 }
 
+QString SuggestedFileName(const QString& title) {
+  // "Quindal - Grafico D, latitudine ..." -> "quindal-grafico-d.pdf"
+  QString subject = title.section(u',', 0, 0).remove(QStringLiteral("Quindal - ")).trimmed();
+  if (subject.isEmpty()) subject = QStringLiteral("disegno");
+  return QStringLiteral("quindal-") + subject.toLower().replace(u' ', u'-') + QStringLiteral(".pdf");
+}
+
 void Form2::SaveAs() {
   const QString pdf = QStringLiteral("PDF in scala reale (*.pdf)");
   const QString svg = QStringLiteral("SVG in scala reale (*.svg)");
   const QString png = QStringLiteral("Immagine PNG 800 x 600 (*.png)");
   const QString dxf = QStringLiteral("DXF in scala reale, per il taglio (*.dxf)");
-  QString filter = pdf;
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva come"), QString(),
-                                              pdf + ";;" + svg + ";;" + png + ";;" + dxf, &filter);
-  if (path.isEmpty()) return;
+  QFileDialog dialog(this, QStringLiteral("Salva come"), QDir::homePath(),
+                     pdf + ";;" + svg + ";;" + png + ";;" + dxf);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.selectFile(SuggestedFileName(title_));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  QString path = dialog.selectedFiles().front();
+  const QString filter = dialog.selectedNameFilter();
   std::optional<FileFormat> format = FormatOfPath(path);
   if (!format) {
     // No known extension typed: take the one of the chosen filter.

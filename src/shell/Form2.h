@@ -16,6 +16,10 @@
 class QAction;
 class QPrinter;
 
+// The file name "Salva come..." offers for a picture of that title:
+// "Quindal - Grafico D, latitudine 45°, ..." -> "quindal-grafico-d.pdf".
+QString SuggestedFileName(const QString& title);
+
 // The drawing window: borderless, over the whole screen. Every call drawn
 // since the window opened is recorded, so that the picture can be printed at
 // true scale, saved, and drawn again at another size; what the window shows
