@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
+#include <QTimeZone>
 #include <QtTest>
 
 #include "devices/WindowFont.h"
@@ -101,6 +102,17 @@ void LocationDialogTest::cancelAndOutOfRangeChangeNothing() {
 void LocationDialogTest::coordinatesRoad() {
   LocationDialog dialog;
   dialog.roads->setCurrentIndex(dialog.roads->count() - 1);
+  // The zone it starts on, the system's own, is one it accepts, and so is
+  // every zone Qt reads (a fresh machine's is Etc/UTC).
+  QCOMPARE(dialog.zoneBox->currentText(), QString::fromUtf8(QTimeZone::systemTimeZoneId()));
+  dialog.latitudeBox->setText("45");
+  dialog.longitudeBox->setText("3");
+  QVERIFY2(Ok(dialog)->isEnabled(), qPrintable(dialog.arithmetic->text()));
+  for (const char* zone : {"Etc/UTC", "GMT", "Etc/GMT-1"}) {
+    dialog.zoneBox->setCurrentText(zone);
+    QVERIFY2(dialog.arithmetic->text().contains(zone), zone);
+    QVERIFY(Ok(dialog)->isEnabled());
+  }
   dialog.zoneBox->setCurrentText("Europe/Rome");
   dialog.latitudeBox->setText("45°40'0\" N");
   dialog.longitudeBox->setText("12 14 30 E");

@@ -29,7 +29,7 @@ std::optional<double> ZoneMeridianDeg(const QString& zone, double siteLatitude, 
   // A search lists up to hundreds of towns of a few zones at each keystroke:
   // read each zone's rules from the database once.
   static std::mutex guard;
-  static std::map<std::tuple<QString, int, int>, std::optional<double>> known;
+  static std::map<std::tuple<QString, int, int>, double> known;
   const auto key = std::make_tuple(zone, winterMonth, today.year());
   const std::lock_guard lock(guard);
   if (const auto found = known.find(key); found != known.end()) return found->second;
@@ -38,6 +38,7 @@ std::optional<double> ZoneMeridianDeg(const QString& zone, double siteLatitude, 
     const QDateTime noon(QDate(today.year(), winterMonth, 15), QTime(12, 0), QTimeZone::utc());
     meridian = tz->offsetFromUtc(noon) / 3600.0 * 15.0;
   }
-  known.emplace(key, meridian);
+  // Only zones that exist are kept: any text may be asked for.
+  if (meridian) known.emplace(key, *meridian);
   return meridian;
 }

@@ -30,6 +30,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   static char* argv[] = {name, nullptr};
   static QCoreApplication app(argc, argv);
   TownIndex::Instance();  // loaded once, not in every run
+  const auto named = TownIndex::Instance().Named(query.name, query.countryCode, 5);
+  if (named.size() > 5) Fail("more named towns than asked for");
+  for (const Town* town : named)
+    if (!query.countryCode.isEmpty() && town->countryCode.toUpper() != query.countryCode)
+      Fail("a named town of another country");
   return 0;
 }
 
@@ -63,5 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!query.countryCode.isEmpty() && town->countryCode.toUpper() != query.countryCode)
       Fail("a town of another country");
   }
+  const auto named = TownIndex::Instance().Named(query.name, query.countryCode, 5);
+  if (named.size() > 5) Fail("more named towns than asked for");
+  for (const Town* town : named)
+    if (!query.countryCode.isEmpty() && town->countryCode.toUpper() != query.countryCode)
+      Fail("a named town of another country");
   return 0;
 }
