@@ -1,16 +1,17 @@
 #include "devices/DrawingFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <memory>
 #include <filesystem>
 #include <system_error>
 
-namespace {
-
-// The reason of a failed file operation in Italian, from the error the
-// system gave; the system's own words only for the rare rest.
 QString ItalianReason(int error, const QString& systemText) {
   switch (error) {
     case ENOENT: return QStringLiteral("la cartella non esiste");
@@ -22,10 +23,47 @@ QString ItalianReason(int error, const QString& systemText) {
     case EROFS: return QStringLiteral("file system in sola lettura");
     case EISDIR: return QStringLiteral("è una cartella");
     case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella");
+    case ENXIO: return QStringLiteral("nessun programma legge dalla FIFO");
+    case ELOOP: return QStringLiteral("troppi collegamenti simbolici");
+    case EBADF: return QStringLiteral("è chiuso");
+    case EPIPE: return QStringLiteral("chi leggeva ha chiuso");
     default: break;
   }
   return error == 0 || systemText.isEmpty() ? QStringLiteral("errore di scrittura")
                               : QStringLiteral("errore di scrittura (%1)").arg(systemText);
+}
+
+namespace {
+
+// What a write to a path meets, symbolic links followed.
+enum class Kind { Missing, Regular, Stream, Folder, Other };
+struct Target {
+  QString path;   // the file itself, or the link's target
+  Kind kind;
+  int error = 0;  // why it could not be looked at, if it could not
+};
+
+Target Resolve(const QString& path) {
+  QString target = path;
+  const QFileInfo info(path);
+  if (info.isSymLink()) target = info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+  struct stat st {};
+  if (::stat(QFile::encodeName(target).constData(), &st) != 0) {
+    const int error = errno;
+    return {target, error == ENOENT ? Kind::Missing : Kind::Other, error};
+  }
+  if (S_ISREG(st.st_mode)) return {target, Kind::Regular};
+  // A device or a FIFO is written, never replaced: renaming a file over
+  // /dev/something would destroy the node.
+  if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) return {target, Kind::Stream};
+  if (S_ISDIR(st.st_mode)) return {target, Kind::Folder, EISDIR};
+  return {target, Kind::Other};
+}
+
+// Why a target that is not a file to replace is refused.
+QString Refusal(const Target& target) {
+  if (target.error) return ItalianReason(target.error, {});
+  return QStringLiteral("non è un file, né un dispositivo a caratteri o una FIFO");
 }
 
 }  // namespace
@@ -65,19 +103,41 @@ bool DiskSink::MakeFolder(const QString& path, QString& reason) {
   return false;
 }
 
+void DiskSink::RemoveEmptyFolder(const QString& path) { QDir().rmdir(path); }
+
+bool DiskSink::Put(QIODevice& device, const QByteArray& bytes) const {
+  return writer_ ? writer_(device, bytes) : device.write(bytes) == bytes.size();
+}
+
 bool DiskSink::Write(const QString& path, const QByteArray& bytes, QString& reason) {
   // errno is read right after the call that failed, before anything else runs.
   const auto fail = [&](int error, const QString& systemText) {
     reason = ItalianReason(error, systemText);
     return false;
   };
-  if (QFileInfo(path).isDir()) return fail(EISDIR, {});
-  QSaveFile file(path);
+  const Target target = Resolve(path);
+  if (target.kind == Kind::Folder || target.kind == Kind::Other) {
+    reason = Refusal(target);
+    return false;
+  }
+  if (target.kind == Kind::Stream) {
+    // Without a reader a FIFO would hold the exporter forever: not blocking
+    // on the opening, it says so instead.
+    const int fd = ::open(QFile::encodeName(target.path).constData(),
+                          O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return fail(errno, {});
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile device;
+    device.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    errno = 0;
+    if (!Put(device, bytes)) return fail(errno, device.errorString());
+    return true;
+  }
+  QSaveFile file(target.path);
   errno = 0;
   if (!file.open(QIODevice::WriteOnly)) return fail(errno, file.errorString());
   errno = 0;
-  const bool written = writer_ ? writer_(file, bytes) : file.write(bytes) == bytes.size();
-  if (!written) {
+  if (!Put(file, bytes)) {
     const int error = errno;
     const QString why = file.errorString();
     file.cancelWriting();  // the temporary file goes, the old file stays
@@ -85,5 +145,77 @@ bool DiskSink::Write(const QString& path, const QByteArray& bytes, QString& reas
   }
   errno = 0;
   if (!file.commit()) return fail(errno, file.errorString());
+  return true;
+}
+
+bool DiskSink::WriteAll(const FileSet& files, QString& failed, QString& reason) {
+  const auto fail = [&](const QString& path, int error, const QString& systemText) {
+    failed = path;
+    reason = ItalianReason(error, systemText);
+    return false;
+  };
+  // Every file whole beside its place; an unfinished one goes with its
+  // QSaveFile, and nothing has been replaced yet.
+  std::vector<std::unique_ptr<QSaveFile>> staged;
+  std::vector<QString> targets;
+  for (const auto& [path, bytes] : files) {
+    const Target target = Resolve(path);
+    if (target.kind != Kind::Missing && target.kind != Kind::Regular) {
+      failed = path;
+      reason = target.kind == Kind::Stream
+                   ? QStringLiteral("in una cartella del kit va un file, non un dispositivo")
+                   : Refusal(target);
+      return false;
+    }
+    auto file = std::make_unique<QSaveFile>(target.path);
+    errno = 0;
+    if (!file->open(QIODevice::WriteOnly)) return fail(path, errno, file->errorString());
+    errno = 0;
+    if (!Put(*file, bytes)) {
+      const int error = errno;
+      const QString why = file->errorString();
+      file->cancelWriting();
+      return fail(path, error, why);
+    }
+    staged.push_back(std::move(file));
+    targets.push_back(target.path);
+  }
+
+  // A second name for every file already there, so that a rename that fails
+  // can put back those already replaced.
+  std::vector<QString> kept(targets.size());
+  const auto dropKept = [&] {
+    for (const QString& backup : kept)
+      if (!backup.isEmpty()) QFile::remove(backup);
+  };
+  for (std::size_t k = 0; k < targets.size(); ++k) {
+    if (!QFileInfo::exists(targets[k])) continue;
+    const QString backup = targets[k] + QStringLiteral(".quindal-%1-precedente").arg(::getpid());
+    errno = 0;
+    if (::link(QFile::encodeName(targets[k]).constData(), QFile::encodeName(backup).constData()) != 0 &&
+        !QFile::copy(targets[k], backup)) {
+      const int error = errno;
+      dropKept();
+      return fail(files[k].first, error, {});
+    }
+    kept[k] = backup;
+  }
+  for (std::size_t k = 0; k < staged.size(); ++k) {
+    errno = 0;
+    if (staged[k]->commit()) continue;
+    const int error = errno;
+    const QString why = staged[k]->errorString();
+    for (std::size_t j = 0; j < k; ++j) {
+      if (kept[j].isEmpty()) {
+        QFile::remove(targets[j]);
+      } else {
+        ::rename(QFile::encodeName(kept[j]).constData(), QFile::encodeName(targets[j]).constData());
+        kept[j].clear();
+      }
+    }
+    dropKept();
+    return fail(files[k].first, error, why);
+  }
+  dropKept();
   return true;
 }
