@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "drawing/ShownValue.h"
+
 namespace {
 
 struct OptionText {
@@ -86,11 +88,11 @@ CommandLine::Outcome CommandLine::Read(const QStringList& arguments) {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty()) {
       problem = QStringLiteral("opzione sconosciuta: ") + (unknown.front().size() == 1 ? "-" : "--") +
-                unknown.front();
+                ShownValue(unknown.front());
     } else {
       // Qt's own words for a missing or unexpected value, in the messages'
       // style: lower case, no full stop.
-      problem = parser.errorText();
+      problem = ShownValue(parser.errorText());
       if (!problem.isEmpty()) problem[0] = problem[0].toLower();
       if (problem.endsWith(u'.')) problem.chop(1);
     }

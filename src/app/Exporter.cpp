@@ -1,6 +1,7 @@
 #include "app/Exporter.h"
 
 #include <QDir>
+#include <cerrno>
 #include <map>
 #include <optional>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "devices/DrawingFile.h"
 #include "devices/ExportDevices.h"
 #include "devices/RecordingCanvas.h"
+#include "devices/WindowFont.h"
 #include "drawing/DocumentTitle.h"
 #include "drawing/Preamble.h"
 #include "drawing/ShownValue.h"
@@ -140,6 +142,9 @@ QString RefusalText(const InputState& inputs, const Piece& sheet, HourSystem hou
   return latitude + QStringLiteral(": non ammessa da questo pezzo");
 }
 
+int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err,
+               FileSink& files);
+
 }  // namespace
 
 int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err) {
@@ -149,6 +154,22 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
 
 int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err,
               FileSink& files) {
+  const int status = RunCommand(arguments, out, err, files);
+  // What was printed must have arrived: a listing lost to a closed or full
+  // standard output is a failure, not a success.
+  errno = 0;
+  out.flush();
+  if (out.good()) return status;
+  const int error = errno;
+  err << "quindal-export: impossibile scrivere sullo standard output: "
+      << ItalianReason(error).toStdString() << "\n";
+  return kExportWriteFailed;
+}
+
+namespace {
+
+int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err,
+               FileSink& files) {
   CommandLine line;
   switch (line.Read(arguments)) {
     case CommandLine::Help:
@@ -158,7 +179,7 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
       out << "quindal-export " << QUINDAL_VERSION << "\n";
       return kExportOk;
     case CommandLine::Mistake:
-      err << "quindal-export: " << ShownValue(line.problem).toStdString() << "\n" << kHelpHint;
+      err << "quindal-export: " << line.problem.toStdString() << "\n" << kHelpHint;
       return kExportUsage;
     case CommandLine::Understood:
       break;
@@ -172,6 +193,13 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
   if (request->placesQuery) return ListPlaces(*request->placesQuery, out, err);
   if (const int status = ResolveSite(request->site, request->latitude, request->longitude, err))
     return status;
+
+  // Words drawn without their font are empty boxes on a PNG and nothing at
+  // all in a PDF: write no such file.
+  if (!WindowFontInstalled()) {
+    err << "quindal-export: " << kMissingWindowFont << "; nessun file scritto\n";
+    return kExportWriteFailed;
+  }
 
   // Every sheet is drawn before anything is written: a refusal writes nothing.
   std::vector<CallList> drawings;
@@ -200,6 +228,9 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
   };
 
   if (request->intoFolder) {
+    // The kit is all or nothing: six whole files, or none and the folder as
+    // it was (and gone again if this run made it).
+    const bool hadFolder = files.IsFolder(request->output);
     QString reason;
     if (!files.MakeFolder(request->output, reason)) {
       err << "quindal-export: impossibile creare la cartella " << ShownValue(request->output).toStdString()
@@ -207,14 +238,19 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
       return kExportWriteFailed;
     }
     const QDir folder(request->output);
+    FileSet kit;
     for (std::size_t k = 0; k < drawings.size(); ++k) {
       const Piece& sheet = *request->sheets[k];
       const QString name = QString::fromUtf8(sheet.fileStem) + "." + ExtensionOf(request->format);
-      if (!write(folder.filePath(name),
-                 Render(request->format, drawings[k], title(QString::fromUtf8(sheet.title)))))
-        return kExportWriteFailed;
+      kit.emplace_back(folder.filePath(name),
+                       Render(request->format, drawings[k], title(QString::fromUtf8(sheet.title))));
     }
-    return kExportOk;
+    QString failed;
+    if (files.WriteAll(kit, failed, reason)) return kExportOk;
+    err << "quindal-export: impossibile scrivere " << ShownValue(failed).toStdString() << ": "
+        << reason.toStdString() << "; nessun file del kit è stato scritto\n";
+    if (!hadFolder) files.RemoveEmptyFolder(request->output);
+    return kExportWriteFailed;
   }
 
   QByteArray bytes;
@@ -228,3 +264,5 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
   }
   return write(request->output, bytes) ? kExportOk : kExportWriteFailed;
 }
+
+}  // namespace

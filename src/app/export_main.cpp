@@ -1,4 +1,9 @@
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
+#include <cerrno>
+#include <csignal>
 #include <iostream>
 
 #include "app/Exporter.h"
@@ -11,7 +16,24 @@ static void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QSt
   if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
 }
 
+// A standard stream the caller closed must stay closed: the next file opened
+// would take its number and receive the listing. Hold the place with
+// /dev/null opened for reading, where every write fails.
+static void HoldClosedStreams() {
+  for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+    if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    const int held = ::open("/dev/null", O_RDONLY);
+    if (held >= 0 && held != fd) {
+      ::dup2(held, fd);
+      ::close(held);
+    }
+  }
+}
+
 int main(int argc, char* argv[]) {
+  HoldClosedStreams();
+  // A reader that went away is a failed write to report, not a silent death.
+  std::signal(SIGPIPE, SIG_IGN);
   qInstallMessageHandler(QuietQtMessages);
   // Taken before Qt sees them: a value such as "-reverse" is the user's, not Qt's.
   QStringList arguments;

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTimer>
 #include <QThreadPool>
 #include <QTranslator>
 #include <cstdio>
@@ -60,6 +62,16 @@ int main(int argc, char* argv[]) {
     procedure(form1, form2);
   });
   form1.show();
+  if (!WindowFontInstalled()) {
+    std::fprintf(stderr, "quindal: %s\n", kMissingWindowFont);
+    QTimer::singleShot(0, &form1, [&form1] {
+      QMessageBox::warning(&form1, QStringLiteral("Quindal"),
+                           QStringLiteral("Manca il carattere Liberation Sans, con cui il "
+                                          "quindal scrive: le parole dei disegni sarebbero "
+                                          "riquadri vuoti. Installare il pacchetto "
+                                          "fonts-liberation2."));
+    });
+  }
   // The town list loads while the user reads the window, so that the site
   // finder opens at once.
   QThreadPool::globalInstance()->start([] { TownIndex::Instance(); });

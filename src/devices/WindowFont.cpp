@@ -1,5 +1,8 @@
 #include "devices/WindowFont.h"
 
+#include <QFontDatabase>
+#include <QStringList>
+
 void InstallWindowFontSubstitution() {
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
@@ -11,4 +14,8 @@ QFont WindowFont() {
   font.setItalic(false);
   font.setUnderline(false);
   return font;
+}
+
+bool WindowFontInstalled() {
+  return QFontDatabase::families().contains(QStringLiteral("Liberation Sans"));
 }
