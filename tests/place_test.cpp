@@ -156,12 +156,31 @@ TEST(ZoneTest, EveryZoneQtReads) {
     std::optional<double> meridian;
   } zones[] = {{"Etc/UTC", 0.0},      {"UTC", 0.0},          {"GMT", 0.0},
                {"Etc/GMT-1", 15.0},   {"Etc/GMT+5", -75.0},  {"Europe/Rome", 15.0},
-               {"Europe/Nowhere", {}}, {"", {}},             {"../../etc/passwd", {}}};
+               {"Europe/Nowhere", {}}, {"", {}},             {"../../etc/passwd", {}},
+               {"xyzzy", {}} /* Qt alone would read it as a POSIX rule, UTC */};
   for (const auto& z : zones) {
     EXPECT_EQ(KnownZone(z.zone), z.meridian.has_value()) << z.zone;
     EXPECT_EQ(ZoneMeridianDeg(z.zone, 45), z.meridian) << z.zone;
   }
   EXPECT_TRUE(KnownZone(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
+}
+
+// A site exactly 15° from its zone's meridian is what the boxes accept.
+TEST(SiteOffsetTest, TheLastDegreeIsIn) {
+  const struct {
+    double longitude;
+    const char* zone;
+    bool inRange;
+    const char* offset;
+  } sites[] = {{30, "Europe/Rome", true, "15"},       {0, "Etc/GMT-1", true, "-15"},
+               {30.0004, "Europe/Rome", true, "15"},  {30.0006, "Europe/Rome", false, "15,001"},
+               {-0.0006, "Etc/GMT-1", false, "-15,001"}};
+  for (const auto& c : sites) {
+    const auto site = SiteFromCoordinates({}, 45, c.longitude, c.zone);
+    ASSERT_TRUE(site) << c.zone;
+    EXPECT_EQ(site->InRange(), c.inRange) << c.longitude;
+    EXPECT_EQ(site->OffsetText(QLocale(QLocale::Italian, QLocale::Italy)), c.offset) << c.longitude;
+  }
 }
 
 // The index finds what the library's own query finds, as a set.

@@ -12,11 +12,14 @@
 #include <QPrintEngine>
 #include <QTimer>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <cmath>
 #include <QTransform>
 
 #include "pdf_pages.h"
 #include "piece_recorder.h"
 #include "private_cups.h"
+#include "devices/TrueScalePage.h"
 #include "devices/WindowFont.h"
 #include "shell/Form2.h"
 #include "shell/PrintJob.h"
@@ -33,7 +36,19 @@ class PrintServerTest : public ::testing::Test {
     cups_ = new PrivateCups;
     // Before Qt's print support first asks CUPS for anything.
     qputenv("CUPS_SERVER", cups_->Server().toUtf8());
-    cups_->AddQueue("Plain", 0);
+    // Papers cut to the base's page: one that holds the drawing but not the
+    // rule below it, and, on a queue with margins, ones whose right or
+    // bottom edge falls inside the margin while left and top stay clear.
+    const CallList base = *DrawPiece(GRAPH1::DrawBase, "45");
+    const QRectF content = PageContentMillimetres(base);
+    const QRectF drawing = DrawingBoundsMillimetres(base).translated(10, 10);
+    const auto pt = [](double mm) { return int(std::lround(mm * 72 / 25.4)); };
+    cups_->AddQueue("Plain", 0, {}, {},
+                    {{"NoRule", pt(content.right() + 10), pt(drawing.bottom() + 4)}});
+    cups_->AddQueue("Edges", 18, {}, {},  // 6.35 mm on every edge
+                    {{"RightEdge", pt(content.right() + 3), pt(content.bottom() + 20)},
+                     {"BottomEdge", pt(content.right() + 20), pt(content.bottom() + 3)},
+                     {"Roomy", pt(content.right() + 10), pt(content.bottom() + 10)}});
     cups_->AddQueue("Fit", 0, {"fit-to-page-default=true", "print-scaling-default=fit"});
     cups_->AddQueue("Margins35", 99);  // 35 mm
     cups_->AddQueue("OnlyA5", 0, {}, "A5");
@@ -113,14 +128,38 @@ TEST_F(PrintServerTest, PagesThatCannotKeepTheScaleAreRefusedUnsent) {
   const auto noA4 = Print("OnlyA5", base);
   ASSERT_TRUE(noA4);
   EXPECT_TRUE(noA4->startsWith("La stampante OnlyA5 non ha il foglio A4")) << noA4->toStdString();
-  // A sheet the drawing fits but its calibration rule does not.
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPrinterName("Plain");
-  printer.setPageSize(QPageSize(QSizeF(297, 165), QPageSize::Millimeter));
-  EXPECT_TRUE(PrintTrueScale(printer, base, "x"));
   ASSERT_TRUE(cups_->WaitForJobs());
   EXPECT_FALSE(QFile::exists(cups_->Output("Margins35")));
   EXPECT_FALSE(QFile::exists(cups_->Output("OnlyA5")));
+}
+
+// Papers the queue has, refused for the fit alone: the rule and its words
+// count, and the margin counts on the right and bottom edges too.
+TEST_F(PrintServerTest, FitCountsTheRuleAndEveryEdge) {
+  const CallList base = *DrawPiece(GRAPH1::DrawBase, "45");
+  const auto printOn = [&](const QString& queue, const char* paper) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(queue);
+    const QPrinterInfo info(printer);
+    for (const QPageSize& size : info.supportedPageSizes())
+      if (size.key() == paper) printer.setPageSize(size);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    EXPECT_EQ(printer.pageLayout().pageSize().key(), paper) << "the queue lacks the paper";
+    return PrintTrueScale(printer, base, "Quindal - Base");
+  };
+  const QString fit = "Il disegno, con la scala di controllo sotto, non entra nel foglio scelto "
+                      "al netto dei margini della stampante";
+  for (const auto& [queue, paper] : {std::pair{"Plain", "NoRule"}, std::pair{"Edges", "RightEdge"},
+                                     std::pair{"Edges", "BottomEdge"}}) {
+    const auto problem = printOn(queue, paper);
+    ASSERT_TRUE(problem) << paper;
+    EXPECT_TRUE(problem->startsWith(fit)) << paper << ": " << problem->toStdString();
+  }
+  ASSERT_TRUE(cups_->WaitForJobs());
+  EXPECT_FALSE(QFile::exists(cups_->Output("Edges")));
+  EXPECT_FALSE(printOn("Edges", "Roomy")) << "a paper with room to spare";
+  ASSERT_TRUE(cups_->WaitForJobs());
+  EXPECT_TRUE(QFile::exists(cups_->Output("Edges")));
 }
 
 // The dialog comes back on what the user chose last, print to file included,

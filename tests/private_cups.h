@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -66,11 +68,18 @@ class PrivateCups {
   int State() const { return daemon_.state(); }
   QString Server() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
 
+  // A paper a queue may offer besides its driver's: a name and its size in points.
+  struct Paper {
+    QByteArray name;
+    int width, height;
+  };
+
   // A queue printing into Output(name), on the generic PDF driver with every
   // sheet's unprintable margin set to `marginPoints`, and `options` as its
-  // defaults (lpadmin -o); with `onlyPaper` ("A5") it offers that paper alone.
+  // defaults (lpadmin -o); with `onlyPaper` ("A5") it offers that paper alone,
+  // and it offers `extraPapers` too.
   bool AddQueue(const QString& name, int marginPoints, const QStringList& options = {},
-                const QByteArray& onlyPaper = {}) {
+                const QByteArray& onlyPaper = {}, const std::vector<Paper>& extraPapers = {}) {
     const QString ppd = root_.filePath("etc/" + name + ".ppd");
     QFile in(kGenericPdf), out(ppd);
     if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) return false;
@@ -94,6 +103,21 @@ class PrivateCups {
         }
       }
       out.write(line + '\n');
+      // Each extra paper beside A4, in each of the four lists of papers.
+      for (const char* key : {"PageSize", "PageRegion", "ImageableArea", "PaperDimension"}) {
+        if (!line.startsWith(QByteArray("*") + key + " A4/A4:")) continue;
+        for (const Paper& p : extraPapers) {
+          const QByteArray head = QByteArray("*") + key + " " + p.name + "/" + p.name + ": ";
+          if (line.startsWith("*ImageableArea")) {
+            out.write(head + QStringLiteral("\"%1 %1 %2 %3\"\n").arg(marginPoints)
+                                 .arg(p.width - marginPoints).arg(p.height - marginPoints).toUtf8());
+          } else if (line.startsWith("*PaperDimension")) {
+            out.write(head + QStringLiteral("\"%1 %2\"\n").arg(p.width).arg(p.height).toUtf8());
+          } else {
+            out.write(head + "\"\"\n");
+          }
+        }
+      }
     }
     out.close();
     QStringList arguments = {"-h", Server(), "-p", name, "-E", "-v", "file://" + Output(name), "-P", ppd};

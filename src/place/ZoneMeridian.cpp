@@ -1,6 +1,8 @@
 #include "place/ZoneMeridian.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QTimeZone>
 #include <map>
 #include <mutex>
@@ -8,13 +10,24 @@
 
 namespace {
 
-// The zone of that id as Qt's database reads it ("Europe/Rome", "Etc/UTC",
-// "GMT", "Etc/GMT-1", "UTC+01:00"), and always the system's own zone, whose id
-// may be one the database lists nowhere else.
+// Whether the system's zone database has a file for `id`: its list of zones
+// leaves out "Etc/UTC", "GMT" and "Etc/GMT-1", which are zones all the same.
+bool InZoneDatabase(const QByteArray& id) {
+  if (id.startsWith('/') || id.split('/').contains("..")) return false;
+  const QByteArray tzdir = qEnvironmentVariableIsEmpty("TZDIR") ? QByteArray("/usr/share/zoneinfo")
+                                                                 : qgetenv("TZDIR");
+  return QFileInfo(QFile::decodeName(tzdir + '/' + id)).isFile();
+}
+
+// The zone of that id: one of the database's ("Europe/Rome", "Etc/UTC",
+// "GMT", "Etc/GMT-1"), or the system's own, whose id the database may list
+// nowhere else. Qt alone would also read any word as a rule of POSIX TZ,
+// "abc" a zone of UTC: not a zone a user names.
 std::optional<QTimeZone> ZoneNamed(const QString& zone) {
   const QByteArray id = zone.toUtf8();
   if (id.isEmpty()) return std::nullopt;
   if (id == QTimeZone::systemTimeZoneId()) return QTimeZone::systemTimeZone();
+  if (!InZoneDatabase(id) && !QTimeZone::isTimeZoneIdAvailable(id)) return std::nullopt;
   QTimeZone tz(id);
   if (!tz.isValid()) return std::nullopt;
   return tz;
