@@ -67,8 +67,9 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(0, &form1, [&form1] {
       QMessageBox::warning(&form1, QStringLiteral("Quindal"),
                            QStringLiteral("Manca il carattere Liberation Sans, con cui il "
-                                          "quindal scrive: le parole dei disegni sarebbero "
-                                          "riquadri vuoti. Installare il pacchetto "
+                                          "quindal scrive: le parole dei disegni possono "
+                                          "mancare, apparire come riquadri vuoti o in un "
+                                          "altro carattere. Installare il pacchetto "
                                           "fonts-liberation2."));
     });
   }
