@@ -1,7 +1,8 @@
 // The site finder's speed: loading the town list, a search per keystroke in
 // the index against the library's own query, and the dialog opening and
 // answering a keystroke. Per-keystroke figures are reported as percentiles
-// over 1,000 random prefixes of one to four letters.
+// over 1,000 random prefixes of one to four letters; so is the search of a
+// town by its whole name that --place makes.
 #include <benchmark/benchmark.h>
 #include <geonames.h>
 
@@ -60,6 +61,14 @@ void IndexKeystroke(benchmark::State& state) {
   });
 }
 
+// --place: a town by one of its whole names, accents aside.
+void NamedTown(benchmark::State& state) {
+  const TownIndex& index = TownIndex::Instance();
+  Percentiles(state, Prefixes(1000, 1), [&](const std::string& prefix) {
+    benchmark::DoNotOptimize(index.Named(QString::fromStdString(prefix), {}, 1).size());
+  });
+}
+
 void LibraryQuery(benchmark::State& state) {
   Percentiles(state, Prefixes(50, 1), [](const std::string& prefix) {
     guint length = 0;
@@ -95,6 +104,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   benchmark::RegisterBenchmark("towns/load", Load)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("towns/index_keystroke", IndexKeystroke)->Iterations(1)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("towns/named", NamedTown)->Iterations(1)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("towns/library_query", LibraryQuery)->Iterations(1)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("dialog/open", DialogOpens)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("dialog/keystroke", DialogKeystroke)->Iterations(1)->Unit(benchmark::kMillisecond);

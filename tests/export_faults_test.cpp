@@ -164,7 +164,8 @@ TEST_F(ExportFaultsTest, KitIsAllOrNothing) {
   EXPECT_FALSE(QFileInfo::exists(Path("new")));
   // Whole, it replaces the old file.
   ASSERT_EQ(Export(QStringList{"all"} + kSite + QStringList{"--output", Path("kit")}).status, kExportOk);
-  EXPECT_EQ(QDir(Path("kit")).entryList(QDir::Files).size(), 7);
+  EXPECT_EQ(QDir(Path("kit")).entryList(QDir::Files).size(), 6);
+  EXPECT_TRUE(Read(Path("kit/plate-a.svg")).startsWith("<?xml"));
 }
 
 // A stream whose every write fails, as a closed or full standard output.
