@@ -10,8 +10,8 @@
 // library finds it (each word of the query starts a word of the Italian or
 // the English name, accents and case aside), most populous first. The towns,
 // their regions and countries are named in Italian whatever the system's
-// language. Loading
-// takes tens of milliseconds; a search then well under one.
+// language. Loading takes about a third of a second; a search then well
+// under a millisecond.
 class TownIndex {
  public:
   // Whether this build has the town list at all.
