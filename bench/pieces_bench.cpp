@@ -12,58 +12,42 @@
 #include "devices/RasterCanvas.h"
 #include "devices/RecordingCanvas.h"
 #include "devices/WindowFont.h"
-#include "drawing/ScriptedPanel.h"
 #include "pieces/Pieces.h"
 
 namespace {
 
 // Latitude 45, 7.5 degrees east of the meridian, ten-day date lines.
-ScriptedPanel Inputs() { return ScriptedPanel("45", "7,5", /*decadi=*/true); }
+constexpr DrawingParameters kSite{45, 7.5, DateLineSpacing::TenDays};
 
-class OnCanvas final : public DrawingTarget {
- public:
-  explicit OnCanvas(Canvas& canvas) : canvas_(canvas) {}
-  Canvas& PrepareWindow() override { return canvas_; }
-
- private:
-  Canvas& canvas_;
-};
-
-void ScreenImage(benchmark::State& state, Procedure procedure) {
-  ScriptedPanel inputs = Inputs();
+void ScreenImage(benchmark::State& state, PieceBody body) {
   QImage image(800, 600, QImage::Format_RGB32);
   for (auto _ : state) {
     image.fill(Qt::white);
     RasterCanvas canvas(image);
-    OnCanvas target(canvas);
-    procedure(inputs, target);
+    body(canvas, kSite);
     benchmark::DoNotOptimize(image.constBits());
   }
 }
 
 // What the drawing window does: the screen image, and the record kept for
 // printing and saving.
-void Window(benchmark::State& state, Procedure procedure) {
-  ScriptedPanel inputs = Inputs();
+void Window(benchmark::State& state, PieceBody body) {
   QImage image(800, 600, QImage::Format_RGB32);
   for (auto _ : state) {
     image.fill(Qt::white);
     RasterCanvas canvas(image);
     CompactRecording record;
     TeeCanvas tee(canvas, record);
-    OnCanvas target(tee);
-    procedure(inputs, target);
+    body(tee, kSite);
     benchmark::DoNotOptimize(image.constBits());
   }
 }
 
 // The window redrawing its record at 200 % on a 1920 x 1080 screen, the
 // middle of the drawing in view.
-void Zoom200(benchmark::State& state, Procedure procedure) {
-  ScriptedPanel inputs = Inputs();
+void Zoom200(benchmark::State& state, PieceBody body) {
   CompactRecording record;
-  OnCanvas target(record);
-  procedure(inputs, target);
+  body(record, kSite);
   QImage image(1920, 1080, QImage::Format_RGB32);
   for (auto _ : state) {
     image.fill(Qt::white);
@@ -73,31 +57,29 @@ void Zoom200(benchmark::State& state, Procedure procedure) {
   }
 }
 
-void File(benchmark::State& state, Procedure procedure, FileFormat format) {
-  ScriptedPanel inputs = Inputs();
+void File(benchmark::State& state, PieceBody body, FileFormat format) {
   for (auto _ : state) {
     RecordingCanvas recorder;
-    OnCanvas target(recorder);
-    procedure(inputs, target);
+    body(recorder, kSite);
     const QByteArray bytes = Render(format, recorder.Calls());
     benchmark::DoNotOptimize(bytes.constData());
   }
 }
 
-void Register(const std::string& piece, Procedure procedure) {
-  benchmark::RegisterBenchmark((piece + "/screen").c_str(), ScreenImage, procedure)
+void Register(const std::string& piece, PieceBody body) {
+  benchmark::RegisterBenchmark((piece + "/screen").c_str(), ScreenImage, body)
       ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark((piece + "/window").c_str(), Window, procedure)
+  benchmark::RegisterBenchmark((piece + "/window").c_str(), Window, body)
       ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark((piece + "/zoom200").c_str(), Zoom200, procedure)
+  benchmark::RegisterBenchmark((piece + "/zoom200").c_str(), Zoom200, body)
       ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark((piece + "/png").c_str(), File, procedure, FileFormat::Png)
+  benchmark::RegisterBenchmark((piece + "/png").c_str(), File, body, FileFormat::Png)
       ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark((piece + "/pdf").c_str(), File, procedure, FileFormat::Pdf)
+  benchmark::RegisterBenchmark((piece + "/pdf").c_str(), File, body, FileFormat::Pdf)
       ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark((piece + "/svg").c_str(), File, procedure, FileFormat::Svg)
+  benchmark::RegisterBenchmark((piece + "/svg").c_str(), File, body, FileFormat::Svg)
       ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark((piece + "/dxf").c_str(), File, procedure, FileFormat::Dxf)
+  benchmark::RegisterBenchmark((piece + "/dxf").c_str(), File, body, FileFormat::Dxf)
       ->Unit(benchmark::kMillisecond);
 }
 
@@ -108,11 +90,11 @@ int main(int argc, char** argv) {
   InstallWindowFontSubstitution();
   QGuiApplication app(argc, argv);
   for (const Piece& piece : kPieces) {
-    if (piece.temporaryHours) {
-      Register(std::string(piece.name) + "_astronomical", piece.ProcedureFor(HourSystem::Astronomical));
-      Register(std::string(piece.name) + "_temporary", piece.ProcedureFor(HourSystem::Temporary));
+    if (piece.temporaryDrawing.body) {
+      Register(std::string(piece.name) + "_astronomical", piece.drawing.body);
+      Register(std::string(piece.name) + "_temporary", piece.temporaryDrawing.body);
     } else {
-      Register(std::string(piece.name), piece.procedure);
+      Register(std::string(piece.name), piece.drawing.body);
     }
   }
   benchmark::Initialize(&argc, argv);

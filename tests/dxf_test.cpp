@@ -68,9 +68,9 @@ TEST(DxfTest, EveryPieceReadsBackWithoutErrorsInMillimetres) {
   for (const Input& input : {Input{"45", "0", false}, Input{"-33,25", "7,5", true}}) {
     for (const Piece& piece : kPieces) {
       for (const HourSystem hours : {HourSystem::Astronomical, HourSystem::Temporary}) {
-        if (hours == HourSystem::Temporary && !piece.temporaryHours) continue;
+        if (hours == HourSystem::Temporary && !piece.temporaryDrawing.body) continue;
         SCOPED_TRACE(std::string(piece.name) + " at " + input.latitude);
-        const auto calls = DrawPiece(piece.ProcedureFor(hours), input.latitude, input.longitude, input.decadi);
+        const auto calls = DrawPiece(piece.DrawingFor(hours), input.latitude, input.longitude, input.decadi);
         ASSERT_TRUE(calls);
         const QJsonObject dxf = ReadBack(*calls, "Quindal - Grafico, latitudine 45°");
         EXPECT_EQ(dxf["errors"].toArray().size(), 0) << QJsonDocument(dxf["errors"].toArray()).toJson().toStdString();
@@ -133,7 +133,7 @@ TEST(DxfTest, LayersTextsAndPointsAsACutterNeedsThem) {
 }
 
 TEST(DxfTest, BaseTopEdgeIsTrueScaleAtTheTop) {
-  const auto calls = DrawPiece(PieceNamed("base")->procedure, "45");
+  const auto calls = DrawPiece(PieceNamed("base")->drawing, "45");
   ASSERT_TRUE(calls);
   const QJsonArray lines = ReadBack(*calls)["lines"].toArray();
   double top = -1e9;
@@ -154,7 +154,7 @@ TEST(DxfTest, BaseTopEdgeIsTrueScaleAtTheTop) {
 
 // Plate D's white disc hides the lattice; the sky globe drawn over it stays.
 TEST(DxfTest, PlateDKeepsNoLatticeInsideTheDisc) {
-  const auto calls = DrawPiece(PieceNamed("D")->procedure, "45");
+  const auto calls = DrawPiece(PieceNamed("D")->drawing, "45");
   ASSERT_TRUE(calls);
   const double Hd = 1909.188;
   const GRAPH1::LatticePlate plate{1500 - (Hd - 100) / 2, (Hd - 100) / 2 + 1500};
@@ -219,7 +219,7 @@ TEST(DxfTest, PlateDKeepsNoLatticeInsideTheDisc) {
 // pixel of the other. Only the page's calibration rule, below the drawing,
 // is the PDF's own.
 TEST(DxfTest, PlateDInksWhatThePdfPageInks) {
-  const auto calls = DrawPiece(PieceNamed("D")->procedure, "45");
+  const auto calls = DrawPiece(PieceNamed("D")->drawing, "45");
   ASSERT_TRUE(calls);
   QTemporaryDir folder;
   ReadBack(*calls, "D", folder.filePath("dxf.png"));

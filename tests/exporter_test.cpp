@@ -381,7 +381,7 @@ class EveryPieceTest : public ::testing::TestWithParam<Piece> {
 
 TEST_P(EveryPieceTest, ThroughEveryDevice) {
   const Piece piece = GetParam();
-  const auto recorded = DrawPiece(piece.procedure, "41,9", "7,5", true);
+  const auto recorded = DrawPiece(piece.drawing, "41,9", "7,5", true);
   ASSERT_TRUE(recorded);
   const QStringList common = {QString::fromUtf8(piece.name), "--latitude", "41,9", "--longitude", "7,5",
                               "--dates", "decadi", "--output"};

@@ -17,7 +17,7 @@ class Form2HighDensityTest : public QObject {
 
 void Form2HighDensityTest::rasterisesAtTheScreensPixels() {
   Form2Slot slot;
-  Canvas& canvas = slot.PrepareWindow();
+  Canvas& canvas = slot.PrepareWindow({});
   Form2* window = slot.window();
   QVERIFY(QTest::qWaitForWindowExposed(window));
   QCOMPARE(window->size(), QSize(800, 600));
@@ -42,7 +42,7 @@ void Form2HighDensityTest::rasterisesAtTheScreensPixels() {
 // takes at that ratio.
 void Form2HighDensityTest::textScalesWithTheLines() {
   Form2Slot slot;
-  slot.PrepareWindow().PlaceText(2000, 1500, "Giu");
+  slot.PrepareWindow({}).PlaceText(2000, 1500, "Giu");
   const QImage& image = slot.window()->image();
   const QPoint anchor(qRound(2000 * 0.1975 * 2), qRound(1500 * 0.18875 * 2));  // (790, 566)
   QRect ink;

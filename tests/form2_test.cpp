@@ -4,7 +4,7 @@
 
 #include "devices/ExportDevices.h"
 #include "devices/WindowFont.h"
-#include "drawing/ScriptedPanel.h"
+#include "piece_recorder.h"
 #include "offscreen_screen.h"
 #include "pieces/Pieces.h"
 #include "shell/Form2.h"
@@ -32,7 +32,7 @@ static int InkedPixels(const QImage& image) {
 void Form2Test::firstUseCreatesAFullScreenWindow() {
   Form2Slot slot;
   QVERIFY(!slot.window());
-  slot.PrepareWindow();
+  slot.PrepareWindow({});
   Form2* window = slot.window();
   QVERIFY(window);
   QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -49,7 +49,7 @@ void Form2Test::firstUseCreatesAFullScreenWindow() {
 
 void Form2Test::drawsWithThePixelRuleAndThePalette() {
   Form2Slot slot;
-  Canvas& canvas = slot.PrepareWindow();
+  Canvas& canvas = slot.PrepareWindow({});
   canvas.DrawLine(100, 12, 3900, 12);
   canvas.PlotPoint(3200, 2400, Colour::LightGrey);
   const QImage& image = slot.window()->image();
@@ -63,9 +63,9 @@ void Form2Test::drawsWithThePixelRuleAndThePalette() {
 
 void Form2Test::secondDrawingLandsOverTheFirst() {
   Form2Slot slot;
-  slot.PrepareWindow().DrawLine(0, 100, 1000, 100);
+  slot.PrepareWindow({}).DrawLine(0, 100, 1000, 100);
   Form2* first = slot.window();
-  slot.PrepareWindow().DrawLine(0, 200, 1000, 200);
+  slot.PrepareWindow({}).DrawLine(0, 200, 1000, 200);
   QCOMPARE(slot.window(), first);
   const QImage& image = slot.window()->image();
   QCOMPARE(image.pixel(50, RasterCanvas::PixelOf(0, 100).y()), 0xFF000000u);
@@ -75,13 +75,13 @@ void Form2Test::secondDrawingLandsOverTheFirst() {
 
 void Form2Test::doubleClickClosesAndTheNextDrawingStartsBlank() {
   Form2Slot slot;
-  slot.PrepareWindow().DrawLine(0, 100, 1000, 100);
+  slot.PrepareWindow({}).DrawLine(0, 100, 1000, 100);
   QPointer<Form2> window = slot.window();
   QVERIFY(QTest::qWaitForWindowExposed(window));
   QTest::mouseDClick(window, Qt::LeftButton, {}, QPoint(300, 300));
   QTRY_VERIFY(!window);  // closed and destroyed
   QVERIFY(!slot.window());
-  slot.PrepareWindow();
+  slot.PrepareWindow({});
   QVERIFY(slot.window());
   QCOMPARE(InkedPixels(slot.window()->image()), 0);
   slot.window()->close();
@@ -93,7 +93,7 @@ void Form2Test::windowShowsTheExportersImage() {
   for (const char* name : {"D", "istruzioni"}) {
     Form2Slot slot;
     ScriptedPanel panel("45", "7,5", true);
-    PieceNamed(name)->procedure(panel, slot);
+    ProcedureOf(*PieceNamed(name), HourSystem::Astronomical)(panel, slot);
     const QImage png = QImage::fromData(Render(FileFormat::Png, slot.window()->calls()), "PNG");
     QCOMPARE(slot.window()->image().convertToFormat(QImage::Format_RGB32),
              png.convertToFormat(QImage::Format_RGB32));
@@ -111,7 +111,7 @@ static QPoint PixelAt(const Form2& window, float x, float y) {
 
 void Form2Test::zoomAndPanFollowTheArithmetic() {
   Form2Slot slot;
-  Canvas& canvas = slot.PrepareWindow();
+  Canvas& canvas = slot.PrepareWindow({});
   canvas.DrawLine(2100, 1000, 2100, 2000);  // a column through the middle
   canvas.PlotPoint(2500, 1000);
   Form2* window = slot.window();
@@ -157,7 +157,7 @@ void Form2Test::zoomAndPanFollowTheArithmetic() {
 
 void Form2Test::aDragIsNotAClick() {
   Form2Slot slot;
-  slot.PrepareWindow();
+  slot.PrepareWindow({});
   QPointer<Form2> window = slot.window();
   QVERIFY(QTest::qWaitForWindowExposed(window));
   QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);  // 150 %: 1200 x 900

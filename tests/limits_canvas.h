@@ -6,27 +6,20 @@
 #include <vector>
 
 #include "drawing/Canvas.h"
-#include "drawing/DrawingTarget.h"
 
 // Checks every call of one drawing, as it comes, against the range its piece
 // can reach: every coordinate finite and within x 0 ... 3940, y 0 ... 2990
 // (text anchors included); plate C's hour-line points between its top edge
 // (y = 125) and its bottom edge (2725); plate B's curve inside its grid
 // (y = 200 ... 1520). Keeps no calls, so that long sweeps stay cheap.
-class LimitsCanvas final : public Canvas, public DrawingTarget {
+class LimitsCanvas final : public Canvas {
  public:
   // `piece` as the list of the pieces names it: "C" and "B" get their own checks.
   explicit LimitsCanvas(std::string_view piece) : plateC_(piece == "C"), plateB_(piece == "B") {}
 
-  Canvas& PrepareWindow() override {
-    ++prepared;
-    return *this;
-  }
-
   bool ok() const { return problems.empty(); }
 
   long calls = 0;
-  int prepared = 0;
   std::vector<std::string> problems;  // the first few
 
  private:

@@ -270,20 +270,21 @@ TEST(PlateCTest, PolarCirclesRefuseTemporaryHoursOnly) {
 
 // No accepted latitude may hand a NaN or an infinity to the canvas.
 TEST(PlateCTest, EveryAcceptedLatitudeDrawsFiniteCoordinates) {
-  const auto sweep = [](Procedure procedure, int lowest, int highest) {
+  const auto sweep = [](PieceDrawing drawing, int lowest, int highest) {
     for (int k = lowest; k <= highest; ++k) {
       for (bool decadi : {false, true}) {
         const QString latitude = QString::number(k * 0.05, 'f', 2);
-        ScriptedPanel panel(latitude, "0", decadi);
+        const auto site = CheckInputs({latitude, "0", decadi, !decadi},
+                                      drawing.check ? ExtraCheck(drawing.check) : ExtraCheck());
+        if (!site) continue;
         LimitsCanvas limits("C");
-        procedure(panel, limits);
-        if (panel.Refused()) continue;
+        drawing.body(limits, *site);
         ASSERT_TRUE(limits.ok()) << latitude.toStdString() << ": " << limits.problems.front();
       }
     }
   };
-  sweep(GRAPH1::DrawPlateC_Astronomical, -1800, 1800);
-  sweep(GRAPH1::DrawPlateC_Temporary, -1331, 1331);  // -66.55 ... 66.55
+  sweep(PieceNamed("C")->drawing, -1800, 1800);
+  sweep(PieceNamed("C")->temporaryDrawing, -1331, 1331);  // -66.55 ... 66.55
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/Preamble.h"
-#include "drawing/ScriptedPanel.h"
+#include "scripted_panel.h"
 
 // A regional format as the test list names it, not as bytes.
 void PrintTo(const QLocale& locale, std::ostream* os) { *os << locale.name().toStdString(); }

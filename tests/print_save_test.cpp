@@ -29,8 +29,9 @@ class PrintSaveTest : public QObject {
   void saveOffersTheSheetsName();
 };
 
-static CallList Recorded(Procedure procedure, const char* latitude = "45") {
-  return DrawPiece(procedure, latitude).value_or(CallList{});
+template <typename Drawing>
+static CallList Recorded(Drawing drawing, const char* latitude = "45") {
+  return DrawPiece(drawing, latitude).value_or(CallList{});
 }
 
 // The first window of the run tells what the menu holds, over the picture
@@ -49,7 +50,7 @@ void PrintSaveTest::hintOnceARun() {
   QTRY_VERIFY(!window->hint());
   window->close();
   QTRY_VERIFY(!window);
-  slot.PrepareWindow();
+  slot.PrepareWindow({});
   QVERIFY(!slot.window()->hint());
   slot.window()->close();
 }
@@ -113,7 +114,7 @@ void PrintSaveTest::drawingMustFitThePaper() {
     return l;
   };
   for (const auto& piece : kPieces) {
-    const CallList calls = Recorded(piece.procedure);
+    const CallList calls = Recorded(piece.drawing);
     QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A4, QPageLayout::Landscape)), piece.name.data());
     QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A3, QPageLayout::Portrait)), piece.name.data());
     QVERIFY2(!FitsPrintableArea(calls, layout(QPageSize::A5, QPageLayout::Landscape)), piece.name.data());
@@ -129,7 +130,7 @@ void PrintSaveTest::drawingMustFitThePaper() {
 
 void PrintSaveTest::menuShortcutsAndClosing() {
   Form2Slot slot;
-  slot.PrepareWindow();
+  slot.PrepareWindow({});
   QPointer<Form2> window = slot.window();
   QVERIFY(QTest::qWaitForWindowExposed(window));
   // Shift+F10 and the Menu key open the menu.
@@ -156,7 +157,7 @@ void PrintSaveTest::menuShortcutsAndClosing() {
   QTest::keyClick(window, Qt::Key_Escape);
   QTRY_VERIFY(!window);
 
-  slot.PrepareWindow();
+  slot.PrepareWindow({});
   window = slot.window();
   QVERIFY(QTest::qWaitForWindowExposed(window));
   QTest::keyClick(window, Qt::Key_A);  // other keys do nothing
@@ -175,8 +176,7 @@ void PrintSaveTest::saveOffersTheSheetsName() {
   for (const auto& c : cases) QCOMPARE(SuggestedFileName(c.title), QString(c.name));
 
   Form2Slot slot;
-  slot.SetNextTitle(cases[0].title);
-  slot.PrepareWindow();
+  slot.PrepareWindow(cases[0].title);
   QPointer<Form2> window = slot.window();
   QString offered;
   QTimer::singleShot(0, [&offered] {

@@ -103,7 +103,7 @@ void ExpectTrueScale(const QImage& page) {
 
 TEST_F(PrintServerTest, PiecesComeOutAtTrueScaleNamedAfterTheJob) {
   for (const char* piece : {"C", "A", "base"}) {  // the base last: its page is measured
-    ASSERT_FALSE(Print("Plain", *DrawPiece(PieceNamed(piece)->procedure, "45"))) << piece;
+    ASSERT_FALSE(Print("Plain", *DrawPiece(PieceNamed(piece)->drawing, "45"))) << piece;
     ASSERT_TRUE(cups_->WaitForJobs());
     const QImage page = Page("Plain");
     const auto runs = LongDarkRuns(page, 900);

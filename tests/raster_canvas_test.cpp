@@ -215,8 +215,8 @@ TEST(RasterCanvasTest, SkippedLinesGiveTheImageOfEveryLineTraced) {
   // skipping is for.
   for (const Piece& piece : kPieces) {
     for (const HourSystem hours : {HourSystem::Astronomical, HourSystem::Temporary}) {
-      if (hours == HourSystem::Temporary && !piece.temporaryHours) continue;
-      const auto calls = DrawPiece(piece.ProcedureFor(hours), "41,9", "7,5", true);
+      if (hours == HourSystem::Temporary && !piece.temporaryDrawing.body) continue;
+      const auto calls = DrawPiece(piece.DrawingFor(hours), "41,9", "7,5", true);
       ASSERT_TRUE(calls);
       EXPECT_EQ(DrawnOnOne(*calls, background), DrawnAfresh(*calls, background)) << piece.name;
     }

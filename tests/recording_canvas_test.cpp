@@ -47,7 +47,7 @@ namespace {
 // plain recorder keeps, for every piece.
 TEST(CompactRecordingTest, EveryPieceComesBackCallForCall) {
   struct Into final : DrawingTarget {
-    Canvas& PrepareWindow() override { return record; }
+    Canvas& PrepareWindow(const QString&) override { return record; }
     CompactRecording record;
   };
   for (const Piece& piece : kPieces) {
@@ -55,8 +55,8 @@ TEST(CompactRecordingTest, EveryPieceComesBackCallForCall) {
       for (const auto& [latitude, decadi] : {std::pair{"45", false}, std::pair{"-33,25", true}}) {
         ScriptedPanel panel(latitude, "7,5", decadi);
         Into window;
-        piece.ProcedureFor(hours)(panel, window);
-        const auto plain = DrawPiece(piece.ProcedureFor(hours), latitude, "7,5", decadi);
+        ProcedureOf(piece, hours)(panel, window);
+        const auto plain = DrawPiece(piece.DrawingFor(hours), latitude, "7,5", decadi);
         ASSERT_TRUE(plain) << piece.name;
         EXPECT_EQ(window.record.size(), plain->size()) << piece.name;
         EXPECT_TRUE(window.record.Calls() == *plain) << piece.name << " " << latitude;

@@ -15,7 +15,6 @@
 #include "drawing/DocumentTitle.h"
 #include "drawing/Preamble.h"
 #include "drawing/ShownValue.h"
-#include "drawing/ScriptedPanel.h"
 #include "pieces/Pieces.h"
 
 namespace {
@@ -137,7 +136,7 @@ QString RefusalText(const InputState& inputs, const Piece& sheet, HourSystem hou
   const QString reason = RefusalReason(inputs);
   if (!reason.isEmpty()) return reason;
   const QString latitude = QStringLiteral("latitudine ") + ShownValue(inputs.text1.trimmed());
-  if (sheet.temporaryHours && hours == HourSystem::Temporary)
+  if (sheet.temporaryDrawing.body && hours == HourSystem::Temporary)
     return latitude + QStringLiteral(": oltre il circolo polare non ci sono ore temporarie");
   return latitude + QStringLiteral(": non ammessa da questo pezzo");
 }
@@ -201,23 +200,26 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     return kExportWriteFailed;
   }
 
-  // Every sheet is drawn before anything is written: a refusal writes nothing.
+  // Every sheet is checked and drawn before anything is written: a refusal
+  // writes nothing.
+  const InputState inputs{request->latitude, request->longitude, request->decadi, !request->decadi};
   std::vector<CallList> drawings;
+  std::optional<DrawingParameters> site;
   for (const Piece* sheet : request->sheets) {
-    ScriptedPanel panel(request->latitude, request->longitude, request->decadi);
-    std::optional<CallList> calls = Record(sheet->ProcedureFor(request->hours), panel);
-    if (!calls) {
+    const PieceDrawing drawing = sheet->DrawingFor(request->hours);
+    site = CheckInputs(inputs, drawing.check ? ExtraCheck(drawing.check) : ExtraCheck());
+    if (!site) {
       err << kRefusalMessage.toStdString() << "\n"
-          << RefusalText({request->latitude, request->longitude, request->decadi, !request->decadi},
-                         *sheet, request->hours).toStdString() << "\n";
+          << RefusalText(inputs, *sheet, request->hours).toStdString() << "\n";
       return kExportRefused;
     }
-    drawings.push_back(std::move(*calls));
+    RecordingCanvas recorder;
+    drawing.body(recorder, *site);
+    drawings.push_back(recorder.Calls());
   }
 
   // The name every file carries, in the words the print jobs use.
-  const InputState inputs{request->latitude, request->longitude, request->decadi, !request->decadi};
-  const auto title = [&](const QString& subject) { return DocumentTitle(subject, inputs); };
+  const auto title = [&](const QString& subject) { return DocumentTitle(subject, *site); };
 
   const auto write = [&](const QString& path, const QByteArray& bytes) {
     QString reason;

@@ -3,6 +3,7 @@
 #include <dxflib/dl_dxf.h>
 #include <iconv.h>
 
+#include <QList>
 #include <QFontMetricsF>
 #include <array>
 #include <cstdio>

@@ -24,10 +24,3 @@ void Replay(const CallList& calls, Canvas& target) {
     }
   }
 }
-
-std::optional<CallList> Record(Procedure procedure, ScriptedPanel& panel) {
-  RecordingTarget target;
-  procedure(panel, target);
-  if (panel.Refused()) return std::nullopt;
-  return target.calls();
-}

@@ -6,8 +6,6 @@
 #include <vector>
 
 #include "drawing/Canvas.h"
-#include "drawing/DrawingTarget.h"
-#include "drawing/ScriptedPanel.h"
 
 // One primitive call, exactly as the drawing made it.
 struct LineCall {
@@ -72,21 +70,3 @@ class TeeCanvas final : public Canvas {
   Canvas& first_;
   Canvas& second_;
 };
-
-// A drawing window that keeps the drawing as a list of calls, to be written
-// to a file or compared afterwards; counts how often it was prepared.
-class RecordingTarget final : public DrawingTarget {
- public:
-  Canvas& PrepareWindow() override {
-    ++prepared;
-    return recorder;
-  }
-  const CallList& calls() const { return recorder.Calls(); }
-
-  RecordingCanvas recorder;
-  int prepared = 0;
-};
-
-// What `procedure` draws for the inputs of `panel`, or nothing when it
-// refuses them (the refusal then shows in the panel's log).
-std::optional<CallList> Record(Procedure procedure, ScriptedPanel& panel);

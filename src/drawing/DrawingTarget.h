@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "drawing/Canvas.h"
 
 class InputPanel;
@@ -9,9 +11,10 @@ class DrawingTarget {
  public:
   virtual ~DrawingTarget() = default;
   // Creates the drawing surface if it is absent (an existing one is kept,
-  // picture included), gives it the coordinate system of drawing units, shows
-  // it, and returns the canvas to draw on.
-  virtual Canvas& PrepareWindow() = 0;
+  // picture included), gives it the coordinate system of drawing units and
+  // `title`, the name its prints and files carry, shows it, and returns the
+  // canvas to draw on.
+  virtual Canvas& PrepareWindow(const QString& title) = 0;
 };
 
 // A drawing procedure: reads and checks the inputs of the main window

@@ -1,16 +1,10 @@
-#include "drawing/Preamble.h"
-#include "pieces/GRAPH1.h"
+#include "pieces/PieceBodies.h"
 
 namespace GRAPH1 {
 
 // The base: the board the plates stand on, with the marks that say which tab
 // of which plate goes along which line. The same for every site.
-void DrawBase(InputPanel& form1, DrawingTarget& form2) {
-  // A non-numeric latitude and one out of range share one refusal here; the
-  // user sees the same box either way.
-  const auto parameters = RunPreamble(form1);
-  if (!parameters) return;
-  Canvas& c = form2.PrepareWindow();
+void BaseBody(Canvas& c, const DrawingParameters&) {
 
   // The upper field is 2700 * cos 45 deep: plate C's length, laid flat.
   c.DrawLine(100, 12, 3900, 12);

@@ -2,8 +2,7 @@
 #include <string>
 
 #include "drawing/AngleConstants.h"
-#include "drawing/Preamble.h"
-#include "pieces/GRAPH1.h"
+#include "pieces/PieceBodies.h"
 
 namespace GRAPH1 {
 
@@ -107,10 +106,7 @@ void DrawProfile(Canvas& c, double RadPerDeg) {
 
 // The assembly sheet: how the four plates and the base go together. The same
 // for every site.
-void DrawInstructions(InputPanel& form1, DrawingTarget& form2) {
-  const auto parameters = RunPreamble(form1);
-  if (!parameters) return;
-  Canvas& c = form2.PrepareWindow();
+void InstructionsBody(Canvas& c, const DrawingParameters&) {
 
   c.PlaceText(400, 150, "ISTRUZIONI PER IL MONTAGGIO DEL QUINDAL");
   DrawOverallView(c, RadPerDeg);

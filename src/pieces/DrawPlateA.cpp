@@ -3,9 +3,8 @@
 
 #include "drawing/AngleConstants.h"
 #include "drawing/NumberText.h"
-#include "drawing/Preamble.h"
 #include "pieces/FilledDisc.h"
-#include "pieces/GRAPH1.h"
+#include "pieces/PieceBodies.h"
 #include "pieces/LatticePlate.h"
 #include "pieces/RealRange.h"
 #include "pieces/SkyGlobe.h"
@@ -103,16 +102,13 @@ void DrawRoseDisc(Canvas& c, const LatticePlate& plate, double xc, double rotati
 
 // Plate A: the lattice, a box with the site's latitude and hemisphere, and
 // two star discs whose sky globes mirror each other.
-void DrawPlateA(InputPanel& form1, DrawingTarget& form2) {
-  const auto parameters = RunPreamble(form1);
-  if (!parameters) return;
-  Canvas& c = form2.PrepareWindow();
+void PlateABody(Canvas& c, const DrawingParameters& parameters) {
 
   const double H = 2122.891 - 100;  // the plate's outer height less twice the margin
   const LatticePlate plate{1500 - H / 2, 1500 + H / 2};
   DrawLatticePlate(c, plate);
   DrawPlateLetters(c, plate, "A", "A1", "A2", 1970);
-  DrawLatitudeBox(c, plate, parameters->Latitude);
+  DrawLatitudeBox(c, plate, parameters.Latitude);
   DrawRoseDisc(c, plate, plate.cx() - 6 * plate.dx(), 45, RadPerDeg);
   DrawRoseDisc(c, plate, plate.cx() + 6 * plate.dx(), -45, RadPerDeg);
 }

@@ -2,8 +2,7 @@
 #include <string>
 
 #include "drawing/NumberText.h"
-#include "drawing/Preamble.h"
-#include "pieces/GRAPH1.h"
+#include "pieces/PieceBodies.h"
 #include "pieces/Tab.h"
 #include "solar/DayTable.h"
 #include "solar/Sexagesimal.h"
@@ -143,11 +142,8 @@ void DrawFrameAndDateLines(Canvas& c, DateLineSpacing dateSpacing) {
 // Plate B: the equation of time over the year, corrected for the site's
 // longitude offset (delta, minutes), with the formulas between the time of
 // the zone's clocks and the local apparent time that plate C shows.
-void DrawPlateB(InputPanel& form1, DrawingTarget& form2) {
-  const auto parameters = RunPreamble(form1);
-  if (!parameters) return;
-  Canvas& c = form2.PrepareWindow();
-  const double lambda = parameters->LongitudeOffset;
+void PlateBBody(Canvas& c, const DrawingParameters& parameters) {
+  const double lambda = parameters.LongitudeOffset;
 
   DrawOutline(c);
   c.PlaceText(25, 1000, "B");
@@ -164,7 +160,7 @@ void DrawPlateB(InputPanel& form1, DrawingTarget& form2) {
   const double V = std::floor(q) + 2;  // minutes at the top grid line
   c.DrawLine(x0, y0, RightEdge, y0);
   DrawGrid(c, V);
-  DrawFrameAndDateLines(c, parameters->DateSpacing);
+  DrawFrameAndDateLines(c, parameters.DateSpacing);
 
   // The curve of delta, one point per row; the zero level, when the grid
   // holds it, is marked by short segments that merge into one line.

@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "pieces/GRAPH1.h"
+#include "pieces/PieceBodies.h"
 #include "pieces/PlateCSheet.h"
 #include "solar/DayTable.h"
 #include "solar/PlateGeometry.h"
@@ -11,12 +11,11 @@ namespace GRAPH1 {
 // Plate C with equal hours: thirteen hour lines, from noon (H = 0) to
 // midnight (H = 180) every 15 degrees, each serving two hours symmetric
 // about noon.
-void DrawPlateC_Astronomical(InputPanel& form1, DrawingTarget& form2) {
-  auto start = StartPlateC(form1, form2);
-  if (!start) return;
-  Canvas& canvas = start->canvas;
-  const PlateGeometry& plate = start->plate;
-  double phi = start->phi;
+void PlateCAstronomicalBody(Canvas& c, const DrawingParameters& parameters) {
+  const PlateCStart start = StartPlateC(c, parameters);
+  Canvas& canvas = start.canvas;
+  const PlateGeometry& plate = start.plate;
+  double phi = start.phi;
 
   for (int H = 0; H <= 180; H += 15) {
     HourLine line;
@@ -31,7 +30,7 @@ void DrawPlateC_Astronomical(InputPanel& form1, DrawingTarget& form2) {
       if (p.h >= 0 && std::strcmp(row.DayLabel, "31-DIC") == 0 && H % 30 == 0) {
         DrawHourNumbers(canvas, p.y, 12 - H / 15, 12 + H / 15);
       }
-      DrawDateLine(canvas, row, start->dateSpacing, p.h, p.x, p.y);
+      DrawDateLine(canvas, row, start.dateSpacing, p.h, p.x, p.y);
     }
   }
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "drawing/AngleConstants.h"
-#include "pieces/GRAPH1.h"
+#include "pieces/PieceBodies.h"
 #include "pieces/PlateCSheet.h"
 #include "solar/DayTable.h"
 #include "solar/PlateGeometry.h"
@@ -11,21 +11,21 @@
 
 namespace GRAPH1 {
 
+bool OutsidePolarCircles(const DrawingParameters& p) {
+  // Inside a polar circle the Sun, near a solstice, neither rises nor sets
+  // for a whole day, and such a day has no temporary hours.
+  return !(std::tan(std::fabs(kSolsticeLatitude) * RadPerDeg) *
+               std::tan(std::fabs(p.Latitude) * RadPerDeg) > 1);
+}
+
 // Plate C with temporary hours: each day's daylight cut into twelve equal
 // hours, so hour n of the afternoon falls at n/6 of the day's semi-diurnal
 // arc. Seven lines, from noon (n = 0) to sunset (n = 6).
-void DrawPlateC_Temporary(InputPanel& form1, DrawingTarget& form2) {
-  // Inside a polar circle the Sun, near a solstice, neither rises nor sets
-  // for a whole day, and such a day has no temporary hours.
-  const auto outsidePolarCircles = [](const DrawingParameters& p) {
-    return !(std::tan(std::fabs(kSolsticeLatitude) * RadPerDeg) *
-                 std::tan(std::fabs(p.Latitude) * RadPerDeg) > 1);
-  };
-  auto start = StartPlateC(form1, form2, outsidePolarCircles);
-  if (!start) return;
-  Canvas& canvas = start->canvas;
-  const PlateGeometry& plate = start->plate;
-  double phi = start->phi;
+void PlateCTemporaryBody(Canvas& c, const DrawingParameters& parameters) {
+  const PlateCStart start = StartPlateC(c, parameters);
+  Canvas& canvas = start.canvas;
+  const PlateGeometry& plate = start.plate;
+  double phi = start.phi;
 
   for (int n = 0; n <= 6; ++n) {
     HourLine line;
@@ -53,7 +53,7 @@ void DrawPlateC_Temporary(InputPanel& form1, DrawingTarget& form2) {
       if (h >= 0 && std::strcmp(row.DayLabel, "31-DIC") == 0 && n % 2 == 0) {
         DrawHourNumbers(canvas, point.y, 6 - n, 6 + n);
       }
-      DrawDateLine(canvas, row, start->dateSpacing, h, point.x, point.y);
+      DrawDateLine(canvas, row, start.dateSpacing, h, point.x, point.y);
     }
   }
 }

@@ -2,9 +2,8 @@
 #include <string>
 
 #include "drawing/AngleConstants.h"
-#include "drawing/Preamble.h"
 #include "pieces/FilledDisc.h"
-#include "pieces/GRAPH1.h"
+#include "pieces/PieceBodies.h"
 #include "pieces/LatticePlate.h"
 #include "pieces/RealRange.h"
 #include "pieces/SkyGlobe.h"
@@ -52,11 +51,7 @@ void DrawEmblem(Canvas& c, double Lx, double Ly, double r, double radPerDeg) {
 
 // Plate D: the lattice, a white disc with the sky globe for latitude 60
 // degrees, and the cartouche with the emblem in relief and the author's name.
-void DrawPlateD(InputPanel& form1, DrawingTarget& form2) {
-  const auto parameters = RunPreamble(form1);
-  if (!parameters) return;
-  Canvas& c = form2.PrepareWindow();
-
+void PlateDBody(Canvas& c, const DrawingParameters&) {
   const double Hd = 1909.188;  // the plate's outer height
   const LatticePlate plate{1500 - (Hd - 100) / 2, (Hd - 100) / 2 + 1500};
   DrawLatticePlate(c, plate);

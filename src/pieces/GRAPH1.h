@@ -2,10 +2,12 @@
 
 #include "drawing/DrawingTarget.h"
 #include "drawing/InputPanel.h"
+#include "pieces/PieceBodies.h"
 
-// The drawing module: one procedure per piece of the Quindal. Each reads and
-// checks the inputs of the main window (`form1`), and on acceptance prepares
-// the drawing window (`form2`) and draws its piece in one pass.
+// The drawing module of the main window: one procedure per piece. Each reads
+// and checks the inputs of `form1`, and on acceptance prepares the drawing
+// window `form2`, named after the sheet and the site, and draws its piece
+// there.
 namespace GRAPH1 {
 
 void DrawPlateA(InputPanel& form1, DrawingTarget& form2);

@@ -41,16 +41,12 @@ void DrawPlateCSheet(Canvas& canvas, double dayStep) {
   tick(k);
 }
 
-std::optional<PlateCStart> StartPlateC(InputPanel& form1, DrawingTarget& form2,
-                                       const ExtraCheck& extra) {
+PlateCStart StartPlateC(Canvas& canvas, const DrawingParameters& parameters) {
   const double PlateInclination = 45;
-  const auto parameters = RunPreamble(form1, extra);
-  if (!parameters) return std::nullopt;
-  Canvas& canvas = form2.PrepareWindow();
-  const double phi = SolsticeAdjustedLatitude(parameters->Latitude);
+  const double phi = SolsticeAdjustedLatitude(parameters.Latitude);
   const PlateGeometry plate(PlateInclination, RadPerDeg);
   DrawPlateCSheet(canvas, plate.DayStep);
-  return PlateCStart{canvas, phi, plate, parameters->DateSpacing};
+  return PlateCStart{canvas, phi, plate, parameters.DateSpacing};
 }
 
 void HourLine::UpdateRun(double h, double x, double y, bool startAtZero) {

@@ -1,10 +1,7 @@
 #pragma once
 
-#include <optional>
-
 #include "drawing/Canvas.h"
-#include "drawing/DrawingTarget.h"
-#include "drawing/Preamble.h"
+#include "drawing/DrawingParameters.h"
 #include "solar/DayTable.h"
 #include "solar/PlateGeometry.h"
 
@@ -24,10 +21,8 @@ struct PlateCStart {
 };
 
 // What both plates C do before their hour lines: the plate's inclination,
-// the checks (with `extra` after the common ones), the window, the solstice
-// adjustment of the latitude, and the sheet.
-std::optional<PlateCStart> StartPlateC(InputPanel& form1, DrawingTarget& form2,
-                                       const ExtraCheck& extra = {});
+// the solstice adjustment of the latitude, and the sheet.
+PlateCStart StartPlateC(Canvas& canvas, const DrawingParameters& parameters);
 
 // The state of one hour line while it walks the table.
 struct HourLine {

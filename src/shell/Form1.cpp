@@ -9,7 +9,7 @@
 #include <limits>
 
 #include "devices/WindowFont.h"
-#include "pieces/Pieces.h"
+#include "pieces/GRAPH1.h"
 #include "shell/Emblem.h"
 #include "shell/LocationDialog.h"
 #include "shell/PlaceIcon.h"
@@ -140,20 +140,21 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   for (qsizetype k = 0; k + 1 < tabOrder.size(); ++k) setTabOrder(tabOrder[k], tabOrder[k + 1]);
   Text1Box->setFocus();
 
-  const std::pair<QPushButton*, std::string_view> pieceButtons[] = {
-      {Command4, "A"}, {Command3, "B"}, {Command5, "D"}, {Command6, "base"}, {Command7, "istruzioni"}};
-  for (const auto& [button, name] : pieceButtons) {
-    const Procedure procedure = PieceNamed(name)->procedure;
-    connect(button, &QPushButton::clicked, this, [this, procedure] { Run(procedure); });
-  }
+  const std::pair<QPushButton*, Procedure> pieceButtons[] = {{Command4, GRAPH1::DrawPlateA},
+                                                             {Command3, GRAPH1::DrawPlateB},
+                                                             {Command5, GRAPH1::DrawPlateD},
+                                                             {Command6, GRAPH1::DrawBase},
+                                                             {Command7, GRAPH1::DrawInstructions}};
+  for (const auto& [button, procedure] : pieceButtons)
+    connect(button, &QPushButton::clicked, this, [this, procedure = procedure] { Run(procedure); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
   connect(Command2, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void Form1::Command1Click() {
   // Each option is read afresh; exactly one of them is selected.
-  if (Option1Button->isChecked()) Run(PlateC(HourSystem::Astronomical));
-  if (Option2Button->isChecked()) Run(PlateC(HourSystem::Temporary));
+  if (Option1Button->isChecked()) Run(GRAPH1::DrawPlateC_Astronomical);
+  if (Option2Button->isChecked()) Run(GRAPH1::DrawPlateC_Temporary);
 }
 
 void Form1::Run(Procedure procedure) {

@@ -345,9 +345,9 @@ void Form2::SaveAs() {
   }
 }
 
-Canvas& Form2Slot::PrepareWindow() {
+Canvas& Form2Slot::PrepareWindow(const QString& title) {
   if (!window_) window_ = new Form2;
-  window_->SetTitle(nextTitle_);
+  window_->SetTitle(title);
   window_->ShowOverScreen();
   return window_->canvas();
 }

@@ -118,13 +118,9 @@ QPrinter& SessionPrinter();
 // closed, recreated blank on the next use.
 class Form2Slot final : public DrawingTarget {
  public:
-  Canvas& PrepareWindow() override;
+  Canvas& PrepareWindow(const QString& title) override;
   Form2* window() const { return window_; }
-
-  // The title of the next drawing, given before its procedure runs.
-  void SetNextTitle(const QString& title) { nextTitle_ = title; }
 
  private:
   QPointer<Form2> window_;
-  QString nextTitle_;
 };

@@ -15,20 +15,33 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "drawing/ScriptedPanel.h"
 #include "limits_canvas.h"
-#include "pieces/Pieces.h"
+#include "pieces/GRAPH1.h"
+#include "scripted_panel.h"
 
 namespace {
 
 // The procedure a selector draws, and the piece whose limits it keeps.
 std::pair<Procedure, const char*> PieceOf(std::uint8_t selector) {
-  static constexpr const char* kFixed[] = {"A", "D", "base", "istruzioni"};
+  static constexpr std::pair<Procedure, const char*> kFixed[] = {
+      {GRAPH1::DrawPlateA, "A"}, {GRAPH1::DrawPlateD, "D"}, {GRAPH1::DrawBase, "base"},
+      {GRAPH1::DrawInstructions, "istruzioni"}};
   const int k = selector % 16;
-  if (k < 4) return {PieceNamed(kFixed[k])->procedure, kFixed[k]};
+  if (k < 4) return kFixed[k];
   if (k < 8) return {GRAPH1::DrawPlateB, "B"};
-  return {PlateC(k < 12 ? HourSystem::Astronomical : HourSystem::Temporary), "C"};
+  return {k < 12 ? GRAPH1::DrawPlateC_Astronomical : GRAPH1::DrawPlateC_Temporary, "C"};
 }
+
+// The drawing window, as far as the limits care: how often it was prepared.
+struct LimitsWindow final : DrawingTarget {
+  explicit LimitsWindow(LimitsCanvas& canvas) : canvas(canvas) {}
+  Canvas& PrepareWindow(const QString&) override {
+    ++prepared;
+    return canvas;
+  }
+  LimitsCanvas& canvas;
+  int prepared = 0;
+};
 
 [[noreturn]] void Fail(const char* what, const std::string& detail = {}) {
   std::fprintf(stderr, "fuzz_preamble: %s %s\n", what, detail.c_str());
@@ -57,17 +70,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   panel.option5 = options & 1;
   panel.option6 = options & 2;
   LimitsCanvas limits(piece);
-  procedure(panel, limits);
+  LimitsWindow window(limits);
+  procedure(panel, window);
 
   if (panel.Refused()) {
     if (!panel.text1.isEmpty() || !panel.text4.isEmpty()) Fail("a refusal left a text");
-    if (limits.prepared != 0 || limits.calls != 0) Fail("a refused input was drawn");
+    if (window.prepared != 0 || limits.calls != 0) Fail("a refused input was drawn");
     if (panel.log != QStringList({"ShowRefusal", "SetText1:", "SetText4:", "FocusText1"}))
       Fail("the refusal ran out of order");
     return 0;
   }
   if (!panel.log.isEmpty()) Fail("an accepted input touched the window");
-  if (limits.prepared != 1 || limits.calls == 0) Fail("an accepted input drew nothing");
+  if (window.prepared != 1 || limits.calls == 0) Fail("an accepted input drew nothing");
   if (!limits.ok()) Fail("out of range:", limits.problems.front());
   return 0;
 }

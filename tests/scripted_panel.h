@@ -6,9 +6,8 @@
 #include "drawing/InputPanel.h"
 #include "drawing/Preamble.h"
 
-// The main window's inputs given as data, for everything that draws without
-// the window: the exporter, the tests, the benchmark and the fuzz targets.
-// Keeps a log of what a drawing procedure did to the window, in order.
+// The main window's inputs given as data, for the tests of the window's road:
+// keeps a log of what a drawing procedure did to the window, in order.
 class ScriptedPanel final : public InputPanel {
  public:
   ScriptedPanel(QString latitude, QString longitude, bool decadi = false)

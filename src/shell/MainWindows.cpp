@@ -1,0 +1,46 @@
+#include "shell/MainWindows.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QThreadPool>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
+
+#include "devices/WindowFont.h"
+#include "place/TownIndex.h"
+#include "shell/Emblem.h"
+
+void ConfigureApplication() {
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setApplicationName(QStringLiteral("Quindal"));
+  QApplication::setDesktopFileName(QStringLiteral("quindal"));
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(EmblemImage(64))));
+  // The print and file dialogs speak Italian, like the rest of the program.
+  auto* italian = new QTranslator(QApplication::instance());
+  if (italian->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(italian);
+}
+
+MainWindows::MainWindows() {
+  form1.SetRunner([this](Procedure procedure) { procedure(form1, form2); });
+}
+
+void MainWindows::Show() {
+  form1.show();
+  if (!WindowFontInstalled()) {
+    std::fprintf(stderr, "quindal: %s\n", kMissingWindowFont);
+    QTimer::singleShot(0, &form1, [this] {
+      QMessageBox::warning(&form1, QStringLiteral("Quindal"),
+                           QStringLiteral("Manca il carattere Liberation Sans, con cui il "
+                                          "quindal scrive: le parole dei disegni possono "
+                                          "mancare, apparire come riquadri vuoti o in un "
+                                          "altro carattere. Installare il pacchetto "
+                                          "fonts-liberation2."));
+    });
+  }
+  // The town list loads while the user reads the window, so that the site
+  // finder opens at once.
+  QThreadPool::globalInstance()->start([] { TownIndex::Instance(); });
+}
