@@ -166,13 +166,13 @@ TEST_F(PrintServerTest, FitCountsTheRuleAndEveryEdge) {
 // among the server's real printers; so does the retry after a refusal.
 TEST_F(PrintServerTest, PrintDialogComesBackOnTheSessionsChoice) {
   QTemporaryDir dir;
-  QPrinter& printer = SessionPrinter();
+  Form2Slot slot;
+  QPrinter& printer = slot.session().printer();
   EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);  // the session starts so
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(dir.filePath("kept.pdf"));
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setCopyCount(2);
-  Form2Slot slot;
   ScriptedPanel panel("45", "0");
   GRAPH1::DrawBase(panel, slot);
   // The first dialog is accepted; portrait A4 is too narrow for the base, so

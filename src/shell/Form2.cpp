@@ -3,27 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QWheelEvent>
-#include <QComboBox>
 #include <QContextMenuEvent>
-#include <QLineEdit>
-#include <QFileDialog>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 
-#include "devices/DrawingFile.h"
-#include "devices/ExportDevices.h"
-#include "devices/TrueScalePage.h"
 #include "devices/WindowFont.h"
-#include "shell/PrintJob.h"
+#include "shell/PrintAndSave.h"
 #include "drawing/Palette.h"
 
 namespace {
@@ -55,7 +46,7 @@ void Form2::Live::Text(float x, float y, std::string_view text, Colour anchor) {
   window_.record_.PlaceText(x, y, text, anchor);
 }
 
-Form2::Form2() : live_(*this) {
+Form2::Form2(WindowSession& session) : live_(*this), session_(session) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -112,9 +103,8 @@ QPointF Form2::Pointer() const {
 void Form2::ShowHintOnce() {
   // A borderless full-screen window says nothing of its menu: tell the user
   // once a run, without touching the picture.
-  static bool shown = false;
-  if (shown) return;
-  shown = true;
+  if (session_.hintShown) return;
+  session_.hintShown = true;
   hint_ = new QLabel(
       QStringLiteral("Tasto destro (o Maiusc+F10): stampa in scala reale, salva - Esc: chiudi\n"
                      "Ctrl+rotellina, Ctrl++, Ctrl+-: zoom - Ctrl+0: immagine esatta - "
@@ -265,88 +255,12 @@ void Form2::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-QPrinter& SessionPrinter() {
-  static QPrinter* printer = [] {
-    auto* p = new QPrinter(QPrinter::HighResolution);  // lives as long as the program
-    p->setPageSize(QPageSize(QPageSize::A4));
-    p->setPageOrientation(QPageLayout::Landscape);
-    p->setFullPage(true);
-    return p;
-  }();
-  return *printer;
-}
+void Form2::PrintTrueScale() { PrintWithDialog(this, session_.printer(), calls(), title_); }
 
-namespace {
-
-// Qt's print dialog starts on a real printer every time: making it forgets
-// "Stampa su file (PDF)", although the printer still holds the file's name.
-// Once the dialog shows, choose the file again.
-void ChooseFileAgain(QPrintDialog& dialog, const QString& fileName) {
-  QTimer::singleShot(0, &dialog, [&dialog, fileName] {
-    auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
-    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
-    if (!printers || !file || printers->count() == 0) return;
-    printers->setCurrentIndex(printers->count() - 1);  // the file, last in the list
-    file->setText(fileName);
-  });
-}
-
-}  // namespace
-
-void Form2::PrintTrueScale() {
-  QPrinter& printer = SessionPrinter();
-  for (;;) {
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
-    const QString fileName = printer.outputFileName();
-    QPrintDialog dialog(&printer, this);
-    if (toFile) ChooseFileAgain(dialog, fileName);
-    dialog.setWindowTitle(QStringLiteral("Stampa in scala reale"));
-    if (dialog.exec() != QDialog::Accepted) return;
-    const std::optional<QString> problem = ::PrintTrueScale(printer, record_.Calls(), title_);
-    if (!problem) return;
-    QMessageBox::warning(this, QStringLiteral("Quindal"), *problem);
-  }
-}
-
-QString SuggestedFileName(const QString& title) {
-  // "Quindal - Grafico D, latitudine ..." -> "quindal-grafico-d.pdf"
-  QString subject = title.section(u',', 0, 0).remove(QStringLiteral("Quindal - ")).trimmed();
-  if (subject.isEmpty()) subject = QStringLiteral("disegno");
-  return QStringLiteral("quindal-") + subject.toLower().replace(u' ', u'-') + QStringLiteral(".pdf");
-}
-
-void Form2::SaveAs() {
-  const QString pdf = QStringLiteral("PDF in scala reale (*.pdf)");
-  const QString svg = QStringLiteral("SVG in scala reale (*.svg)");
-  const QString png = QStringLiteral("Immagine PNG 800 x 600 (*.png)");
-  const QString dxf = QStringLiteral("DXF in scala reale, per il taglio (*.dxf)");
-  QFileDialog dialog(this, QStringLiteral("Salva come"), QDir::homePath(),
-                     pdf + ";;" + svg + ";;" + png + ";;" + dxf);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  dialog.selectFile(SuggestedFileName(title_));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  QString path = dialog.selectedFiles().front();
-  const QString filter = dialog.selectedNameFilter();
-  std::optional<FileFormat> format = FormatOfPath(path);
-  if (!format) {
-    // No known extension typed: take the one of the chosen filter.
-    format = filter == svg   ? FileFormat::Svg
-             : filter == png ? FileFormat::Png
-             : filter == dxf ? FileFormat::Dxf
-                             : FileFormat::Pdf;
-    path += "." + ExtensionOf(*format);
-  }
-  QString reason;
-  DiskSink disk;
-  if (!disk.Write(path, Render(*format, calls(), title_), reason)) {
-    QMessageBox::warning(this, QStringLiteral("Quindal"),
-                         QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
-  }
-}
+void Form2::SaveAs() { SaveWithDialog(this, calls(), title_); }
 
 Canvas& Form2Slot::PrepareWindow(const QString& title) {
-  if (!window_) window_ = new Form2;
+  if (!window_) window_ = new Form2(session_);
   window_->SetTitle(title);
   window_->ShowOverScreen();
   return window_->canvas();

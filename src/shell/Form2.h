@@ -12,13 +12,11 @@
 #include "devices/RecordingCanvas.h"
 #include "drawing/DrawingTarget.h"
 #include "shell/DrawingView.h"
+#include "shell/PrintAndSave.h"
 
 class QAction;
 class QPrinter;
 
-// The file name "Salva come..." offers for a picture of that title:
-// "Quindal - Grafico D, latitudine 45°, ..." -> "quindal-grafico-d.pdf".
-QString SuggestedFileName(const QString& title);
 
 // The drawing window: borderless, over the whole screen. Every call drawn
 // since the window opened is recorded, so that the picture can be printed at
@@ -33,7 +31,7 @@ class Form2 final : public QWidget {
   Q_OBJECT
 
  public:
-  Form2();
+  explicit Form2(WindowSession& session);
 
   Canvas& canvas() { return live_; }
   // What the window shows, in device pixels.
@@ -97,6 +95,7 @@ class Form2 final : public QWidget {
   bool draggedBefore_ = false;  // in the press before it
   QAction* printAction_;
   QAction* saveAction_;
+  WindowSession& session_;
   QPointer<QLabel> hint_;
   QString title_;
 
@@ -109,18 +108,15 @@ class Form2 final : public QWidget {
   void PlaceHint();
 };
 
-// The printer of the session: the printer, paper, orientation, copies and
-// file name chosen at one print stay for the next, of any piece, until the
-// program ends. It starts on A4 landscape.
-QPrinter& SessionPrinter();
-
 // The one drawing window of the program: created on first use, destroyed when
 // closed, recreated blank on the next use.
 class Form2Slot final : public DrawingTarget {
  public:
   Canvas& PrepareWindow(const QString& title) override;
   Form2* window() const { return window_; }
+  WindowSession& session() { return session_; }
 
  private:
+  WindowSession session_;
   QPointer<Form2> window_;
 };

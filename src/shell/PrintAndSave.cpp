@@ -1,0 +1,92 @@
+#include "shell/PrintAndSave.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
+
+#include "devices/DrawingFile.h"
+#include "devices/ExportDevices.h"
+#include "shell/PrintJob.h"
+
+WindowSession::WindowSession() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+  printer_->setPageSize(QPageSize(QPageSize::A4));
+  printer_->setPageOrientation(QPageLayout::Landscape);
+  printer_->setFullPage(true);
+}
+
+WindowSession::~WindowSession() = default;
+
+namespace {
+
+// Qt's print dialog starts on a real printer every time: making it forgets
+// "Stampa su file (PDF)", although the printer still holds the file's name.
+// Once the dialog shows, choose the file again.
+void ChooseFileAgain(QPrintDialog& dialog, const QString& fileName) {
+  QTimer::singleShot(0, &dialog, [&dialog, fileName] {
+    auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (!printers || !file || printers->count() == 0) return;
+    printers->setCurrentIndex(printers->count() - 1);  // the file, last in the list
+    file->setText(fileName);
+  });
+}
+
+}  // namespace
+
+void PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls,
+                     const QString& title) {
+  for (;;) {
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QString fileName = printer.outputFileName();
+    QPrintDialog dialog(&printer, parent);
+    if (toFile) ChooseFileAgain(dialog, fileName);
+    dialog.setWindowTitle(QStringLiteral("Stampa in scala reale"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::optional<QString> problem = PrintTrueScale(printer, calls, title);
+    if (!problem) return;
+    QMessageBox::warning(parent, QStringLiteral("Quindal"), *problem);
+  }
+}
+
+QString SuggestedFileName(const QString& title) {
+  // "Quindal - Grafico D, latitudine ..." -> "quindal-grafico-d.pdf"
+  QString subject = title.section(u',', 0, 0).remove(QStringLiteral("Quindal - ")).trimmed();
+  if (subject.isEmpty()) subject = QStringLiteral("disegno");
+  return QStringLiteral("quindal-") + subject.toLower().replace(u' ', u'-') + QStringLiteral(".pdf");
+}
+
+void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title) {
+  const QString pdf = QStringLiteral("PDF in scala reale (*.pdf)");
+  const QString svg = QStringLiteral("SVG in scala reale (*.svg)");
+  const QString png = QStringLiteral("Immagine PNG 800 x 600 (*.png)");
+  const QString dxf = QStringLiteral("DXF in scala reale, per il taglio (*.dxf)");
+  QFileDialog dialog(parent, QStringLiteral("Salva come"), QDir::homePath(),
+                     pdf + ";;" + svg + ";;" + png + ";;" + dxf);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.selectFile(SuggestedFileName(title));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  QString path = dialog.selectedFiles().front();
+  const QString filter = dialog.selectedNameFilter();
+  std::optional<FileFormat> format = FormatOfPath(path);
+  if (!format) {
+    // No known extension typed: take the one of the chosen filter.
+    format = filter == svg   ? FileFormat::Svg
+             : filter == png ? FileFormat::Png
+             : filter == dxf ? FileFormat::Dxf
+                             : FileFormat::Pdf;
+    path += "." + ExtensionOf(*format);
+  }
+  QString reason;
+  DiskSink disk;
+  if (!disk.Write(path, Render(*format, calls, title), reason)) {
+    QMessageBox::warning(parent, QStringLiteral("Quindal"),
+                         QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
+  }
+}
+

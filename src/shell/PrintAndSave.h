@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "devices/RecordingCanvas.h"
+
+class QPrinter;
+class QWidget;
+
+// What the drawing windows of one run share: the printer, paper,
+// orientation, copies and file name chosen at one print, kept for the next
+// of any piece (starting on A4 landscape), and whether the menu's hint has
+// been shown.
+class WindowSession {
+ public:
+  WindowSession();
+  ~WindowSession();
+  QPrinter& printer() { return *printer_; }
+  bool hintShown = false;
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+};
+
+// "Stampa in scala reale...": the print dialog on `printer`, then the
+// drawing at true scale; a page that cannot keep the scale says why and
+// brings the dialog back.
+void PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls, const QString& title);
+
+// "Salva come...": a file dialog on the sheet's own name, then the file
+// quindal-export writes, in the format of its extension or of the chosen
+// filter.
+void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title);
+
+// The file name "Salva come..." offers for a picture of that title:
+// "Quindal - Grafico D, latitudine 45°, ..." -> "quindal-grafico-d.pdf".
+QString SuggestedFileName(const QString& title);
