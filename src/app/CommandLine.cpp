@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "devices/FileFormats.h"
 #include "drawing/ShownValue.h"
 
 namespace {
@@ -29,8 +30,8 @@ const OptionText kOptions[] = {
     {"timezone", "FUSO", "fuso orario del luogo, per esempio Europe/Rome"},
     {"hours", "astronomiche|temporarie", "sistema orario del grafico C (astronomiche se assente)"},
     {"dates", "mesi|decadi", "linee delle date (mesi se assente)"},
-    {"output", "FILE", "file da scrivere (.svg, .pdf, .png, .dxf) o, con all, un PDF o una cartella"},
-    {"format", "svg|png|pdf|dxf", "con all e una cartella: il formato dei sei file (svg se assente)"},
+    {"output", "FILE", "file da scrivere (%1) o, con all, un PDF o una cartella"},
+    {"format", "%2", "con all e una cartella: il formato dei sei file (svg se assente)"},
 };
 
 const char kDescription[] =
@@ -72,10 +73,16 @@ CommandLine::CommandLine() {
   parser.addPositionalArgument(QStringLiteral("PEZZO"),
                                QStringLiteral("A, B, C, D, base, istruzioni, all o places"),
                                QStringLiteral("PEZZO [TESTO]"));
+  // The formats as the table of formats lists them: ".svg, .png, ...", "svg|png|...".
+  const auto withFormats = [](const char* text) {
+    return QString::fromUtf8(text)
+        .replace(QStringLiteral("%1"), u'.' + FormatNames(QStringLiteral(", .")))
+        .replace(QStringLiteral("%2"), FormatNames(QStringLiteral("|")));
+  };
   for (const OptionText& option : kOptions) {
     parser.addOption(QCommandLineOption(QString::fromUtf8(option.name),
-                                        QString::fromUtf8(option.description),
-                                        QString::fromUtf8(option.valueName)));
+                                        withFormats(option.description),
+                                        withFormats(option.valueName)));
   }
   parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
                                       QStringLiteral("mostra questo aiuto ed esce")));

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <cerrno>
-#include <map>
 #include <optional>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "app/ExportSite.h"
 #include "devices/DrawingFile.h"
 #include "devices/ExportDevices.h"
+#include "devices/FileFormats.h"
 #include "devices/RecordingCanvas.h"
 #include "devices/WindowFont.h"
 #include "drawing/DocumentTitle.h"
@@ -98,16 +98,15 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files,
       problem = "all scrive un PDF o una cartella: " + ShownValue(request.output).toStdString();
       return std::nullopt;
     }
-    const std::map<QString, FileFormat> formats = {
-        {"svg", FileFormat::Svg}, {"png", FileFormat::Png}, {"pdf", FileFormat::Pdf},
-        {"dxf", FileFormat::Dxf}};
-    const auto named = formats.find(format.value_or("svg"));
-    if (named == formats.end()) {
-      problem = "--format vuole svg, png, pdf o dxf";
+    const std::optional<FileFormat> named = FormatNamed(format.value_or("svg"));
+    if (!named) {
+      QString names = FormatNames(", ");
+      names.replace(names.lastIndexOf(", "), 2, " o ");
+      problem = "--format vuole " + names.toStdString();
       return std::nullopt;
     }
     request.intoFolder = true;
-    request.format = named->second;
+    request.format = *named;
     return request;
   }
 

@@ -68,25 +68,6 @@ QString Refusal(const Target& target) {
 
 }  // namespace
 
-std::optional<FileFormat> FormatOfPath(const QString& path) {
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix == "svg") return FileFormat::Svg;
-  if (suffix == "pdf") return FileFormat::Pdf;
-  if (suffix == "png") return FileFormat::Png;
-  if (suffix == "dxf") return FileFormat::Dxf;
-  return std::nullopt;
-}
-
-QString ExtensionOf(FileFormat format) {
-  switch (format) {
-    case FileFormat::Pdf: return QStringLiteral("pdf");
-    case FileFormat::Png: return QStringLiteral("png");
-    case FileFormat::Dxf: return QStringLiteral("dxf");
-    case FileFormat::Svg: break;
-  }
-  return QStringLiteral("svg");
-}
-
 bool DiskSink::IsFolder(const QString& path) const { return QFileInfo(path).isDir(); }
 
 bool DiskSink::MakeFolder(const QString& path, QString& reason) {

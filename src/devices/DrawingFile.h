@@ -10,13 +10,6 @@
 
 #include "devices/ExportDevices.h"
 
-// The format a file name asks for by its extension (.svg, .pdf, .png, in any
-// case), or nothing.
-std::optional<FileFormat> FormatOfPath(const QString& path);
-
-// The extension of a format, without the dot.
-QString ExtensionOf(FileFormat format);
-
 // The reason of a failed file operation in Italian, from the error the
 // system gave; the system's own words only for the rare rest.
 QString ItalianReason(int error, const QString& systemText = {});

@@ -89,11 +89,5 @@ QByteArray RenderPdf(const std::vector<const CallList*>& pages, const QString& t
 }
 
 QByteArray Render(FileFormat format, const CallList& calls, const QString& title) {
-  switch (format) {
-    case FileFormat::Png: return RenderPng(calls);
-    case FileFormat::Pdf: return RenderPdf({&calls}, title);
-    case FileFormat::Dxf: return RenderDxf(calls, title);
-    case FileFormat::Svg: break;
-  }
-  return RenderSvg(calls, title);
+  return InfoOf(format).render(calls, title);
 }

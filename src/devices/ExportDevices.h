@@ -4,10 +4,9 @@
 #include <QString>
 #include <vector>
 
+#include "devices/FileFormats.h"
 #include "devices/RecordingCanvas.h"
 
-// The file formats a drawing can be written in, each from its recorded calls.
-enum class FileFormat { Svg, Pdf, Png, Dxf };
 
 // The picture the drawing window shows on an 800 x 600 screen, as PNG.
 QByteArray RenderPng(const CallList& calls);

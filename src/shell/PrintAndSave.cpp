@@ -8,9 +8,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
+#include <algorithm>
 
 #include "devices/DrawingFile.h"
 #include "devices/ExportDevices.h"
+#include "devices/FileFormats.h"
 #include "shell/PrintJob.h"
 
 WindowSession::WindowSession() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
@@ -61,25 +63,23 @@ QString SuggestedFileName(const QString& title) {
 }
 
 void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title) {
-  const QString pdf = QStringLiteral("PDF in scala reale (*.pdf)");
-  const QString svg = QStringLiteral("SVG in scala reale (*.svg)");
-  const QString png = QStringLiteral("Immagine PNG 800 x 600 (*.png)");
-  const QString dxf = QStringLiteral("DXF in scala reale, per il taglio (*.dxf)");
-  QFileDialog dialog(parent, QStringLiteral("Salva come"), QDir::homePath(),
-                     pdf + ";;" + svg + ";;" + png + ";;" + dxf);
+  // PDF first: the file that prints at true scale.
+  std::vector<FileFormatInfo> offered = FileFormats();
+  std::stable_partition(offered.begin(), offered.end(),
+                        [](const FileFormatInfo& f) { return f.format == FileFormat::Pdf; });
+  QStringList filters;
+  for (const FileFormatInfo& f : offered)
+    filters << QStringLiteral("%1 (*.%2)").arg(QString::fromUtf8(f.filter), QString::fromUtf8(f.name));
+  QFileDialog dialog(parent, QStringLiteral("Salva come"), QDir::homePath(), filters.join(";;"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   dialog.selectFile(SuggestedFileName(title));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   QString path = dialog.selectedFiles().front();
-  const QString filter = dialog.selectedNameFilter();
   std::optional<FileFormat> format = FormatOfPath(path);
   if (!format) {
     // No known extension typed: take the one of the chosen filter.
-    format = filter == svg   ? FileFormat::Svg
-             : filter == png ? FileFormat::Png
-             : filter == dxf ? FileFormat::Dxf
-                             : FileFormat::Pdf;
+    format = offered[std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))].format;
     path += "." + ExtensionOf(*format);
   }
   QString reason;

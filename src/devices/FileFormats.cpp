@@ -1,0 +1,43 @@
+#include "devices/FileFormats.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include "devices/DxfFile.h"
+#include "devices/ExportDevices.h"
+
+const std::vector<FileFormatInfo>& FileFormats() {
+  static const std::vector<FileFormatInfo> formats = {
+      {FileFormat::Svg, "svg", "SVG in scala reale", RenderSvg},
+      {FileFormat::Png, "png", "Immagine PNG 800 x 600",
+       [](const CallList& calls, const QString&) { return RenderPng(calls); }},
+      {FileFormat::Pdf, "pdf", "PDF in scala reale",
+       [](const CallList& calls, const QString& title) { return RenderPdf({&calls}, title); }},
+      {FileFormat::Dxf, "dxf", "DXF in scala reale, per il taglio", RenderDxf},
+  };
+  return formats;
+}
+
+const FileFormatInfo& InfoOf(FileFormat format) {
+  for (const FileFormatInfo& info : FileFormats())
+    if (info.format == format) return info;
+  return FileFormats().front();
+}
+
+std::optional<FileFormat> FormatNamed(const QString& name) {
+  for (const FileFormatInfo& info : FileFormats())
+    if (name.compare(QString::fromUtf8(info.name), Qt::CaseInsensitive) == 0) return info.format;
+  return std::nullopt;
+}
+
+std::optional<FileFormat> FormatOfPath(const QString& path) {
+  return FormatNamed(QFileInfo(path).suffix());
+}
+
+QString ExtensionOf(FileFormat format) { return QString::fromUtf8(InfoOf(format).name); }
+
+QString FormatNames(const QString& separator) {
+  QStringList names;
+  for (const FileFormatInfo& info : FileFormats()) names << QString::fromUtf8(info.name);
+  return names.join(separator);
+}

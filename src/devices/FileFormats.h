@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "devices/RecordingCanvas.h"
+
+// The file formats a drawing can be written in, each from its recorded calls.
+enum class FileFormat { Svg, Pdf, Png, Dxf };
+
+// One format, as every reader of formats sees it: the exporter, the file
+// writer, the save dialog and --help.
+struct FileFormatInfo {
+  FileFormat format;
+  const char* name;    // "svg": the file's extension, and the word --format takes
+  const char* filter;  // the save dialog's words: "SVG in scala reale"
+  QByteArray (*render)(const CallList& calls, const QString& title);  // how it is made
+};
+
+// Every format, in the order --help names them.
+const std::vector<FileFormatInfo>& FileFormats();
+const FileFormatInfo& InfoOf(FileFormat format);
+
+// The format of that name ("svg", "PDF"), or nothing.
+std::optional<FileFormat> FormatNamed(const QString& name);
+
+// The format a file name asks for by its extension (.svg, .pdf, .png, .dxf,
+// in any case), or nothing.
+std::optional<FileFormat> FormatOfPath(const QString& path);
+
+// The extension of a format, without the dot.
+QString ExtensionOf(FileFormat format);
+
+// Every format's name, joined: "svg|png|pdf|dxf".
+QString FormatNames(const QString& separator);
