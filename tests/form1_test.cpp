@@ -12,6 +12,8 @@
 #include "devices/WindowFont.h"
 #include "pieces/GRAPH1.h"
 #include "shell/Form1.h"
+#include "shell/MainWindows.h"
+#include "shell/PrintAndSave.h"
 #include "shell/Form2.h"
 
 // Closes the next modal box as a user would, by its default button, and keeps
@@ -228,9 +230,9 @@ void Form1Test::refusalOfTheInitialInputs() {
 }
 
 void Form1Test::acceptedInputOpensOneDrawingWindow() {
-  Form2Slot form2;
-  Form1 form;
-  form.SetRunner([&](Procedure procedure) { procedure(form, form2); });
+  MainWindows windows;  // the program's own wiring
+  Form1& form = windows.form1;
+  Form2Slot& form2 = windows.form2;
   form.show();
   form.Text1Box->setText("45,5");
   form.Text4Box->setText("-7.5");
@@ -242,8 +244,15 @@ void Form1Test::acceptedInputOpensOneDrawingWindow() {
   QCOMPARE(window->geometry(), QGuiApplication::primaryScreen()->geometry());
   QCOMPARE(form.Text1(), QString("45,5"));  // an accepted input stays as typed
   QCOMPARE(form.Text4(), QString("-7.5"));
+  // The window carries the name print and save give the sheet.
+  QCOMPARE(window->title(), QString("Quindal - Base, latitudine 45,5°, scostamento -7,5°"));
+  form.Option2Button->click();  // temporary hours
+  form.Command1->click();
+  QCOMPARE(window->title(), QString("Quindal - Grafico C, latitudine 45,5°, scostamento -7,5°"));
+  QCOMPARE(SuggestedFileName(window->title()), QString("quindal-grafico-c.pdf"));
   form.Command4->click();
   QCOMPARE(form2.window(), window.data());  // the same window, drawn over
+  QCOMPARE(window->title(), QString("Quindal - Grafico A, latitudine 45,5°, scostamento -7,5°"));
   // Closing the main window leaves the drawing window open.
   form.close();
   QVERIFY(window->isVisible());

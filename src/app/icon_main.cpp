@@ -1,7 +1,7 @@
 // Writes the program's emblem as a PNG icon: icon_main OUTPUT.png SIZE
 #include <QGuiApplication>
 
-#include "shell/Emblem.h"
+#include "devices/Emblem.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 3) return 2;

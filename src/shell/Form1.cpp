@@ -10,7 +10,7 @@
 
 #include "devices/WindowFont.h"
 #include "pieces/GRAPH1.h"
-#include "shell/Emblem.h"
+#include "devices/Emblem.h"
 #include "shell/LocationDialog.h"
 #include "shell/PlaceIcon.h"
 

@@ -10,7 +10,7 @@
 
 #include "devices/WindowFont.h"
 #include "place/TownIndex.h"
-#include "shell/Emblem.h"
+#include "devices/Emblem.h"
 
 void ConfigureApplication() {
   QApplication::setStyle(QStringLiteral("Fusion"));

@@ -1,4 +1,4 @@
-#include "shell/Emblem.h"
+#include "devices/Emblem.h"
 
 #include <QPainter>
 #include <QPainterPath>
