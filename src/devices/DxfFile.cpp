@@ -54,7 +54,8 @@ DL_Attributes OnLayer(const char* layer) {
 // the printed page, 8.25 pt at 15 twips a pixel.
 double TextHeightMm() {
   const double pixels = QFontMetricsF(WindowFont()).capHeight();
-  return pixels * DrawingUnits::kTwipsPerPixel / DrawingUnits::kTwipsPerInch * 25.4;
+  return pixels * DrawingUnits::kTwipsPerPixel / DrawingUnits::kTwipsPerInch *
+         DrawingUnits::kMillimetresPerInch;
 }
 
 void WriteTables(DL_Dxf& dxf, DL_WriterA& dw) {

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <cmath>
 
+#include "devices/Finite.h"
 #include "devices/WindowFont.h"
 #include "drawing/DrawingUnits.h"
 
@@ -10,7 +11,6 @@ namespace {
 
 QColor ColourOf(Colour c) { return QColor::fromRgb(RgbOf(c)); }
 
-bool Finite(float a, float b) { return std::isfinite(a) && std::isfinite(b); }
 
 }  // namespace
 
@@ -18,10 +18,10 @@ PaperCanvas::PaperCanvas(QPainter& painter, double dotsPerInch)
     : painter_(painter),
       dotsPerUnitX_(DrawingUnits::kTwipsAcross / DrawingUnits::kTwipsPerInch * dotsPerInch),
       dotsPerUnitY_(DrawingUnits::kTwipsDown / DrawingUnits::kTwipsPerInch * dotsPerInch),
-      originDots_(kOriginMillimetres / 25.4 * dotsPerInch),
+      originDots_(kOriginMillimetres / DrawingUnits::kMillimetresPerInch * dotsPerInch),
       font_(WindowFont()) {
   // The window's 11-pixel font is 8.25 pt on paper, at 15 twips per pixel.
-  font_.setPointSizeF(8.25);
+  font_.setPointSizeF(DrawingUnits::kPaperFontPoints);
   painter_.setFont(font_);
   ascent_ = QFontMetricsF(painter_.font(), painter_.device()).ascent();
   painter_.setRenderHint(QPainter::Antialiasing, false);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "devices/Finite.h"
 #include "devices/WindowFont.h"
 #include "drawing/DrawingUnits.h"
 
@@ -23,7 +24,6 @@ inline int RoundToPixel(double p) {
   return static_cast<int>(whole + (fraction >= 0.5) - (fraction <= -0.5));
 }
 
-bool Finite(float a, float b) { return std::isfinite(a) && std::isfinite(b); }
 
 std::uint32_t Argb(Colour c) { return 0xFF000000u | RgbOf(c); }
 

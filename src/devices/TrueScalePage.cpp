@@ -19,7 +19,7 @@ double MmDown(double units) { return units * DrawingUnits::kMillimetresDown; }
 // The rule's words, 8.25 pt: their box in millimetres from the rule's left end.
 QFont RuleFont() {
   QFont font = WindowFont();
-  font.setPointSizeF(8.25);
+  font.setPointSizeF(DrawingUnits::kPaperFontPoints);
   return font;
 }
 
@@ -27,7 +27,7 @@ constexpr double kRuleTextGap = 104;  // millimetres from the rule's left end to
 constexpr double kRuleDrop = 5;       // millimetres from the rule's top to its line
 
 void DrawCalibrationRule(QPainter& painter, double dotsPerInch, double topMm) {
-  const double dotsPerMm = dotsPerInch / 25.4;
+  const double dotsPerMm = dotsPerInch / DrawingUnits::kMillimetresPerInch;
   const auto at = [&](double xMm, double yMm) { return QPointF(xMm * dotsPerMm, yMm * dotsPerMm); };
   const double baseline = topMm + kRuleDrop;
   painter.setPen(QPen(Qt::black, 0));
@@ -84,7 +84,7 @@ QRectF PageContentMillimetres(const CallList& calls) {
   const double ruleTop = drawing.bottom() + kGapAboveRule;
   const double baseline = ruleTop + kRuleDrop;
   const QFontMetricsF metrics(RuleFont());  // at the screen's dots per inch
-  const double mmPerDot = 25.4 / metrics.fontDpi();
+  const double mmPerDot = DrawingUnits::kMillimetresPerInch / metrics.fontDpi();
   const QRectF words(kOrigin + kRuleTextGap, baseline - metrics.ascent() * mmPerDot,
                      metrics.horizontalAdvance(QString::fromUtf8(kCalibrationText)) * mmPerDot,
                      metrics.height() * mmPerDot);

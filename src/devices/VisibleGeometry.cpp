@@ -6,6 +6,8 @@
 #include <cmath>
 #include <utility>
 
+#include "devices/Finite.h"
+
 namespace bg = boost::geometry;
 namespace bgi = boost::geometry::index;
 
@@ -39,7 +41,6 @@ struct Item {
   }
 };
 
-bool Finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
 
 // The region painted by a run of white lines: the union of the
 // quadrilaterals between each line and the next. Lines are taken end to end

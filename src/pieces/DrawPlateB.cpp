@@ -1,6 +1,7 @@
 #include <cmath>
 #include <string>
 
+#include "drawing/AngleConstants.h"
 #include "drawing/NumberText.h"
 #include "pieces/PieceBodies.h"
 #include "pieces/Tab.h"
@@ -68,8 +69,8 @@ void DrawExplanations(Canvas& c) {
 // The offset the chart was drawn for; 1e-6 of a degree counts as none.
 std::string LongitudeLine(double lambda) {
   const std::string f = DecimalPatternText(lambda);
-  if (lambda < 0 && std::fabs(lambda) > 0.000001) return f + "°  ad Ovest del fuso orario";
-  if (lambda > 0 && std::fabs(lambda) > 0.000001) return f + "°  ad Est del fuso orario";
+  if (lambda < 0 && std::fabs(lambda) > kTolerance) return f + "°  ad Ovest del fuso orario";
+  if (lambda > 0 && std::fabs(lambda) > kTolerance) return f + "°  ad Est del fuso orario";
   return "           sul fuso orario";
 }
 
@@ -85,17 +86,17 @@ void DrawGrid(Canvas& c, double V) {
   double g = 0;
   for (int k = 0; k <= 33; ++k) {
     const double ly = y0 + g - 40;
-    const bool multipleOfThree = std::fabs(u / 3 - std::floor(u / 3)) < 0.000001;
+    const bool multipleOfThree = std::fabs(u / 3 - std::floor(u / 3)) < kTolerance;
     const auto label = static_cast<long long>(u);
-    if (u > 0 && multipleOfThree && std::fabs(u) > 0.000001) {
+    if (u > 0 && multipleOfThree && std::fabs(u) > kTolerance) {
       c.PlaceText(x0 - 40 - LabelWidth(u), ly, label);
       c.PlaceText(RightEdge + 10, ly, label);
     }
-    if (u < 0 && multipleOfThree && std::fabs(u) > 0.000001) {
+    if (u < 0 && multipleOfThree && std::fabs(u) > kTolerance) {
       c.PlaceText(x0 - 30 - LabelWidth(u), ly, label);
       c.PlaceText(RightEdge + 10, ly, label);
     }
-    if (std::fabs(u) < 0.000001) {
+    if (std::fabs(u) < kTolerance) {
       c.PlaceText(x0 - 90, ly, label);
       c.PlaceText(RightEdge + 10, ly, label);
     }

@@ -12,7 +12,7 @@ namespace GRAPH1 {
 namespace {
 
 // Keeps the sampled points off the zenith, where the azimuth is undefined.
-constexpr double epsilon = 0.000001;
+constexpr double epsilon = kTolerance;
 
 // A polyline that joins each visible point to the last visible one.
 class Trace {

@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <QSizeF>
 
+#include "drawing/DrawingUnits.h"
+
 // Where the drawing sits in its window and how large: the zoom (1 is the
 // exact image, one drawing pixel to one logical pixel) and the point of the
 // window, in logical pixels, where the drawing's origin lands. A drawing
@@ -14,7 +16,8 @@ class DrawingView {
   static constexpr double kMinZoom = 0.25;
   static constexpr double kMaxZoom = 8;
 
-  explicit DrawingView(QSizeF drawing = {800, 600}) : drawing_(drawing) {}
+  explicit DrawingView(QSizeF drawing = {DrawingUnits::kScreenPixelsWide,
+                                                  DrawingUnits::kScreenPixelsHigh}) : drawing_(drawing) {}
 
   double zoom() const { return zoom_; }
   QPointF origin() const { return origin_; }
@@ -37,7 +40,7 @@ class DrawingView {
 
  private:
   QSizeF drawing_;
-  QSizeF window_{800, 600};
+  QSizeF window_{DrawingUnits::kScreenPixelsWide, DrawingUnits::kScreenPixelsHigh};
   double zoom_ = 1;
   QPointF origin_{0, 0};
 

@@ -14,14 +14,16 @@
 #include <QScreen>
 
 #include "devices/WindowFont.h"
-#include "shell/PrintAndSave.h"
+#include "drawing/DrawingUnits.h"
 #include "drawing/Palette.h"
+#include "shell/PrintAndSave.h"
 
 namespace {
 
 QSize ScreenSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->geometry().size() : QSize(800, 600);
+  return screen ? screen->geometry().size()
+                : QSize(DrawingUnits::kScreenPixelsWide, DrawingUnits::kScreenPixelsHigh);
 }
 
 qreal ScreenPixelRatio() {
