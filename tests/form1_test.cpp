@@ -15,6 +15,7 @@
 #include "shell/MainWindows.h"
 #include "shell/PrintAndSave.h"
 #include "shell/Form2.h"
+#include "window_test_main.h"
 
 // Closes the next modal box as a user would, by its default button, and keeps
 // what it showed.
@@ -260,12 +261,6 @@ void Form1Test::acceptedInputOpensOneDrawingWindow() {
   QTRY_VERIFY(!window);
 }
 
-int main(int argc, char** argv) {
-  InstallWindowFontSubstitution();
-  QApplication app(argc, argv);
-  QApplication::setStyle("Fusion");
-  Form1Test test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunWindowTest<Form1Test>(argc, argv); }
 
 #include "form1_test.moc"

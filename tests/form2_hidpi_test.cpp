@@ -4,6 +4,7 @@
 #include "devices/WindowFont.h"
 #include "offscreen_screen.h"
 #include "shell/Form2.h"
+#include "window_test_main.h"
 
 // The drawing window on a screen of device pixel ratio 2: 800 x 600 logical
 // pixels, 1600 x 1200 device pixels.
@@ -56,12 +57,6 @@ void Form2HighDensityTest::textScalesWithTheLines() {
   slot.window()->close();
 }
 
-int main(int argc, char** argv) {
-  UseOffscreenScreen(800, 600, 2);
-  InstallWindowFontSubstitution();
-  QApplication app(argc, argv);
-  Form2HighDensityTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunWindowTest<Form2HighDensityTest>(argc, argv, {800, 600}, 2); }
 
 #include "form2_hidpi_test.moc"

@@ -8,6 +8,7 @@
 #include "offscreen_screen.h"
 #include "pieces/Pieces.h"
 #include "shell/Form2.h"
+#include "window_test_main.h"
 
 class Form2Test : public QObject {
   Q_OBJECT
@@ -179,12 +180,6 @@ void Form2Test::aDragIsNotAClick() {
   QTRY_VERIFY(!window);
 }
 
-int main(int argc, char** argv) {
-  UseOffscreenScreen(800, 600, 1);
-  InstallWindowFontSubstitution();
-  QApplication app(argc, argv);
-  Form2Test test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunWindowTest<Form2Test>(argc, argv, {800, 600}, 1); }
 
 #include "form2_test.moc"

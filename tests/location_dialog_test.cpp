@@ -14,6 +14,7 @@
 #include "place/TownIndex.h"
 #include "shell/Form1.h"
 #include "shell/LocationDialog.h"
+#include "window_test_main.h"
 
 // The site finder as a user meets it: the button of the main window, the
 // search, the coordinates road, and what reaches the boxes. Numbers in the
@@ -133,12 +134,6 @@ void LocationDialogTest::coordinatesRoad() {
   QVERIFY(Ok(dialog)->isEnabled());
 }
 
-int main(int argc, char** argv) {
-  InstallWindowFontSubstitution();
-  QApplication app(argc, argv);
-  QApplication::setStyle("Fusion");
-  LocationDialogTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunWindowTest<LocationDialogTest>(argc, argv); }
 
 #include "location_dialog_test.moc"

@@ -16,6 +16,7 @@
 #include "pieces/GRAPH1.h"
 #include "shell/Form2.h"
 #include "shell/PrintJob.h"
+#include "window_test_main.h"
 
 class PrintSaveTest : public QObject {
   Q_OBJECT
@@ -192,11 +193,6 @@ void PrintSaveTest::saveOffersTheSheetsName() {
   window->close();
 }
 
-int main(int argc, char** argv) {
-  InstallWindowFontSubstitution();
-  QApplication app(argc, argv);
-  PrintSaveTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunWindowTest<PrintSaveTest>(argc, argv); }
 
 #include "print_save_test.moc"
