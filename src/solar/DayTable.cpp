@@ -4,6 +4,8 @@
 // minutes.seconds), date-line kind. Row 0 is 31 December of the year before.
 using enum DateLine;
 
+// One row a line, as the almanac prints it.
+// clang-format off
 const std::array<DayRow, 366> DayTable = {{
     {"31-DIC", -23.06, -2.54, None},
     {"01-GEN", -23.01, -3.29, None},
@@ -372,3 +374,4 @@ const std::array<DayRow, 366> DayTable = {{
     {"30-DIC", -23.10, -2.25, None},
     {"31-DIC", -23.06, -2.54, None},
 }};
+// clang-format on
