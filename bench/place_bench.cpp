@@ -41,7 +41,9 @@ void Percentiles(benchmark::State& state, const std::vector<std::string>& prefix
     for (const std::string& prefix : prefixes) {
       const auto start = std::chrono::steady_clock::now();
       each(prefix);
-      ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+      ms.push_back(
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+              .count());
     }
   }
   std::sort(ms.begin(), ms.end());
@@ -103,11 +105,19 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::RegisterBenchmark("towns/load", Load)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("towns/index_keystroke", IndexKeystroke)->Iterations(1)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("towns/named", NamedTown)->Iterations(1)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("towns/library_query", LibraryQuery)->Iterations(1)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("towns/index_keystroke", IndexKeystroke)
+      ->Iterations(1)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("towns/named", NamedTown)
+      ->Iterations(1)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("towns/library_query", LibraryQuery)
+      ->Iterations(1)
+      ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("dialog/open", DialogOpens)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("dialog/keystroke", DialogKeystroke)->Iterations(1)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("dialog/keystroke", DialogKeystroke)
+      ->Iterations(1)
+      ->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   return 0;

@@ -31,8 +31,8 @@ void ExpectTheSameForEveryInput(Procedure procedure) {
   const auto reference = DrawPiece(procedure, "45", "0");
   ASSERT_TRUE(reference);
   for (const auto& [latitude, longitude, decadi] :
-       {std::tuple{"-90", "-15", false}, std::tuple{"90", "15", true},
-        std::tuple{"0", "7,5", true}, std::tuple{"23,45", "-0,001", false}}) {
+       {std::tuple{"-90", "-15", false}, std::tuple{"90", "15", true}, std::tuple{"0", "7,5", true},
+        std::tuple{"23,45", "-0,001", false}}) {
     EXPECT_EQ(DrawPiece(procedure, latitude, longitude, decadi), reference) << latitude;
   }
   EXPECT_FALSE(DrawPiece(procedure, "quarantacinque", "0"));

@@ -56,8 +56,8 @@ void Add(Fnv1a& h, const CallList& calls) {
   }
 }
 
-const char* const kLatitudes[] = {"-90", "-66,5", "-45", "-33,25", "-23,45", "0", "0,0000005",
-                                  "23,45", "41,9", "45", "66,5", "90"};
+const char* const kLatitudes[] = {"-90",       "-66,5", "-45",  "-33,25", "-23,45", "0",
+                                  "0,0000005", "23,45", "41,9", "45",     "66,5",   "90"};
 const char* const kOffsets[] = {"-15", "-7,5", "0", "7,5", "15"};
 
 // One digest of a piece's lists over the grid, in grid order; a refused

@@ -37,7 +37,9 @@ QJsonObject ReadBack(const CallList& calls, const QString& title = "Quindal - pr
   file.close();
   QProcess reader;
   QStringList arguments{QUINDAL_DXF_READER, path};
-  if (!picture.isEmpty()) arguments << picture << "254" << QString::number(DrawingUnits::kScreenHeight * DrawingUnits::kMillimetresDown);
+  if (!picture.isEmpty())
+    arguments << picture << "254"
+              << QString::number(DrawingUnits::kScreenHeight * DrawingUnits::kMillimetresDown);
   reader.start("/usr/bin/python3", arguments);
   EXPECT_TRUE(reader.waitForFinished(120000));
   EXPECT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
@@ -54,8 +56,10 @@ struct Drawn {
 Drawn VisibleCalls(const CallList& calls) {
   Drawn drawn;
   for (const DrawCall& call : calls) {
-    if (const auto* l = std::get_if<LineCall>(&call); l && l->colour != Colour::White) drawn.lines.push_back(*l);
-    if (const auto* t = std::get_if<TextCall>(&call)) drawn.texts << QString::fromStdString(t->text);
+    if (const auto* l = std::get_if<LineCall>(&call); l && l->colour != Colour::White)
+      drawn.lines.push_back(*l);
+    if (const auto* t = std::get_if<TextCall>(&call))
+      drawn.texts << QString::fromStdString(t->text);
   }
   return drawn;
 }
@@ -70,15 +74,18 @@ TEST(DxfTest, EveryPieceReadsBackWithoutErrorsInMillimetres) {
       for (const HourSystem hours : {HourSystem::Astronomical, HourSystem::Temporary}) {
         if (hours == HourSystem::Temporary && !piece.temporaryDrawing.body) continue;
         SCOPED_TRACE(std::string(piece.name) + " at " + input.latitude);
-        const auto calls = DrawPiece(piece.DrawingFor(hours), input.latitude, input.longitude, input.decadi);
+        const auto calls =
+            DrawPiece(piece.DrawingFor(hours), input.latitude, input.longitude, input.decadi);
         ASSERT_TRUE(calls);
         const QJsonObject dxf = ReadBack(*calls, "Quindal - Grafico, latitudine 45°");
-        EXPECT_EQ(dxf["errors"].toArray().size(), 0) << QJsonDocument(dxf["errors"].toArray()).toJson().toStdString();
+        EXPECT_EQ(dxf["errors"].toArray().size(), 0)
+            << QJsonDocument(dxf["errors"].toArray()).toJson().toStdString();
         EXPECT_EQ(dxf["insunits"].toInt(), 4);
         EXPECT_EQ(dxf["measurement"].toInt(), 1);
         EXPECT_EQ(dxf["codepage"].toString(), "ANSI_1252");
         EXPECT_EQ(dxf["name"].toString(), "Quindal - Grafico, latitudine 45°");
-        for (const QJsonValue line : dxf["lines"].toArray()) EXPECT_TRUE(line.toArray()[5].toBool());
+        for (const QJsonValue line : dxf["lines"].toArray())
+          EXPECT_TRUE(line.toArray()[5].toBool());
         // Without white fills nothing is hidden: every line and text comes back.
         const std::string name(piece.name);
         if (name == "A" || name == "D") continue;
@@ -94,10 +101,14 @@ TEST(DxfTest, EveryPieceReadsBackWithoutErrorsInMillimetres) {
 
 TEST(DxfTest, LayersTextsAndPointsAsACutterNeedsThem) {
   const CallList calls = {
-      LineCall{100, 100, 200, 100, Colour::Foreground}, LineCall{100, 200, 200, 200, Colour::LightGrey},
-      LineCall{100, 300, 200, 300, Colour::Yellow},     LineCall{100, 400, 200, 400, Colour::DarkYellow},
-      LineCall{100, 500, 200, 500, Colour::White},      PointCall{300, 300, Colour::Foreground},
-      PointCall{300, 400, Colour::White},               TextCall{400, 500, "Città 45° € Ω", Colour::White},
+      LineCall{100, 100, 200, 100, Colour::Foreground},
+      LineCall{100, 200, 200, 200, Colour::LightGrey},
+      LineCall{100, 300, 200, 300, Colour::Yellow},
+      LineCall{100, 400, 200, 400, Colour::DarkYellow},
+      LineCall{100, 500, 200, 500, Colour::White},
+      PointCall{300, 300, Colour::Foreground},
+      PointCall{300, 400, Colour::White},
+      TextCall{400, 500, "Città 45° € Ω", Colour::White},
       TextCall{400, 600, "x", Colour::Yellow},
   };
   const QJsonObject dxf = ReadBack(calls);
@@ -116,8 +127,10 @@ TEST(DxfTest, LayersTextsAndPointsAsACutterNeedsThem) {
   const QJsonArray square = solids[0].toArray();
   EXPECT_NEAR(square[0].toArray()[0].toDouble(), MmX(300), 1e-9);
   EXPECT_NEAR(square[0].toArray()[1].toDouble(), MmY(300), 1e-9);
-  EXPECT_NEAR(square[3].toArray()[0].toDouble() - square[0].toArray()[0].toDouble(), 25.4 / 96, 1e-6);
-  EXPECT_NEAR(square[0].toArray()[1].toDouble() - square[3].toArray()[1].toDouble(), 25.4 / 96, 1e-6);
+  EXPECT_NEAR(square[3].toArray()[0].toDouble() - square[0].toArray()[0].toDouble(), 25.4 / 96,
+              1e-6);
+  EXPECT_NEAR(square[0].toArray()[1].toDouble() - square[3].toArray()[1].toDouble(), 25.4 / 96,
+              1e-6);
   EXPECT_EQ(solids[1].toArray()[4].toString(), "giallo");
   // Texts: every character back, top-left at the anchor, on "testi".
   const QJsonArray text = dxf["texts"].toArray()[0].toArray();
@@ -143,7 +156,8 @@ TEST(DxfTest, BaseTopEdgeIsTrueScaleAtTheTop) {
     top = std::max({top, line[1].toDouble(), line[3].toDouble()});
     const QJsonArray expected{MmX(100), MmY(12), MmX(3900), MmY(12)};
     bool same = true;
-    for (int k = 0; k < 4; ++k) same = same && std::abs(line[k].toDouble() - expected[k].toDouble()) < 1e-6;
+    for (int k = 0; k < 4; ++k)
+      same = same && std::abs(line[k].toDouble() - expected[k].toDouble()) < 1e-6;
     if (same) found = line;
   }
   ASSERT_FALSE(found.isEmpty());
@@ -161,16 +175,16 @@ TEST(DxfTest, PlateDKeepsNoLatticeInsideTheDisc) {
   const double radius = 12 * plate.dy();  // in drawing units: an ellipse in millimetres
   const auto inDisc = [&](double x, double y) {
     return std::hypot(x / DrawingUnits::kMillimetresAcross - plate.cx(),
-                      DrawingUnits::kScreenHeight - y / DrawingUnits::kMillimetresDown - plate.cy()) <
-           radius - 2;
+                      DrawingUnits::kScreenHeight - y / DrawingUnits::kMillimetresDown -
+                          plate.cy()) < radius - 2;
   };
   // The lines drawn before the disc (the lattice, the letters) and after it
   // (the globe, the cartouche, the emblem), in millimetres.
   std::vector<std::array<double, 4>> before, afterLines;
   std::set<std::array<long long, 4>> after;
   const auto key = [](double x1, double y1, double x2, double y2) {
-    return std::array<long long, 4>{std::llround(x1 * 1e6), std::llround(y1 * 1e6), std::llround(x2 * 1e6),
-                                    std::llround(y2 * 1e6)};
+    return std::array<long long, 4>{std::llround(x1 * 1e6), std::llround(y1 * 1e6),
+                                    std::llround(x2 * 1e6), std::llround(y2 * 1e6)};
   };
   bool disc = false;
   for (const DrawCall& call : *calls) {
@@ -195,7 +209,8 @@ TEST(DxfTest, PlateDKeepsNoLatticeInsideTheDisc) {
   int inside = 0, whole = 0, lattice = 0;
   for (const QJsonValue value : ReadBack(*calls)["lines"].toArray()) {
     const QJsonArray l = value.toArray();
-    const double x1 = l[0].toDouble(), y1 = l[1].toDouble(), x2 = l[2].toDouble(), y2 = l[3].toDouble();
+    const double x1 = l[0].toDouble(), y1 = l[1].toDouble(), x2 = l[2].toDouble(),
+                 y2 = l[3].toDouble();
     if (!inDisc((x1 + x2) / 2, (y1 + y2) / 2)) continue;
     ++inside;
     whole += static_cast<int>(after.count(key(x1, y1, x2, y2)));
@@ -203,7 +218,8 @@ TEST(DxfTest, PlateDKeepsNoLatticeInsideTheDisc) {
     // A clipped piece: of a later line (the cartouche clips the globe), or
     // of the lattice, which the disc should have hidden.
     const auto under = [&](const std::vector<std::array<double, 4>>& lines) {
-      return std::any_of(lines.begin(), lines.end(), [&](const auto& s) { return on(s, x1, y1) && on(s, x2, y2); });
+      return std::any_of(lines.begin(), lines.end(),
+                         [&](const auto& s) { return on(s, x1, y1) && on(s, x2, y2); });
     };
     lattice += under(before) && !under(afterLines);
   }
@@ -228,7 +244,9 @@ TEST(DxfTest, PlateDInksWhatThePdfPageInks) {
   ASSERT_LE(std::abs(dxf.width() - pdf.width()), 1);  // 297 mm at 254 dpi, rounded either way
   const int width = std::min(dxf.width(), pdf.width());
   const int bottom = static_cast<int>((10 + 158.75) * 10);  // the drawing's lower edge, in dots
-  const auto dark = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+  const auto dark = [](const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 128;
+  };
   const auto near = [&](const QImage& image, int x, int y) {
     for (int dy = -2; dy <= 2; ++dy)
       for (int dx = -2; dx <= 2; ++dx)

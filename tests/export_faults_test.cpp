@@ -60,12 +60,14 @@ class ExportFaultsTest : public ::testing::Test {
 // link to a file writes the file and stays a link.
 TEST_F(ExportFaultsTest, OnlyRegularFilesAreReplaced) {
   ASSERT_TRUE(QFile::link(Path("target.svg"), Path("dangling.svg")));
-  ASSERT_EQ(Export(QStringList{"base"} + kSite + QStringList{"--output", Path("dangling.svg")}).status,
-            kExportOk);
+  ASSERT_EQ(
+      Export(QStringList{"base"} + kSite + QStringList{"--output", Path("dangling.svg")}).status,
+      kExportOk);
   EXPECT_EQ(Mode(Path("dangling.svg")), mode_t(S_IFLNK));
   EXPECT_TRUE(Read(Path("target.svg")).startsWith("<?xml"));
-  ASSERT_EQ(Export(QStringList{"base"} + kSite + QStringList{"--output", Path("dangling.svg")}).status,
-            kExportOk);
+  ASSERT_EQ(
+      Export(QStringList{"base"} + kSite + QStringList{"--output", Path("dangling.svg")}).status,
+      kExportOk);
   EXPECT_EQ(Mode(Path("dangling.svg")), mode_t(S_IFLNK));  // a link to a file stays a link
 
   if (::geteuid() != 0) GTEST_SKIP() << "making device nodes needs root";
@@ -83,7 +85,8 @@ TEST_F(ExportFaultsTest, OnlyRegularFilesAreReplaced) {
       {"full.svg", kExportWriteFailed, ": spazio esaurito sul disco\n"},
   };
   for (const auto& c : cases) {
-    const Outcome outcome = Export(QStringList{"base"} + kSite + QStringList{"--output", Path(c.output)});
+    const Outcome outcome =
+        Export(QStringList{"base"} + kSite + QStringList{"--output", Path(c.output)});
     EXPECT_EQ(outcome.status, c.status) << c.output << outcome.err;
     EXPECT_TRUE(outcome.err.ends_with(c.says)) << outcome.err;
     EXPECT_EQ(Mode(Path(c.output), true), mode_t(S_IFCHR)) << c.output;
@@ -150,12 +153,12 @@ TEST_F(ExportFaultsTest, KitIsAllOrNothing) {
   for (const char* folder : {"kit", "new"}) {
     written = 0;
     DiskSink sink(thirdFails);
-    const Outcome outcome = Export(QStringList{"all"} + kSite +
-                                       QStringList{"--output", Path(folder)},
-                                   &sink);
+    const Outcome outcome =
+        Export(QStringList{"all"} + kSite + QStringList{"--output", Path(folder)}, &sink);
     EXPECT_EQ(outcome.status, kExportWriteFailed);
-    EXPECT_TRUE(outcome.err.ends_with("plate-c.svg: errore di scrittura; nessun file del kit è stato "
-                                      "scritto\n"))
+    EXPECT_TRUE(
+        outcome.err.ends_with("plate-c.svg: errore di scrittura; nessun file del kit è stato "
+                              "scritto\n"))
         << outcome.err;
   }
   EXPECT_EQ(QDir(Path("kit")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -163,7 +166,8 @@ TEST_F(ExportFaultsTest, KitIsAllOrNothing) {
   EXPECT_EQ(Read(Path("kit/plate-a.svg")), "previous");
   EXPECT_FALSE(QFileInfo::exists(Path("new")));
   // Whole, it replaces the old file.
-  ASSERT_EQ(Export(QStringList{"all"} + kSite + QStringList{"--output", Path("kit")}).status, kExportOk);
+  ASSERT_EQ(Export(QStringList{"all"} + kSite + QStringList{"--output", Path("kit")}).status,
+            kExportOk);
   EXPECT_EQ(QDir(Path("kit")).entryList(QDir::Files).size(), 6);
   EXPECT_TRUE(Read(Path("kit/plate-a.svg")).startsWith("<?xml"));
 }
@@ -184,7 +188,8 @@ TEST_F(ExportFaultsTest, LostStandardOutputIsAFailure) {
     std::ostream out(&failing);
     std::ostringstream err;
     DiskSink disk;
-    EXPECT_EQ(RunExport(arguments, out, err, disk), kExportWriteFailed) << arguments.join(' ').toStdString();
+    EXPECT_EQ(RunExport(arguments, out, err, disk), kExportWriteFailed)
+        << arguments.join(' ').toStdString();
     EXPECT_TRUE(err.str().starts_with("quindal-export: impossibile scrivere sullo standard output"))
         << err.str();
   }
@@ -194,11 +199,13 @@ TEST_F(ExportFaultsTest, LostStandardOutputIsAFailure) {
   } shells[] = {{">/dev/full", "spazio esaurito sul disco"}, {">&-", "è chiuso"}};
   for (const auto& c : shells) {
     QProcess exporter;
-    exporter.start("bash", {"-c", QString("\"$0\" --version %1").arg(c.redirect), QUINDAL_EXPORTER});
+    exporter.start("bash",
+                   {"-c", QString("\"$0\" --version %1").arg(c.redirect), QUINDAL_EXPORTER});
     ASSERT_TRUE(exporter.waitForFinished(60000));
     EXPECT_EQ(exporter.exitCode(), kExportWriteFailed) << c.redirect;
     EXPECT_EQ(exporter.readAllStandardError().toStdString(),
-              std::string("quindal-export: impossibile scrivere sullo standard output: ") + c.says + "\n");
+              std::string("quindal-export: impossibile scrivere sullo standard output: ") + c.says +
+                  "\n");
   }
 }
 
@@ -207,8 +214,10 @@ TEST_F(ExportFaultsTest, RunawayValuesAreNotEchoed) {
   const QString huge(1 << 20, u'x');
   const QList<QStringList> cases = {
       {"B", "--place", huge, "--output", Path("p.svg")},
-      {"B", "--latitude", "45", "--site-longitude", huge, "--timezone", "Europe/Rome", "--output", Path("p.svg")},
-      {"B", "--latitude", "45", "--site-longitude", "12", "--timezone", huge, "--output", Path("p.svg")},
+      {"B", "--latitude", "45", "--site-longitude", huge, "--timezone", "Europe/Rome", "--output",
+       Path("p.svg")},
+      {"B", "--latitude", "45", "--site-longitude", "12", "--timezone", huge, "--output",
+       Path("p.svg")},
       {"B", "--latitude", "45", "--longitude", "0", "--output", Path(huge + ".svg")},
       {"B", "--latitude", "45", "--longitude", "0", "--output", huge + ".txt"},
       {"B", "--" + huge},
@@ -217,7 +226,8 @@ TEST_F(ExportFaultsTest, RunawayValuesAreNotEchoed) {
     const Outcome outcome = Export(arguments);
     EXPECT_NE(outcome.status, kExportOk);
     EXPECT_LT(outcome.err.size(), 400u) << outcome.err.substr(0, 200);
-    EXPECT_NE(outcome.err.find(std::string(20, 'x') + "…"), std::string::npos) << outcome.err.substr(0, 200);
+    EXPECT_NE(outcome.err.find(std::string(20, 'x') + "…"), std::string::npos)
+        << outcome.err.substr(0, 200);
   }
   EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
@@ -227,14 +237,15 @@ TEST_F(ExportFaultsTest, RunawayValuesAreNotEchoed) {
 TEST_F(ExportFaultsTest, MissingFontWritesNothing) {
   QFile config(Path("fonts.conf"));
   ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-  config.write("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" + QFile::encodeName(Path("cache")) +
-               "</cachedir></fontconfig>\n");
+  config.write("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" +
+               QFile::encodeName(Path("cache")) + "</cachedir></fontconfig>\n");
   config.close();
   QProcess exporter;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("FONTCONFIG_FILE", Path("fonts.conf"));
   exporter.setProcessEnvironment(environment);
-  exporter.start(QUINDAL_EXPORTER, QStringList{"C"} + kSite + QStringList{"--output", Path("c.pdf")});
+  exporter.start(QUINDAL_EXPORTER,
+                 QStringList{"C"} + kSite + QStringList{"--output", Path("c.pdf")});
   ASSERT_TRUE(exporter.waitForFinished(60000));
   EXPECT_EQ(exporter.exitCode(), kExportWriteFailed);
   EXPECT_EQ(exporter.readAllStandardError().toStdString(),
@@ -246,7 +257,8 @@ TEST_F(ExportFaultsTest, MissingFontWritesNothing) {
 // A site given by its longitude exactly 15° from its zone's meridian draws,
 // as typing 15 into the box does.
 TEST_F(ExportFaultsTest, TheLastDegreeDraws) {
-  for (const auto& [longitude, zone] : {std::pair{"30 E", "Europe/Rome"}, std::pair{"0", "Etc/GMT-1"}}) {
+  for (const auto& [longitude, zone] :
+       {std::pair{"30 E", "Europe/Rome"}, std::pair{"0", "Etc/GMT-1"}}) {
     const Outcome outcome = Export({"B", "--latitude", "45", "--site-longitude", longitude,
                                     "--timezone", zone, "--output", Path("b.svg")});
     EXPECT_EQ(outcome.status, kExportOk) << outcome.err;

@@ -87,8 +87,10 @@ TEST_F(ExporterTest, PlaceDrawsWhatTypingItsRoundedTextsDraws) {
   const Outcome byPlace = Export({"B", "--place", "Treviso", "--output", Path("place.svg")});
   ASSERT_EQ(byPlace.status, kExportOk) << byPlace.err;
   EXPECT_NE(byPlace.err.find("Europe/Rome"), std::string::npos) << byPlace.err;
-  ASSERT_EQ(Export({"B", "--latitude", "45,667", "--longitude", "-2,758", "--output",
-                    Path("typed.svg")}).status, kExportOk);
+  ASSERT_EQ(
+      Export({"B", "--latitude", "45,667", "--longitude", "-2,758", "--output", Path("typed.svg")})
+          .status,
+      kExportOk);
   const Outcome bySite = Export({"B", "--latitude", "45,667", "--site-longitude", "12 14 30 E",
                                  "--timezone", "Europe/Rome", "--output", Path("site.svg")});
   ASSERT_EQ(bySite.status, kExportOk) << bySite.err;
@@ -108,26 +110,42 @@ TEST_F(ExporterTest, PlaceMistakesAndTheTownList) {
     int status;
     const char* says;
   } cases[] = {
-      {{"B", "--place", "Madrid", "--output", out}, kExportRefused, "il quindal ne ammette al più 15."},
-      {{"B", "--place", "xyzzyq", "--output", out}, kExportUsage, "nessuna località si chiama xyzzyq\n"},
+      {{"B", "--place", "Madrid", "--output", out},
+       kExportRefused,
+       "il quindal ne ammette al più 15."},
+      {{"B", "--place", "xyzzyq", "--output", out},
+       kExportUsage,
+       "nessuna località si chiama xyzzyq\n"},
       // Only a town of that very name: not La Romana for "Roma", nor a
       // Reggio of either kind for "Reggio".
-      {{"B", "--place", "Rom", "--output", out}, kExportUsage,
+      {{"B", "--place", "Rom", "--output", out},
+       kExportUsage,
        "nessuna località si chiama Rom; forse: Roma (Lazio, Italia); "},
-      {{"B", "--place", "Reggio", "--output", out}, kExportUsage,
+      {{"B", "--place", "Reggio", "--output", out},
+       kExportUsage,
        "nessuna località si chiama Reggio; forse: Reggio Calabria (Calabria, Italia); "
        "Reggio nell'Emilia (Regione Emilia-Romagna, Italia)\n"},
       {{"places", "zzzzq"}, kExportUsage, "nessuna località trovata per zzzzq\n"},
-      {{"B", "--place", "Treviso", "--longitude", "0", "--output", out}, kExportUsage, "--place non va"},
-      {{"B", "--place", "Treviso", "--latitude", "45", "--output", out}, kExportUsage, "--place non va"},
+      {{"B", "--place", "Treviso", "--longitude", "0", "--output", out},
+       kExportUsage,
+       "--place non va"},
+      {{"B", "--place", "Treviso", "--latitude", "45", "--output", out},
+       kExportUsage,
+       "--place non va"},
       {{"B", "--latitude", "45", "--site-longitude", "12", "--longitude", "0", "--output", out},
-       kExportUsage, "--longitude non va"},
-      {{"B", "--latitude", "45", "--site-longitude", "12", "--output", out}, kExportUsage,
+       kExportUsage,
+       "--longitude non va"},
+      {{"B", "--latitude", "45", "--site-longitude", "12", "--output", out},
+       kExportUsage,
        "vanno insieme"},
       {{"B", "--latitude", "45", "--site-longitude", "12", "--timezone", "Europe/Nowhere",
-        "--output", out}, kExportUsage, "fuso orario sconosciuto: Europe/Nowhere"},
+        "--output", out},
+       kExportUsage,
+       "fuso orario sconosciuto: Europe/Nowhere"},
       {{"B", "--latitude", "45", "--site-longitude", "12 61 E", "--timezone", "Europe/Rome",
-        "--output", out}, kExportUsage, "longitudine non valida"},
+        "--output", out},
+       kExportUsage,
+       "longitudine non valida"},
       {{"places"}, kExportUsage, "places vuole"},
       {{"places", "Rome", "--output", out}, kExportUsage, "places vuole"},
   };
@@ -174,12 +192,16 @@ TEST_F(ExporterTest, PlaceMistakesAndTheTownList) {
 // Every file names its sheet and the site, in the words of the print jobs.
 TEST_F(ExporterTest, FilesCarryTheSheetsTitle) {
   const QStringList site = {"--latitude", "45.667", "--longitude", "-2,758"};
-  ASSERT_EQ(Export(QStringList{"C"} + site + QStringList{"--output", Path("c.pdf")}).status, kExportOk);
-  EXPECT_EQ(PdfTitle(Path("c.pdf")), "Quindal - Grafico C, latitudine 45,667°, scostamento -2,758°");
-  ASSERT_EQ(Export(QStringList{"all"} + site + QStringList{"--output", Path("kit.pdf")}).status, kExportOk);
+  ASSERT_EQ(Export(QStringList{"C"} + site + QStringList{"--output", Path("c.pdf")}).status,
+            kExportOk);
+  EXPECT_EQ(PdfTitle(Path("c.pdf")),
+            "Quindal - Grafico C, latitudine 45,667°, scostamento -2,758°");
+  ASSERT_EQ(Export(QStringList{"all"} + site + QStringList{"--output", Path("kit.pdf")}).status,
+            kExportOk);
   EXPECT_EQ(PdfTitle(Path("kit.pdf")),
             "Quindal - kit completo, latitudine 45,667°, scostamento -2,758°");
-  ASSERT_EQ(Export(QStringList{"base"} + site + QStringList{"--output", Path("b.svg")}).status, kExportOk);
+  ASSERT_EQ(Export(QStringList{"base"} + site + QStringList{"--output", Path("b.svg")}).status,
+            kExportOk);
   QFile svg(Path("b.svg"));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   QXmlStreamReader xml(svg.readAll());
@@ -207,10 +229,12 @@ TEST_F(ExporterTest, CommandLineConventions) {
       {{"ISTRUZIONI", "--latitude", "45", "--longitude", "0", "--output", out}, kExportOk, ""},
       {{"c", "--latitude", "-33,25", "--longitude", "0", "--output", out}, kExportOk, ""},
       {{"base", "--colour", "red"}, kExportUsage, "quindal-export: opzione sconosciuta: --colour"},
-      {{"base", "--latitude", "45", "--longitude", "0", "--output"}, kExportUsage,
+      {{"base", "--latitude", "45", "--longitude", "0", "--output"},
+       kExportUsage,
        "quindal-export: valore mancante dopo '--output'"},
       {{"base", "--latitude", "45", "--latitude=46", "--longitude", "0", "--output", out},
-       kExportUsage, "quindal-export: opzione ripetuta: --latitude"},
+       kExportUsage,
+       "quindal-export: opzione ripetuta: --latitude"},
   };
   for (const auto& c : cases) {
     const Outcome outcome = Export(c.arguments);
@@ -229,10 +253,12 @@ TEST(ManualPageTest, OptionsMatchTheHelp) {
   RunExport({"--help"}, out, err);
   const auto options = [](const QString& text) {
     QSet<QString> names;
-    for (const auto& m : QRegularExpression(R"(--([a-z-]+))").globalMatch(text)) names.insert(m.captured(1));
+    for (const auto& m : QRegularExpression(R"(--([a-z-]+))").globalMatch(text))
+      names.insert(m.captured(1));
     return names;
   };
-  const QSet<QString> documented = options(roff), helped = options(QString::fromStdString(out.str()));
+  const QSet<QString> documented = options(roff),
+                      helped = options(QString::fromStdString(out.str()));
   EXPECT_EQ(documented, helped);
   EXPECT_TRUE(helped.contains("site-longitude") && helped.contains("version"));
 }
@@ -254,36 +280,35 @@ TEST_F(ExporterTest, RefusedInputExitsOneAndWritesNothing) {
       {"C", "70", "0", "latitudine 70: oltre il circolo polare non ci sono ore temporarie"},
   };
   for (const auto& c : cases) {
-    const Outcome outcome = Export({c.piece, "--latitude", c.latitude, "--longitude",
-                                    c.longitude, "--hours", "temporarie", "--output", out});
+    const Outcome outcome = Export({c.piece, "--latitude", c.latitude, "--longitude", c.longitude,
+                                    "--hours", "temporarie", "--output", out});
     EXPECT_EQ(outcome.status, kExportRefused) << c.why;
     EXPECT_EQ(outcome.err, std::string("Valori non consentiti !!!\n") + c.why + "\n");
   }
   // A runaway value is quoted by its start only.
-  const Outcome runaway = Export({"base", "--latitude", QString(100000, 'x'), "--longitude",
-                                  "0", "--output", out});
+  const Outcome runaway =
+      Export({"base", "--latitude", QString(100000, 'x'), "--longitude", "0", "--output", out});
   EXPECT_EQ(runaway.err, "Valori non consentiti !!!\nlatitudine " + std::string(80, 'x') +
                              "…: non è un numero\n");
   EXPECT_TRUE(Files().isEmpty());
 }
 
 TEST_F(ExporterTest, HoursSystemMattersToPlateCOnly) {
-  const QStringList temporary67 = {"--latitude", "67", "--longitude", "0", "--hours",
-                                   "temporarie"};
+  const QStringList temporary67 = {"--latitude", "67", "--longitude", "0", "--hours", "temporarie"};
   EXPECT_EQ(Export(QStringList{"C"} + temporary67 + QStringList{"--output", Path("c.svg")}).status,
             kExportRefused);
-  EXPECT_EQ(Export(QStringList{"base"} + temporary67 + QStringList{"--output", Path("b.svg")}).status,
-            kExportOk);
+  EXPECT_EQ(
+      Export(QStringList{"base"} + temporary67 + QStringList{"--output", Path("b.svg")}).status,
+      kExportOk);
   EXPECT_EQ(Files(), QStringList{"b.svg"});
 }
 
 TEST_F(ExporterTest, FailedWriteExitsThreeNamingThePath) {
   const QString missing = Path("no/such/folder/piece.svg");
-  Outcome outcome =
-      Export({"base", "--latitude", "45", "--longitude", "0", "--output", missing});
+  Outcome outcome = Export({"base", "--latitude", "45", "--longitude", "0", "--output", missing});
   EXPECT_EQ(outcome.status, kExportWriteFailed);
   EXPECT_EQ(outcome.err, "quindal-export: impossibile scrivere " + missing.toStdString() +
-                            ": la cartella non esiste\n");
+                             ": la cartella non esiste\n");
 
   // A folder where the file should go: the folder stays as it was.
   ASSERT_TRUE(QDir(dir_.path()).mkdir("taken.svg"));
@@ -304,7 +329,8 @@ TEST_F(ExporterTest, FailedWritesLeaveEverythingAsItWas) {
   ASSERT_TRUE(regular.open(QIODevice::WriteOnly));
   regular.close();
   ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.svg"));
-  const QStringList before = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  const QStringList before =
+      QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
   struct Case {
     QString output;
@@ -344,10 +370,10 @@ TEST_F(ExporterTest, FolderThatCannotBeMade) {
   ASSERT_TRUE(regular.open(QIODevice::WriteOnly));
   regular.close();
   std::ostringstream out, err;
-  EXPECT_EQ(RunExport({"all", "--latitude", "45", "--longitude", "0", "--output",
-                       Path("file.txt/pezzi")},
-                      out, err),
-            kExportWriteFailed);
+  EXPECT_EQ(
+      RunExport({"all", "--latitude", "45", "--longitude", "0", "--output", Path("file.txt/pezzi")},
+                out, err),
+      kExportWriteFailed);
   // The system's reason, said once.
   EXPECT_EQ(err.str(), "quindal-export: impossibile creare la cartella " +
                            Path("file.txt/pezzi").toStdString() +
@@ -383,8 +409,14 @@ TEST_P(EveryPieceTest, ThroughEveryDevice) {
   const Piece piece = GetParam();
   const auto recorded = DrawPiece(piece.drawing, "41,9", "7,5", true);
   ASSERT_TRUE(recorded);
-  const QStringList common = {QString::fromUtf8(piece.name), "--latitude", "41,9", "--longitude", "7,5",
-                              "--dates", "decadi", "--output"};
+  const QStringList common = {QString::fromUtf8(piece.name),
+                              "--latitude",
+                              "41,9",
+                              "--longitude",
+                              "7,5",
+                              "--dates",
+                              "decadi",
+                              "--output"};
 
   const QString svgPath = dir_.filePath("piece.svg");
   ASSERT_EQ(Export(common + QStringList{svgPath}).status, kExportOk);
@@ -429,8 +461,8 @@ TEST_F(ExporterTest, AllSixSheetsIntoAFolder) {
                 .status,
             kExportOk);
   EXPECT_EQ(QDir(folder).entryList(QDir::Files),
-            (QStringList{"base.png", "istruzioni.png", "plate-a.png", "plate-b.png",
-                         "plate-c.png", "plate-d.png"}));
+            (QStringList{"base.png", "istruzioni.png", "plate-a.png", "plate-b.png", "plate-c.png",
+                         "plate-d.png"}));
   EXPECT_EQ(QImage(QDir(folder).filePath("plate-c.png")).size(), QSize(800, 600));
   // SVG when no format is named, into an existing folder.
   ASSERT_EQ(Export({"all", "--latitude", "45", "--longitude", "0", "--output", folder}).status,
@@ -438,8 +470,10 @@ TEST_F(ExporterTest, AllSixSheetsIntoAFolder) {
   EXPECT_TRUE(QFileInfo(QDir(folder).filePath("plate-a.svg")).size() > 0);
   EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 12);
   // And the cutting files.
-  ASSERT_EQ(Export({"all", "--latitude", "45", "--longitude", "0", "--output", folder, "--format", "dxf"}).status,
-            kExportOk);
+  ASSERT_EQ(
+      Export({"all", "--latitude", "45", "--longitude", "0", "--output", folder, "--format", "dxf"})
+          .status,
+      kExportOk);
   EXPECT_EQ(QDir(folder).entryList({"*.dxf"}, QDir::Files).size(), 6);
 }
 
@@ -454,8 +488,9 @@ TEST_F(ExporterTest, AllWritesNothingWhenOneSheetRefuses) {
                 .status,
             kExportRefused);
   EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-  EXPECT_EQ(Export({"all", "--latitude", "67", "--longitude", "0", "--output", Path("q.pdf")}).status,
-            kExportOk);
+  EXPECT_EQ(
+      Export({"all", "--latitude", "67", "--longitude", "0", "--output", Path("q.pdf")}).status,
+      kExportOk);
 }
 
 TEST_F(ExporterTest, AllUsageMistakes) {
@@ -471,9 +506,16 @@ TEST_F(ExporterTest, AllUsageMistakes) {
 }
 
 TEST(SvgCanvasTest, TextsAndFloatsComeBackExactly) {
-  const std::vector<std::string> texts = {"base", "  dello strumento", "A & B < C > D",
-                                          "\"quoted\" 'single'", " 12 ", "-3 ", "°",
-                                          " 41,9°", "&amp;", "trailing   "};
+  const std::vector<std::string> texts = {"base",
+                                          "  dello strumento",
+                                          "A & B < C > D",
+                                          "\"quoted\" 'single'",
+                                          " 12 ",
+                                          "-3 ",
+                                          "°",
+                                          " 41,9°",
+                                          "&amp;",
+                                          "trailing   "};
   RecordingCanvas recorder;
   float y = 0.1f;
   for (const std::string& text : texts) {
@@ -500,8 +542,8 @@ TEST(SvgCanvasTest, LibrsvgSetsTextsWhereThePngDoes) {
   svg.write(RenderSvg(recorder.Calls()));
   svg.close();
   QProcess convert;
-  convert.start(rsvg, {"-w", "800", "-h", "600", "-b", "white", "-o", dir.filePath("t.png"),
-                       svg.fileName()});
+  convert.start(
+      rsvg, {"-w", "800", "-h", "600", "-b", "white", "-o", dir.filePath("t.png"), svg.fileName()});
   ASSERT_TRUE(convert.waitForFinished(60000) && convert.exitCode() == 0)
       << convert.readAllStandardError().toStdString();
 
@@ -560,8 +602,10 @@ TEST(SvgCanvasTest, PointsAreOneScreenPixelAndCoordinatesRoundTrip) {
     return std::holds_alternative<LineCall>(c);
   });
   const std::size_t marks = calls.size() - static_cast<std::size_t>(lines);
-  const std::size_t texts = static_cast<std::size_t>(std::count_if(
-      calls.begin(), calls.end(), [](const DrawCall& c) { return std::holds_alternative<TextCall>(c); }));
+  const std::size_t texts =
+      static_cast<std::size_t>(std::count_if(calls.begin(), calls.end(), [](const DrawCall& c) {
+        return std::holds_alternative<TextCall>(c);
+      }));
   EXPECT_EQ(points, marks);
   EXPECT_EQ(coordinates, 4 * static_cast<std::size_t>(lines) + 2 * marks + 2 * texts);
 }

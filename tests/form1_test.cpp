@@ -30,8 +30,8 @@ static void AnswerNextBox(BoxSeen& seen) {
   QTimer::singleShot(0, [&seen] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return;
-    seen = {box->text(), box->windowTitle(), box->icon(),
-            static_cast<int>(box->buttons().size()), true};
+    seen = {box->text(), box->windowTitle(), box->icon(), static_cast<int>(box->buttons().size()),
+            true};
     box->defaultButton()->click();
   });
 }
@@ -91,18 +91,22 @@ void Form1Test::captionsAndGeometry() {
   QFETCH(QRect, twips);
   Form1 form;
   const QHash<QString, QWidget*> controls = {
-      {"Label5", form.Label5},   {"Text1", form.Text1Box},     {"Label2", form.Label2},
-      {"Label7", form.Label7},   {"Text4", form.Text4Box},     {"Label6", form.Label6},
-      {"Label3", form.Label3},   {"Label9", form.Label9},      {"Frame1", form.Frame1},
-      {"Option1", form.Option1Button}, {"Option2", form.Option2Button}, {"Frame3", form.Frame3},
-      {"Option6", form.Option6Button}, {"Option5", form.Option5Button}, {"Command4", form.Command4},
-      {"Command3", form.Command3}, {"Command1", form.Command1}, {"Command5", form.Command5},
-      {"Command6", form.Command6}, {"Command7", form.Command7}, {"Label4", form.Label4},
-      {"Command2", form.Command2}, {"Label8", form.Label8},  {"Picture1", form.Picture1}};
+      {"Label5", form.Label5},         {"Text1", form.Text1Box},
+      {"Label2", form.Label2},         {"Label7", form.Label7},
+      {"Text4", form.Text4Box},        {"Label6", form.Label6},
+      {"Label3", form.Label3},         {"Label9", form.Label9},
+      {"Frame1", form.Frame1},         {"Option1", form.Option1Button},
+      {"Option2", form.Option2Button}, {"Frame3", form.Frame3},
+      {"Option6", form.Option6Button}, {"Option5", form.Option5Button},
+      {"Command4", form.Command4},     {"Command3", form.Command3},
+      {"Command1", form.Command1},     {"Command5", form.Command5},
+      {"Command6", form.Command6},     {"Command7", form.Command7},
+      {"Label4", form.Label4},         {"Command2", form.Command2},
+      {"Label8", form.Label8},         {"Picture1", form.Picture1}};
   QWidget* control = controls.value(name);
   QVERIFY(control);
-  QCOMPARE(control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
-                                      twips.height() / 15));
+  QCOMPARE(control->geometry(),
+           QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
   QString text;
   if (auto* label = qobject_cast<QLabel*>(control)) {
     text = label->text();
@@ -119,8 +123,9 @@ void Form1Test::captionsAndGeometry() {
 
 void Form1Test::windowProperties() {
   Form1 form;
-  QCOMPARE(form.windowTitle(),
-           QString::fromUtf8("CALCOLO E DISEGNO DI UN QUINDAL CON QUADRO INCLINATO 45°  (di Orbelan)"));
+  QCOMPARE(
+      form.windowTitle(),
+      QString::fromUtf8("CALCOLO E DISEGNO DI UN QUINDAL CON QUADRO INCLINATO 45°  (di Orbelan)"));
   QCOMPARE(form.size(), QSize(577, 243));
   QCOMPARE(form.minimumSize(), form.maximumSize());
   QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 255, 255));
@@ -154,10 +159,10 @@ void Form1Test::initialState() {
 
 void Form1Test::tabOrder() {
   Form1 form;
-  const QList<QWidget*> expected = {form.Text1Box, form.Text4Box, form.LocationButton, form.Command4, form.Command3,
-                                    form.Command1, form.Command5, form.Command6, form.Command7,
-                                    form.Command2, form.Option1Button, form.Option2Button,
-                                    form.Option5Button, form.Option6Button};
+  const QList<QWidget*> expected = {
+      form.Text1Box,      form.Text4Box,      form.LocationButton, form.Command4,     form.Command3,
+      form.Command1,      form.Command5,      form.Command6,       form.Command7,     form.Command2,
+      form.Option1Button, form.Option2Button, form.Option5Button,  form.Option6Button};
   QList<QWidget*> chain;
   QWidget* w = form.Text1Box;
   do {
@@ -192,7 +197,7 @@ void Form1Test::dispatch() {
   form.Command6->click();
   form.Command7->click();
   const std::vector<Procedure> expected = {
-      GRAPH1::DrawPlateA,          GRAPH1::DrawPlateB, GRAPH1::DrawPlateC_Astronomical,
+      GRAPH1::DrawPlateA,           GRAPH1::DrawPlateB, GRAPH1::DrawPlateC_Astronomical,
       GRAPH1::DrawPlateC_Temporary, GRAPH1::DrawPlateD, GRAPH1::DrawBase,
       GRAPH1::DrawInstructions};
   QVERIFY(ran == expected);

@@ -51,12 +51,16 @@ void Form2HighDensityTest::textScalesWithTheLines() {
     for (int x = 0; x < image.width(); ++x)
       if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
   QVERIFY(!ink.isEmpty());
-  QVERIFY2(ink.left() >= anchor.x() && ink.left() < anchor.x() + 6, qPrintable(QString::number(ink.left())));
-  QVERIFY2(ink.top() >= anchor.y() && ink.bottom() < anchor.y() + 28, qPrintable(QString::number(ink.top())));
+  QVERIFY2(ink.left() >= anchor.x() && ink.left() < anchor.x() + 6,
+           qPrintable(QString::number(ink.left())));
+  QVERIFY2(ink.top() >= anchor.y() && ink.bottom() < anchor.y() + 28,
+           qPrintable(QString::number(ink.top())));
   QVERIFY2(ink.height() >= 14, qPrintable(QString::number(ink.height())));  // 8 at ratio 1
   slot.window()->close();
 }
 
-int main(int argc, char** argv) { return RunWindowTest<Form2HighDensityTest>(argc, argv, {800, 600}, 2); }
+int main(int argc, char** argv) {
+  return RunWindowTest<Form2HighDensityTest>(argc, argv, {800, 600}, 2);
+}
 
 #include "form2_hidpi_test.moc"

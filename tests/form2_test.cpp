@@ -37,7 +37,8 @@ void Form2Test::firstUseCreatesAFullScreenWindow() {
   Form2* window = slot.window();
   QVERIFY(window);
   QVERIFY(QTest::qWaitForWindowExposed(window));
-  QCOMPARE(window->windowTitle(), QString("Grafico del quindal con quadro inclinato  ( di Orbelan )"));
+  QCOMPARE(window->windowTitle(),
+           QString("Grafico del quindal con quadro inclinato  ( di Orbelan )"));
   QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
   QVERIFY(window->isFullScreen());
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -107,7 +108,8 @@ void Form2Test::windowShowsTheExportersImage() {
 static QPoint PixelAt(const Form2& window, float x, float y) {
   const double zoom = window.view().zoom();
   const QPointF origin = window.view().origin();
-  return {qRound(x * 0.1975 * zoom) + qRound(origin.x()), qRound(y * 0.18875 * zoom) + qRound(origin.y())};
+  return {qRound(x * 0.1975 * zoom) + qRound(origin.x()),
+          qRound(y * 0.18875 * zoom) + qRound(origin.y())};
 }
 
 void Form2Test::zoomAndPanFollowTheArithmetic() {
@@ -171,8 +173,8 @@ void Form2Test::aDragIsNotAClick() {
   QCOMPARE(window->view().origin(), origin + QPointF(-50, -20));
   // A press straight after the drag makes a double-click of the system's.
   QTest::mousePress(window, Qt::LeftButton, {}, QPoint(350, 280));
-  QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(350, 280), window->mapToGlobal(QPointF(350, 280)),
-                    Qt::LeftButton, Qt::LeftButton, {});
+  QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(350, 280),
+                    window->mapToGlobal(QPointF(350, 280)), Qt::LeftButton, Qt::LeftButton, {});
   QApplication::sendEvent(window, &twice);
   QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(350, 280));
   QVERIFY(window);

@@ -32,13 +32,12 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, ReadNumberTest,
     ::testing::Values(
         // Both decimal separators, whatever the regional format.
-        Reading{"45,5", 45.5, 45.5}, Reading{"45.5", 45.5, 45.5},
-        Reading{"-33,25", -33.25, -33.25}, Reading{",5", 0.5, 0.5},
+        Reading{"45,5", 45.5, 45.5}, Reading{"45.5", 45.5, 45.5}, Reading{"-33,25", -33.25, -33.25},
+        Reading{",5", 0.5, 0.5},
         // No thousands separators: "0.045" is not 45 under an Italian format.
         Reading{"0.045", 0.045, 0.045}, Reading{"0,045", 0.045, 0.045},
         Reading{"1.234,5", std::nullopt, std::nullopt},
-        Reading{"1,234.5", std::nullopt, std::nullopt},
-        Reading{"1.000", 1.0, 1.0},
+        Reading{"1,234.5", std::nullopt, std::nullopt}, Reading{"1.000", 1.0, 1.0},
         // Blanks around the number are allowed, blanks alone are not a number.
         Reading{"  45  ", 45.0, 45.0}, Reading{" ", std::nullopt, std::nullopt},
         Reading{"", std::nullopt, std::nullopt},
@@ -55,13 +54,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Reading>& info) {
       std::string name;
       for (const unsigned char ch : std::string(info.param.text)) {
-        if (std::isalnum(ch)) name += static_cast<char>(ch);
-        else if (ch == ',') name += "virgola";
-        else if (ch == '.') name += "punto";
-        else if (ch == '-') name += "meno";
-        else if (ch == '+') name += "piu";
-        else if (ch == ' ') name += "spazio";
-        else name.append("x").append(std::to_string(ch));
+        if (std::isalnum(ch))
+          name += static_cast<char>(ch);
+        else if (ch == ',')
+          name += "virgola";
+        else if (ch == '.')
+          name += "punto";
+        else if (ch == '-')
+          name += "meno";
+        else if (ch == '+')
+          name += "piu";
+        else if (ch == ' ')
+          name += "spazio";
+        else
+          name.append("x").append(std::to_string(ch));
       }
       if (name.empty()) name = "vuoto";
       return name.append("_").append(std::to_string(info.index));
@@ -102,17 +108,18 @@ TEST(PlainDecimalTextTest, WritesWhatTheChecksReadBack) {
     double value;
     const char* italian;
     const char* plain;
-  } cases[] = {{0, "0", "0"},          {0.5, "0,5", "0.5"},       {15, "15", "15"},
-               {-2.7584, "-2,758", "-2.758"}, {-0.0004, "0", "0"},    {45.6667, "45,667", "45.667"},
-               {-15, "-15", "-15"},    {0.0005, "0,001", "0.001"}, {89.99999, "90", "90"},
-               {-90, "-90", "-90"}};
+  } cases[] = {{0, "0", "0"},          {0.5, "0,5", "0.5"},
+               {15, "15", "15"},       {-2.7584, "-2,758", "-2.758"},
+               {-0.0004, "0", "0"},    {45.6667, "45,667", "45.667"},
+               {-15, "-15", "-15"},    {0.0005, "0,001", "0.001"},
+               {89.99999, "90", "90"}, {-90, "-90", "-90"}};
   for (const auto& k : cases) {
     EXPECT_EQ(PlainDecimalText(k.value, kItalian), k.italian) << k.value;
     EXPECT_EQ(PlainDecimalText(k.value, c), k.plain) << k.value;
     const double rounded = std::round(k.value * 1000) / 1000;
     for (const QLocale& locale : {kItalian, c}) {
-      const auto p = CheckInputs({PlainDecimalText(k.value, locale), PlainDecimalText(k.value / 6, locale)},
-                                 {}, locale);
+      const auto p = CheckInputs(
+          {PlainDecimalText(k.value, locale), PlainDecimalText(k.value / 6, locale)}, {}, locale);
       ASSERT_TRUE(p) << k.value;
       EXPECT_DOUBLE_EQ(p->Latitude, rounded);
       EXPECT_DOUBLE_EQ(p->LongitudeOffset, std::round(k.value / 6 * 1000) / 1000);

@@ -10,9 +10,9 @@
 // millimetre, so lengths can be read off in millimetres.
 inline QImage RenderPdfPage(const QString& pdfPath, int page = 1) {
   QTemporaryDir dir;
-  QProcess::execute("pdftoppm", {"-r", "254", "-f", QString::number(page), "-l",
-                                 QString::number(page), "-singlefile", "-png", pdfPath,
-                                 dir.filePath("out")});
+  QProcess::execute("pdftoppm",
+                    {"-r", "254", "-f", QString::number(page), "-l", QString::number(page),
+                     "-singlefile", "-png", pdfPath, dir.filePath("out")});
   return QImage(dir.filePath("out.png"));
 }
 

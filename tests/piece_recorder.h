@@ -52,7 +52,8 @@ inline Procedure ProcedureOf(const Piece& piece, HourSystem hours) {
   if (piece.name == "A") return GRAPH1::DrawPlateA;
   if (piece.name == "B") return GRAPH1::DrawPlateB;
   if (piece.name == "C")
-    return hours == HourSystem::Temporary ? GRAPH1::DrawPlateC_Temporary : GRAPH1::DrawPlateC_Astronomical;
+    return hours == HourSystem::Temporary ? GRAPH1::DrawPlateC_Temporary
+                                          : GRAPH1::DrawPlateC_Astronomical;
   if (piece.name == "D") return GRAPH1::DrawPlateD;
   if (piece.name == "base") return GRAPH1::DrawBase;
   return GRAPH1::DrawInstructions;

@@ -46,10 +46,11 @@ TEST_F(PlaceTest, OffsetsOfKnownPlaces) {
     const char* offset;
   } cases[] = {
       {"Treviso", "Treviso", "Europe/Rome", "-2,758"},
-      {"Sydney", "Sydney", "Australia/Sydney", "1,207"},      // +10 h, south: July's offset
-      {"Mumbai", "Mumbai", "Asia/Kolkata", "-9,617"},         // +5:30
-      {"Rome, US", "Rome", "America/New_York", "-10,165"},    // Rome, Georgia: west of a west meridian
-      {"Venezia", "Venezia", "Europe/Rome", "-2,667"},        // the Italian name
+      {"Sydney", "Sydney", "Australia/Sydney", "1,207"},  // +10 h, south: July's offset
+      {"Mumbai", "Mumbai", "Asia/Kolkata", "-9,617"},     // +5:30
+      {"Rome, US", "Rome", "America/New_York",
+       "-10,165"},                                      // Rome, Georgia: west of a west meridian
+      {"Venezia", "Venezia", "Europe/Rome", "-2,667"},  // the Italian name
       {"Monaco di Baviera", "Monaco di Baviera", "Europe/Berlin", "-3,425"},
   };
   for (const auto& c : cases) {
@@ -67,8 +68,9 @@ TEST_F(PlaceTest, OffsetsOfKnownPlaces) {
 
   const auto madrid = FirstTown("Madrid");
   EXPECT_FALSE(madrid->InRange());
-  EXPECT_EQ(madrid->OutOfRangeText(),
-            "Madrid è a 18,703° dal meridiano del suo fuso (15° E): il quindal ne ammette al più 15.");
+  EXPECT_EQ(
+      madrid->OutOfRangeText(),
+      "Madrid è a 18,703° dal meridiano del suo fuso (15° E): il quindal ne ammette al più 15.");
   EXPECT_FALSE(FirstTown("Reykjavik")->InRange());
   EXPECT_FALSE(FirstTown("xyzzyq"));
 }
@@ -103,9 +105,12 @@ TEST(TownNamesTest, ItalianAndEnglishUnderAnyLocale) {
     const struct {
       const char *query, *name, *region, *country;
     } cases[] = {
-        {"Roma", "Roma", "Lazio", "Italia"},          {"rome", "Roma", "Lazio", "Italia"},
-        {"Milano", "Milano", "Lombardia", "Italia"},  {"Milan", "Milano", "Lombardia", "Italia"},
-        {"Venezia", "Venezia", "Veneto", "Italia"},   {"Firenze", "Firenze", "Toscana", "Italia"},
+        {"Roma", "Roma", "Lazio", "Italia"},
+        {"rome", "Roma", "Lazio", "Italia"},
+        {"Milano", "Milano", "Lombardia", "Italia"},
+        {"Milan", "Milano", "Lombardia", "Italia"},
+        {"Venezia", "Venezia", "Veneto", "Italia"},
+        {"Firenze", "Firenze", "Toscana", "Italia"},
         {"Monaco di Baviera", "Monaco di Baviera", "Baviera", "Germania"},
         {"Munich", "Monaco di Baviera", "Baviera", "Germania"},
         {"Forlì", "Forlì", "Regione Emilia-Romagna", "Italia"},
@@ -140,8 +145,8 @@ TEST(TownNamesTest, DamagedCatalogueTranslatesNothing) {
   EXPECT_EQ(whole.Translate("3169070"), "Roma");
   EXPECT_EQ(whole.Translate("IT.20"), "Veneto");
   EXPECT_EQ(whole.Translate("no such key"), "");
-  for (const std::size_t length : {std::size_t{0}, std::size_t{3}, std::size_t{19},
-                                   std::size_t{1000}, bytes.size() / 2})
+  for (const std::size_t length :
+       {std::size_t{0}, std::size_t{3}, std::size_t{19}, std::size_t{1000}, bytes.size() / 2})
     EXPECT_EQ(MessageCatalogue::FromBytes(bytes.substr(0, length)).size(), 0u) << length;
   std::string wrongMagic = bytes;
   wrongMagic[0] = 'x';
@@ -154,10 +159,10 @@ TEST(ZoneTest, EveryZoneQtReads) {
   const struct {
     const char* zone;
     std::optional<double> meridian;
-  } zones[] = {{"Etc/UTC", 0.0},      {"UTC", 0.0},          {"GMT", 0.0},
-               {"Etc/GMT-1", 15.0},   {"Etc/GMT+5", -75.0},  {"Europe/Rome", 15.0},
-               {"Europe/Nowhere", {}}, {"", {}},             {"../../etc/passwd", {}},
-               {"xyzzy", {}} /* Qt alone would read it as a POSIX rule, UTC */};
+  } zones[] = {
+      {"Etc/UTC", 0.0},         {"UTC", 0.0},          {"GMT", 0.0},           {"Etc/GMT-1", 15.0},
+      {"Etc/GMT+5", -75.0},     {"Europe/Rome", 15.0}, {"Europe/Nowhere", {}}, {"", {}},
+      {"../../etc/passwd", {}}, {"xyzzy", {}} /* Qt alone would read it as a POSIX rule, UTC */};
   for (const auto& z : zones) {
     EXPECT_EQ(KnownZone(z.zone), z.meridian.has_value()) << z.zone;
     EXPECT_EQ(ZoneMeridianDeg(z.zone, 45), z.meridian) << z.zone;
@@ -172,8 +177,10 @@ TEST(SiteOffsetTest, TheLastDegreeIsIn) {
     const char* zone;
     bool inRange;
     const char* offset;
-  } sites[] = {{30, "Europe/Rome", true, "15"},       {0, "Etc/GMT-1", true, "-15"},
-               {30.0004, "Europe/Rome", true, "15"},  {30.0006, "Europe/Rome", false, "15,001"},
+  } sites[] = {{30, "Europe/Rome", true, "15"},
+               {0, "Etc/GMT-1", true, "-15"},
+               {30.0004, "Europe/Rome", true, "15"},
+               {30.0006, "Europe/Rome", false, "15,001"},
                {-0.0006, "Etc/GMT-1", false, "-15,001"}};
   for (const auto& c : sites) {
     const auto site = SiteFromCoordinates({}, 45, c.longitude, c.zone);
@@ -185,10 +192,11 @@ TEST(SiteOffsetTest, TheLastDegreeIsIn) {
 
 // The index finds what the library's own query finds, as a set.
 TEST_F(PlaceTest, IndexFindsWhatTheLibraryFinds) {
-  for (const char* query : {"trev", "rom", "new y", "san jo", "mün", "venez", "sao", "xi an",
-                            "zzq", "Monaco di", "ÉVRY", "saint-am", "trevise", "ri de ja"}) {
+  for (const char* query : {"trev", "rom", "new y", "san jo", "mün", "venez", "sao", "xi an", "zzq",
+                            "Monaco di", "ÉVRY", "saint-am", "trevise", "ri de ja"}) {
     guint length = 0;
-    gint* indices = geonames_query_cities_sync(query, GEONAMES_QUERY_DEFAULT, &length, nullptr, nullptr);
+    gint* indices =
+        geonames_query_cities_sync(query, GEONAMES_QUERY_DEFAULT, &length, nullptr, nullptr);
     std::multiset<std::string> library, ours;
     for (guint k = 0; k < length; ++k) {
       GeonamesCity* city = geonames_get_city(indices[k]);
@@ -205,9 +213,9 @@ TEST_F(PlaceTest, IndexFindsWhatTheLibraryFinds) {
     std::set_difference(library.begin(), library.end(), ours.begin(), ours.end(),
                         std::back_inserter(onlyLibrary));
     EXPECT_TRUE(onlyOurs.empty() && onlyLibrary.empty())
-        << query << ": " << onlyOurs.size() << " found only here (" << (onlyOurs.empty() ? "" : onlyOurs[0])
-        << "), " << onlyLibrary.size() << " only by the library ("
-        << (onlyLibrary.empty() ? "" : onlyLibrary[0]) << ")";
+        << query << ": " << onlyOurs.size() << " found only here ("
+        << (onlyOurs.empty() ? "" : onlyOurs[0]) << "), " << onlyLibrary.size()
+        << " only by the library (" << (onlyLibrary.empty() ? "" : onlyLibrary[0]) << ")";
   }
 }
 
@@ -256,10 +264,10 @@ TEST(PlaceQueryTest, CountryCodeAfterTheLastComma) {
     const char* text;
     const char* name;
     const char* code;
-  } cases[] = {{"Rome, US", "Rome", "US"},       {"rome,us", "rome", "US"},
-               {"Treviso", "Treviso", ""},       {"Washington, D.C.", "Washington, D.C.", ""},
-               {"a, b, it", "a, b", "IT"},       {"Rome, USA", "Rome, USA", ""},
-               {" , IT", "", "IT"},              {"Rome, 1A", "Rome, 1A", ""}};
+  } cases[] = {{"Rome, US", "Rome", "US"}, {"rome,us", "rome", "US"},
+               {"Treviso", "Treviso", ""}, {"Washington, D.C.", "Washington, D.C.", ""},
+               {"a, b, it", "a, b", "IT"}, {"Rome, USA", "Rome, USA", ""},
+               {" , IT", "", "IT"},        {"Rome, 1A", "Rome, 1A", ""}};
   for (const auto& c : cases) {
     const PlaceQuery q = SplitPlaceQuery(QString::fromUtf8(c.text));
     EXPECT_EQ(q.name, c.name) << c.text;

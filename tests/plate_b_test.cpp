@@ -129,7 +129,7 @@ TEST_F(PlateBTest, CurveStaysInsideItsGridForEveryOffset) {
       lowest = std::min({lowest, l.y1, l.y2});
       highest = std::max({highest, l.y1, l.y2});
     }
-    ASSERT_GE(lowest, 200 + 40) << longitude.toStdString();        // a minute below the top
+    ASSERT_GE(lowest, 200 + 40) << longitude.toStdString();          // a minute below the top
     ASSERT_LE(highest, 1520 - 0.3 * 40) << longitude.toStdString();  // 0.3 minute above the bottom
   }
 }

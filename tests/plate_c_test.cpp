@@ -95,7 +95,8 @@ TEST(PlateCTest, SheetComesFirstInItsOrder) {
   const auto& december = std::get<TextCall>(calls[35]);
   EXPECT_EQ(december.text, "Dic");
   EXPECT_NEAR(december.x, 3544.863, kTolerance);
-  EXPECT_TRUE(IsBorderRedraw(calls[36]) || std::get<LineCall>(calls[36]).colour == Colour::LightGrey);
+  EXPECT_TRUE(IsBorderRedraw(calls[36]) ||
+              std::get<LineCall>(calls[36]).colour == Colour::LightGrey);
 }
 
 TEST(PlateCTest, ThirteenWalksOfTheWholeTable) {
@@ -192,7 +193,8 @@ TEST(PlateCTest, DecadiAddsOnlyTheTenDayLines) {
         if (k >= kSheetCalls && IsBorderRedraw(call)) i = (i + 1) % 366;
         const auto* line = std::get_if<LineCall>(&call);
         if (line && i >= 0 && line->y1 == 125 && line->x1 == line->x2 &&
-            DayTable[i].DateLineKind == DateLine::TenDay && std::fabs(line->x1 - (250 + i * 3500.0 / 365)) < kTolerance) {
+            DayTable[i].DateLineKind == DateLine::TenDay &&
+            std::fabs(line->x1 - (250 + i * 3500.0 / 365)) < kTolerance) {
           ++extra;
           continue;
         }

@@ -231,7 +231,8 @@ TEST(PlatesScreenTest, TheLatticeHidesUnderTheBoxAndTheDiscs) {
   // Between two star points, near the outer circle: the grey disc.
   const double R = (1956.467 - 100) * 22 / 2 / 24;
   for (const double xc : {2000 - 6 * dx, 2000 + 6 * dx}) {
-    const double x = xc + 0.96 * R * std::cos(11.25 * kR), y = 1500 - 0.96 * R * std::sin(11.25 * kR);
+    const double x = xc + 0.96 * R * std::cos(11.25 * kR),
+                 y = 1500 - 0.96 * R * std::sin(11.25 * kR);
     EXPECT_EQ(a.pixel(RasterCanvas::PixelOf(x, y)), 0xFFC0C0C0u);
   }
   // Plate D: inside the disc but below the globe's lines near the cartouche's

@@ -39,17 +39,17 @@ TEST_P(PreambleTest, AcceptsTheRangesWithTheirEnds) {
 }
 
 TEST_P(PreambleTest, RefusesEachFailedCheck) {
-  EXPECT_FALSE(Check("45", ""));         // 1: empty longitude
-  EXPECT_FALSE(Check("", "0"));          // 1: empty latitude
+  EXPECT_FALSE(Check("45", ""));                 // 1: empty longitude
+  EXPECT_FALSE(Check("", "0"));                  // 1: empty latitude
   EXPECT_FALSE(Check("45", "0", false, false));  // 3: no date spacing chosen
-  EXPECT_FALSE(Check("abc", "0"));       // 4: letters
-  EXPECT_FALSE(Check(" ", "0"));         // 4: blanks are not empty, but not a number
-  EXPECT_FALSE(Check("90,5", "0"));      // 5
-  EXPECT_FALSE(Check("-90.01", "0"));    // 5
-  EXPECT_FALSE(Check("45", " "));        // 6: the blank the window starts with
-  EXPECT_FALSE(Check("45", "15,01"));    // 7
-  EXPECT_FALSE(Check("45", "-15.5"));    // 7
-  EXPECT_FALSE(Check("nan", "0"));       // not finite
+  EXPECT_FALSE(Check("abc", "0"));               // 4: letters
+  EXPECT_FALSE(Check(" ", "0"));                 // 4: blanks are not empty, but not a number
+  EXPECT_FALSE(Check("90,5", "0"));              // 5
+  EXPECT_FALSE(Check("-90.01", "0"));            // 5
+  EXPECT_FALSE(Check("45", " "));                // 6: the blank the window starts with
+  EXPECT_FALSE(Check("45", "15,01"));            // 7
+  EXPECT_FALSE(Check("45", "-15.5"));            // 7
+  EXPECT_FALSE(Check("nan", "0"));               // not finite
   EXPECT_FALSE(Check("45", "inf"));
 }
 

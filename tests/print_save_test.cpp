@@ -116,9 +116,12 @@ void PrintSaveTest::drawingMustFitThePaper() {
   };
   for (const auto& piece : kPieces) {
     const CallList calls = Recorded(piece.drawing);
-    QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A4, QPageLayout::Landscape)), piece.name.data());
-    QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A3, QPageLayout::Portrait)), piece.name.data());
-    QVERIFY2(!FitsPrintableArea(calls, layout(QPageSize::A5, QPageLayout::Landscape)), piece.name.data());
+    QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A4, QPageLayout::Landscape)),
+             piece.name.data());
+    QVERIFY2(FitsPrintableArea(calls, layout(QPageSize::A3, QPageLayout::Portrait)),
+             piece.name.data());
+    QVERIFY2(!FitsPrintableArea(calls, layout(QPageSize::A5, QPageLayout::Landscape)),
+             piece.name.data());
   }
   // Plate C is 3940 units (206 mm) wide: not on A4 portrait.
   QVERIFY(!FitsPrintableArea(Recorded(GRAPH1::DrawPlateC_Astronomical),
@@ -135,8 +138,8 @@ void PrintSaveTest::menuShortcutsAndClosing() {
   QPointer<Form2> window = slot.window();
   QVERIFY(QTest::qWaitForWindowExposed(window));
   // Shift+F10 and the Menu key open the menu.
-  for (const auto& [key, modifiers] : {std::pair{Qt::Key_F10, Qt::ShiftModifier},
-                                       std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
+  for (const auto& [key, modifiers] :
+       {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
     qsizetype entries = -1;  // the menu goes when it closes
     QTimer::singleShot(0, [&entries] {
       if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {

@@ -95,8 +95,8 @@ void ExpectTrueScale(const QImage& page) {
   const auto runs = LongDarkRuns(page, 900);
   ASSERT_GE(runs.size(), 2u);
   const DarkRun top = runs.front(), rule = runs.back();
-  EXPECT_NEAR(top.LengthMm(), 3800 * kMmAcross, 0.2);                // 198.57 mm
-  EXPECT_NEAR(top.first / 10.0, 10 + 100 * kMmAcross, 0.2);          // the origin, 10 mm in
+  EXPECT_NEAR(top.LengthMm(), 3800 * kMmAcross, 0.2);        // 198.57 mm
+  EXPECT_NEAR(top.first / 10.0, 10 + 100 * kMmAcross, 0.2);  // the origin, 10 mm in
   EXPECT_NEAR(top.row / 10.0, 10 + 12 * kMmDown, 0.2);
   EXPECT_NEAR(rule.LengthMm(), 100, 0.2);
 }
@@ -147,8 +147,9 @@ TEST_F(PrintServerTest, FitCountsTheRuleAndEveryEdge) {
     EXPECT_EQ(printer.pageLayout().pageSize().key(), paper) << "the queue lacks the paper";
     return PrintTrueScale(printer, base, "Quindal - Base");
   };
-  const QString fit = "Il disegno, con la scala di controllo sotto, non entra nel foglio scelto "
-                      "al netto dei margini della stampante";
+  const QString fit =
+      "Il disegno, con la scala di controllo sotto, non entra nel foglio scelto "
+      "al netto dei margini della stampante";
   for (const auto& [queue, paper] : {std::pair{"Plain", "NoRule"}, std::pair{"Edges", "RightEdge"},
                                      std::pair{"Edges", "BottomEdge"}}) {
     const auto problem = printOn(queue, paper);
@@ -184,8 +185,9 @@ TEST_F(PrintServerTest, PrintDialogComesBackOnTheSessionsChoice) {
     if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
       auto* printers = dialog->findChild<QComboBox*>("printers");
       if (!printers->itemText(printers->count() - 1).contains("PDF")) return;  // not filled yet
-      const bool file = printers->currentIndex() == printers->count() - 1 &&
-                        dialog->findChild<QLineEdit*>("filename")->text() == dir.filePath("kept.pdf");
+      const bool file =
+          printers->currentIndex() == printers->count() - 1 &&
+          dialog->findChild<QLineEdit*>("filename")->text() == dir.filePath("kept.pdf");
       seen << (file ? "file" : printers->currentText());
       seen.size() == 1 ? dialog->accept() : dialog->reject();
     } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {

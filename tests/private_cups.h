@@ -35,19 +35,24 @@ class PrivateCups {
                                  QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                                  QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                  QFileDevice::ExeOther);
-    for (const char* sub : {"etc/ppd", "cache", "state", "spool/tmp", "log", "out"}) QDir(r).mkpath(sub);
+    for (const char* sub : {"etc/ppd", "cache", "state", "spool/tmp", "log", "out"})
+      QDir(r).mkpath(sub);
     QProcess::execute("chmod", {"1777", r + "/spool/tmp", r + "/out"});
     port_ = FreePort();
-    Write("etc/cupsd.conf", QStringLiteral(
-        "Listen 127.0.0.1:%1\nListen %2/cups.sock\nLogLevel info\nWebInterface No\n"
-        "Browsing Off\nDefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n"
-        "</Location>\n<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n"
-        "  </Limit>\n</Policy>\n").arg(port_).arg(r));
-    Write("etc/cups-files.conf", QStringLiteral(
-        "FileDevice Yes\nServerRoot %1/etc\nCacheDir %1/cache\nStateDir %1/state\n"
-        "RequestRoot %1/spool\nTempDir %1/spool/tmp\nAccessLog %1/log/access_log\n"
-        "ErrorLog %1/log/error_log\nPageLog %1/log/page_log\nUser lp\nGroup lp\n"
-        "SystemGroup root\nPrintcap %1/printcap\n").arg(r));
+    Write("etc/cupsd.conf",
+          QStringLiteral(
+              "Listen 127.0.0.1:%1\nListen %2/cups.sock\nLogLevel info\nWebInterface No\n"
+              "Browsing Off\nDefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n"
+              "</Location>\n<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n"
+              "  </Limit>\n</Policy>\n")
+              .arg(port_)
+              .arg(r));
+    Write("etc/cups-files.conf",
+          QStringLiteral("FileDevice Yes\nServerRoot %1/etc\nCacheDir %1/cache\nStateDir %1/state\n"
+                         "RequestRoot %1/spool\nTempDir %1/spool/tmp\nAccessLog %1/log/access_log\n"
+                         "ErrorLog %1/log/error_log\nPageLog %1/log/page_log\nUser lp\nGroup lp\n"
+                         "SystemGroup root\nPrintcap %1/printcap\n")
+              .arg(r));
     daemon_.setProgram("/usr/sbin/cupsd");
     daemon_.setArguments({"-f", "-c", r + "/etc/cupsd.conf", "-s", r + "/etc/cups-files.conf"});
     daemon_.setProcessChannelMode(QProcess::MergedChannels);
@@ -85,7 +90,7 @@ class PrivateCups {
     if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) return false;
     for (QByteArray line : in.readAll().split('\n')) {
       if (!onlyPaper.isEmpty() && IsPaperLine(line)) {
-        if (line.contains(":")  && line.startsWith("*Default")) {
+        if (line.contains(":") && line.startsWith("*Default")) {
           line = line.left(line.indexOf(':') + 1) + " " + onlyPaper;
         } else if (!line.contains(" " + onlyPaper + "/") && !line.contains(" " + onlyPaper + ".")) {
           continue;
@@ -98,8 +103,11 @@ class PrivateCups {
         const QString dimension = Dimension(key.mid(15, key.indexOf('/') - 15));
         if (parts.size() == 4 && !dimension.isEmpty()) {
           const QStringList wh = dimension.split(' ');
-          line = key + QStringLiteral("\"%1 %1 %2 %3\"").arg(marginPoints)
-                           .arg(wh[0].toDouble() - marginPoints).arg(wh[1].toDouble() - marginPoints).toUtf8();
+          line = key + QStringLiteral("\"%1 %1 %2 %3\"")
+                           .arg(marginPoints)
+                           .arg(wh[0].toDouble() - marginPoints)
+                           .arg(wh[1].toDouble() - marginPoints)
+                           .toUtf8();
         }
       }
       out.write(line + '\n');
@@ -109,8 +117,11 @@ class PrivateCups {
         for (const Paper& p : extraPapers) {
           const QByteArray head = QByteArray("*") + key + " " + p.name + "/" + p.name + ": ";
           if (line.startsWith("*ImageableArea")) {
-            out.write(head + QStringLiteral("\"%1 %1 %2 %3\"\n").arg(marginPoints)
-                                 .arg(p.width - marginPoints).arg(p.height - marginPoints).toUtf8());
+            out.write(head + QStringLiteral("\"%1 %1 %2 %3\"\n")
+                                 .arg(marginPoints)
+                                 .arg(p.width - marginPoints)
+                                 .arg(p.height - marginPoints)
+                                 .toUtf8());
           } else if (line.startsWith("*PaperDimension")) {
             out.write(head + QStringLiteral("\"%1 %2\"\n").arg(p.width).arg(p.height).toUtf8());
           } else {
@@ -120,7 +131,8 @@ class PrivateCups {
       }
     }
     out.close();
-    QStringList arguments = {"-h", Server(), "-p", name, "-E", "-v", "file://" + Output(name), "-P", ppd};
+    QStringList arguments = {"-h", Server(), "-p", name, "-E", "-v", "file://" + Output(name),
+                             "-P", ppd};
     for (const QString& option : options) arguments << "-o" << option;
     return Run("/usr/sbin/lpadmin", arguments) == 0;
   }
@@ -145,7 +157,8 @@ class PrivateCups {
   }
 
  private:
-  static constexpr const char* kGenericPdf = "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd";
+  static constexpr const char* kGenericPdf =
+      "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd";
 
   // The lines of a PPD that offer, or default to, a paper.
   static bool IsPaperLine(const QByteArray& line) {

@@ -194,18 +194,23 @@ TEST(RasterCanvasTest, SkippedLinesGiveTheImageOfEveryLineTraced) {
   QImage background = Screen();
   background.fill(0xFF123456);  // no colour of the palette: every line shows
   const CallList crafted = {
-      LineCall{100, 100, 100, 900, Colour::White},  LineCall{101, 50, 101, 950, Colour::White},
-      LineCall{102, 300, 102, 400, Colour::White},  LineCall{104, 1000, 104, 1200, Colour::White},
+      LineCall{100, 100, 100, 900, Colour::White},
+      LineCall{101, 50, 101, 950, Colour::White},
+      LineCall{102, 300, 102, 400, Colour::White},
+      LineCall{104, 1000, 104, 1200, Colour::White},
       LineCall{104, 1000, 104, 1200, Colour::LightGrey},  // the same pixels, another colour
       LineCall{105, 1190, 105, 1500, Colour::LightGrey},
-      LineCall{10, 10, 3000, 2000, Colour::Foreground},  LineCall{0, 1000, 4000, 1000, Colour::Yellow},
-      LineCall{10, 10, 3000, 2000, Colour::Foreground},   // crossed since: traced again
-      LineCall{3000, 2000, 10, 10, Colour::Foreground},   // the other way round: other pixels
-      PointCall{1500, 1000, Colour::White},               // a point on the crossing
-      LineCall{0, 1000, 4000, 1000, Colour::Yellow},      // the row again, over the point
-      LineCall{4040, -500, 4040, 4000, Colour::Yellow},   // clipped
-      LineCall{4041, -900, 4041, 3500, Colour::Yellow},  LineCall{-20, 5, -20, 50, Colour::White},
-      TextCall{200, 1000, "testo", Colour::White},       LineCall{0, 1000, 4000, 1000, Colour::Yellow},
+      LineCall{10, 10, 3000, 2000, Colour::Foreground},
+      LineCall{0, 1000, 4000, 1000, Colour::Yellow},
+      LineCall{10, 10, 3000, 2000, Colour::Foreground},  // crossed since: traced again
+      LineCall{3000, 2000, 10, 10, Colour::Foreground},  // the other way round: other pixels
+      PointCall{1500, 1000, Colour::White},              // a point on the crossing
+      LineCall{0, 1000, 4000, 1000, Colour::Yellow},     // the row again, over the point
+      LineCall{4040, -500, 4040, 4000, Colour::Yellow},  // clipped
+      LineCall{4041, -900, 4041, 3500, Colour::Yellow},
+      LineCall{-20, 5, -20, 50, Colour::White},
+      TextCall{200, 1000, "testo", Colour::White},
+      LineCall{0, 1000, 4000, 1000, Colour::Yellow},
   };
   for (std::size_t n = 1; n <= crafted.size(); ++n) {  // a later call may hide a fault
     const CallList first(crafted.begin(), crafted.begin() + static_cast<std::ptrdiff_t>(n));

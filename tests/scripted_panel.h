@@ -11,7 +11,9 @@
 class ScriptedPanel final : public InputPanel {
  public:
   ScriptedPanel(QString latitude, QString longitude, bool decadi = false)
-      : text1(std::move(latitude)), text4(std::move(longitude)), option5(decadi),
+      : text1(std::move(latitude)),
+        text4(std::move(longitude)),
+        option5(decadi),
         option6(!decadi) {}
   explicit ScriptedPanel(const InputState& state)
       : text1(state.text1), text4(state.text4), option5(state.option5), option6(state.option6) {}

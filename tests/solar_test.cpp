@@ -45,11 +45,12 @@ TEST(DayTableTest, TellingRows) {
     const char* label;
     double declination, equation;
   };
-  for (const Telling& t : {Telling{0, "31-DIC", -23.06, -2.54}, Telling{79, "20-MAR", -0.11, -7.35},
-                           Telling{80, "21-MAR", 0.13, -7.18}, Telling{172, "21-GIU", 23.27, -1.39},
-                           Telling{265, "22-SET", 0.20, 7.12}, Telling{266, "23-SET", -0.03, 7.33},
-                           Telling{356, "22-DIC", -23.27, 1.33}, Telling{42, "11-FEB", -14.02, -14.16},
-                           Telling{307, "03-NOV", -15.03, 16.25}}) {
+  for (const Telling& t :
+       {Telling{0, "31-DIC", -23.06, -2.54}, Telling{79, "20-MAR", -0.11, -7.35},
+        Telling{80, "21-MAR", 0.13, -7.18}, Telling{172, "21-GIU", 23.27, -1.39},
+        Telling{265, "22-SET", 0.20, 7.12}, Telling{266, "23-SET", -0.03, 7.33},
+        Telling{356, "22-DIC", -23.27, 1.33}, Telling{42, "11-FEB", -14.02, -14.16},
+        Telling{307, "03-NOV", -15.03, 16.25}}) {
     EXPECT_STREQ(DayTable[t.row].DayLabel, t.label);
     EXPECT_EQ(DayTable[t.row].Declination, t.declination) << t.label;
     EXPECT_EQ(DayTable[t.row].EquationOfTime, t.equation) << t.label;
@@ -141,9 +142,11 @@ TEST(PlateGeometryTest, AltitudeToDistanceAlongThePlate) {
 }
 
 TEST(PlateGeometryTest, SolsticeLatitudeMovesOffTheTropics) {
-  for (const auto& [in, out] : std::vector<std::pair<double, double>>{
-           {23.45, 23.45001}, {-23.45, -23.45001}, {23.4500005, 23.45001}, {23.4501, 23.4501},
-           {45, 45}}) {
+  for (const auto& [in, out] : std::vector<std::pair<double, double>>{{23.45, 23.45001},
+                                                                      {-23.45, -23.45001},
+                                                                      {23.4500005, 23.45001},
+                                                                      {23.4501, 23.4501},
+                                                                      {45, 45}}) {
     EXPECT_EQ(SolsticeAdjustedLatitude(in), out) << in;
   }
 }
@@ -169,8 +172,10 @@ TEST(PlateGeometryTest, SouthIsNorthWithTheDeclinationReversed) {
     for (const DayRow& row : DayTable) {
       const double delta = SexagesimalToDecimal(row.Declination);
       for (double t : {0.0, 45.0, 120.0}) {
-        EXPECT_EQ(SunAltitude(-latitude, delta, t, kPlate), SunAltitude(latitude, -delta, t, kPlate));
-        EXPECT_EQ(SunAltitude(latitude, delta, t, kPlate), SunAltitude(latitude, delta, -t, kPlate));
+        EXPECT_EQ(SunAltitude(-latitude, delta, t, kPlate),
+                  SunAltitude(latitude, -delta, t, kPlate));
+        EXPECT_EQ(SunAltitude(latitude, delta, t, kPlate),
+                  SunAltitude(latitude, delta, -t, kPlate));
       }
     }
   }

@@ -19,8 +19,8 @@ inline float ReadFloat(QStringView text) {
 
 inline Colour ReadColour(QStringView hex) {
   const QString h = hex.toString();
-  for (Colour c : {Colour::Foreground, Colour::DarkYellow, Colour::LightGrey, Colour::Yellow,
-                   Colour::White}) {
+  for (Colour c :
+       {Colour::Foreground, Colour::DarkYellow, Colour::LightGrey, Colour::Yellow, Colour::White}) {
     if (h == QString::asprintf("#%06x", RgbOf(c))) return c;
   }
   return static_cast<Colour>(-99);

@@ -30,7 +30,8 @@ TEST(SweepTest, PlateCEveryQuarterDegree) {
       EXPECT_TRUE(DrawWithinLimits(PieceNamed("C")->drawing, "C", Degrees(q), "0", decadi));
       const bool accepted =
           DrawWithinLimits(PieceNamed("C")->temporaryDrawing, "C", Degrees(q), "-7,5", decadi);
-      EXPECT_EQ(accepted, std::abs(q) <= 266) << Degrees(q).toStdString();  // +-66.5 drawn, +-66.75 not
+      EXPECT_EQ(accepted, std::abs(q) <= 266)
+          << Degrees(q).toStdString();  // +-66.5 drawn, +-66.75 not
     }
   }
 }

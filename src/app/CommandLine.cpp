@@ -17,13 +17,15 @@ struct OptionText {
 
 // The options, as the help text and the manual page describe them.
 const OptionText kOptions[] = {
-    {"latitude", "TESTO", "latitudine del luogo in gradi, nord positiva, letta come nella finestra"},
+    {"latitude", "TESTO",
+     "latitudine del luogo in gradi, nord positiva, letta come nella finestra"},
     {"longitude", "TESTO",
      "scostamento in gradi dal meridiano del fuso orario, est positivo, letto come nella "
      "finestra: non la longitudine del luogo (per Treviso, 12,242 - 15 = -2,758; con la "
      "longitudine usare --site-longitude e --timezone, o --place)"},
-    {"place", "CITTÀ[, CC]", "la città più popolosa con quel nome (CC: codice del paese), "
-                              "invece di --latitude e --longitude"},
+    {"place", "CITTÀ[, CC]",
+     "la città più popolosa con quel nome (CC: codice del paese), "
+     "invece di --latitude e --longitude"},
     {"site-longitude", "GRADI",
      "longitudine del luogo (gradi decimali o gradi, primi e secondi); con --timezone e "
      "--latitude, invece di --longitude"},
@@ -94,8 +96,8 @@ CommandLine::Outcome CommandLine::Read(const QStringList& arguments) {
   if (!parser.parse(QStringList{QStringLiteral("quindal-export")} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty()) {
-      problem = QStringLiteral("opzione sconosciuta: ") + (unknown.front().size() == 1 ? "-" : "--") +
-                ShownValue(unknown.front());
+      problem = QStringLiteral("opzione sconosciuta: ") +
+                (unknown.front().size() == 1 ? "-" : "--") + ShownValue(unknown.front());
     } else {
       // Qt's own words for a missing or unexpected value, in the messages'
       // style: lower case, no full stop.

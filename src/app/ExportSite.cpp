@@ -64,8 +64,7 @@ bool SiteRequest::Valid(std::string& problem) const {
   return false;
 }
 
-int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude,
-                std::ostream& err) {
+int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude, std::ostream& err) {
   if (site.place) {
     if (!TownIndex::Available()) {
       err << kNoTownList;
@@ -84,8 +83,8 @@ int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude,
       return kExportUsage;
     }
     const Town& town = *towns.front();
-    err << "quindal-export: località " << Utf8(TownLabel(town)) << ", latitudine " << Utf8(PlainDecimalText(town.latitude, kItalian))
-        << "°, fuso " << Utf8(town.zone) << "\n";
+    err << "quindal-export: località " << Utf8(TownLabel(town)) << ", latitudine "
+        << Utf8(PlainDecimalText(town.latitude, kItalian)) << "°, fuso " << Utf8(town.zone) << "\n";
     const auto found = SiteFromCoordinates(town.name, town.latitude, town.longitude, town.zone);
     if (!found) {
       err << "quindal-export: fuso orario sconosciuto: " << Utf8(town.zone) << "\n";
@@ -96,11 +95,13 @@ int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude,
   if (site.siteLongitude) {
     const std::optional<double> east = ReadAngle(*site.siteLongitude, AngleKind::Longitude);
     if (!east) {
-      err << "quindal-export: longitudine non valida: " << ShownValue(*site.siteLongitude).toStdString() << "\n";
+      err << "quindal-export: longitudine non valida: "
+          << ShownValue(*site.siteLongitude).toStdString() << "\n";
       return kExportUsage;
     }
     if (!KnownZone(*site.timezone)) {
-      err << "quindal-export: fuso orario sconosciuto: " << ShownValue(*site.timezone).toStdString() << "\n";
+      err << "quindal-export: fuso orario sconosciuto: " << ShownValue(*site.timezone).toStdString()
+          << "\n";
       return kExportUsage;
     }
     // The latitude stays the user's text for the checks; it only picks the
@@ -125,15 +126,16 @@ int ListPlaces(const QString& text, std::ostream& out, std::ostream& err) {
   const PlaceQuery query = SplitPlaceQuery(text);
   const auto towns = TownIndex::Instance().Find(query.name, query.countryCode, SIZE_MAX);
   if (towns.empty()) {
-    err << "quindal-export: nessuna località trovata per " << ShownValue(text).toStdString() << "\n";
+    err << "quindal-export: nessuna località trovata per " << ShownValue(text).toStdString()
+        << "\n";
     return kExportUsage;
   }
   for (const Town* town : towns) {
     const auto site = SiteFromCoordinates(town->name, town->latitude, town->longitude, town->zone);
     out << Utf8(town->name) << '\t' << Utf8(town->region) << '\t' << Utf8(town->country) << '\t'
-        << Utf8(PlainDecimalText(town->latitude)) << '\t'
-        << Utf8(PlainDecimalText(town->longitude)) << '\t' << Utf8(town->zone) << '\t'
-        << (site ? Utf8(site->OffsetText()) : std::string("?")) << '\n';
+        << Utf8(PlainDecimalText(town->latitude)) << '\t' << Utf8(PlainDecimalText(town->longitude))
+        << '\t' << Utf8(town->zone) << '\t' << (site ? Utf8(site->OffsetText()) : std::string("?"))
+        << '\n';
   }
   return kExportOk;
 }

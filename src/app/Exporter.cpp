@@ -35,13 +35,12 @@ struct Request {
 };
 
 // Reads the command line; on a mistake says what it is in `problem`.
-std::optional<Request> Parse(const CommandLine& line, const FileSink& files,
-                             std::string& problem) {
+std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std::string& problem) {
   const auto value = [&](const char* name) { return line.Value(name); };
-  std::optional<QString> output = value("output"), hours = value("hours"),
-                         dates = value("dates"), format = value("format");
-  SiteRequest site{value("latitude"), value("longitude"), value("place"),
-                   value("site-longitude"), value("timezone")};
+  std::optional<QString> output = value("output"), hours = value("hours"), dates = value("dates"),
+                         format = value("format");
+  SiteRequest site{value("latitude"), value("longitude"), value("place"), value("site-longitude"),
+                   value("timezone")};
   const bool anyOption = !line.parser.optionNames().isEmpty();
   const QStringList positional = line.parser.positionalArguments();
   std::optional<QString> piece, placesQuery;
@@ -140,8 +139,7 @@ QString RefusalText(const InputState& inputs, const Piece& sheet, HourSystem hou
   return latitude + QStringLiteral(": non ammessa da questo pezzo");
 }
 
-int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err,
-               FileSink& files);
+int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err, FileSink& files);
 
 }  // namespace
 
@@ -150,8 +148,7 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
   return RunExport(arguments, out, err, disk);
 }
 
-int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err,
-              FileSink& files) {
+int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err, FileSink& files) {
   const int status = RunCommand(arguments, out, err, files);
   // What was printed must have arrived: a listing lost to a closed or full
   // standard output is a failure, not a success.
@@ -170,17 +167,14 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
                FileSink& files) {
   CommandLine line;
   switch (line.Read(arguments)) {
-    case CommandLine::Help:
-      out << line.HelpText().toStdString();
-      return kExportOk;
+    case CommandLine::Help: out << line.HelpText().toStdString(); return kExportOk;
     case CommandLine::Version:
       out << "quindal-export " << QUINDAL_VERSION << "\n";
       return kExportOk;
     case CommandLine::Mistake:
       err << "quindal-export: " << line.problem.toStdString() << "\n" << kHelpHint;
       return kExportUsage;
-    case CommandLine::Understood:
-      break;
+    case CommandLine::Understood: break;
   }
   std::string problem;
   std::optional<Request> request = Parse(line, files, problem);
@@ -234,8 +228,8 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     const bool hadFolder = files.IsFolder(request->output);
     QString reason;
     if (!files.MakeFolder(request->output, reason)) {
-      err << "quindal-export: impossibile creare la cartella " << ShownValue(request->output).toStdString()
-          << ": " << reason.toStdString() << "\n";
+      err << "quindal-export: impossibile creare la cartella "
+          << ShownValue(request->output).toStdString() << ": " << reason.toStdString() << "\n";
       return kExportWriteFailed;
     }
     const QDir folder(request->output);

@@ -17,5 +17,4 @@ class FileSink;
 // are the command line after the program name. Messages go to `err`; the
 // files go to `files`, the disk unless a caller stands in for it.
 int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err);
-int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err,
-              FileSink& files);
+int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err, FileSink& files);

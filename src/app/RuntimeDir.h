@@ -10,10 +10,12 @@
 // terminal), then makes its own /tmp/runtime-USER: make it quietly instead.
 inline void EnsureRuntimeDir() {
   if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
-  const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
+  const QByteArray dir =
+      QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
   ::mkdir(dir.constData(), 0700);
   struct stat info {};
-  if (::stat(dir.constData(), &info) != 0 || info.st_uid != getuid()) return;  // not ours: let Qt say
+  if (::stat(dir.constData(), &info) != 0 || info.st_uid != getuid())
+    return;  // not ours: let Qt say
   ::chmod(dir.constData(), 0700);
   qputenv("XDG_RUNTIME_DIR", dir);
 }

@@ -29,8 +29,9 @@ QString ItalianReason(int error, const QString& systemText) {
     case EPIPE: return QStringLiteral("chi leggeva ha chiuso");
     default: break;
   }
-  return error == 0 || systemText.isEmpty() ? QStringLiteral("errore di scrittura")
-                              : QStringLiteral("errore di scrittura (%1)").arg(systemText);
+  return error == 0 || systemText.isEmpty()
+             ? QStringLiteral("errore di scrittura")
+             : QStringLiteral("errore di scrittura (%1)").arg(systemText);
 }
 
 namespace {
@@ -38,7 +39,7 @@ namespace {
 // What a write to a path meets, symbolic links followed.
 enum class Kind { Missing, Regular, Stream, Folder, Other };
 struct Target {
-  QString path;   // the file itself, or the link's target
+  QString path;  // the file itself, or the link's target
   Kind kind;
   int error = 0;  // why it could not be looked at, if it could not
 };
@@ -173,7 +174,8 @@ bool DiskSink::WriteAll(const FileSet& files, QString& failed, QString& reason) 
     if (!QFileInfo::exists(targets[k])) continue;
     const QString backup = targets[k] + QStringLiteral(".quindal-%1-precedente").arg(::getpid());
     errno = 0;
-    if (::link(QFile::encodeName(targets[k]).constData(), QFile::encodeName(backup).constData()) != 0 &&
+    if (::link(QFile::encodeName(targets[k]).constData(), QFile::encodeName(backup).constData()) !=
+            0 &&
         !QFile::copy(targets[k], backup)) {
       const int error = errno;
       dropKept();

@@ -22,8 +22,8 @@ double MmX(double x) { return x * DrawingUnits::kMillimetresAcross; }
 double MmY(double y) { return (DrawingUnits::kScreenHeight - y) * DrawingUnits::kMillimetresDown; }
 
 // A screen pixel, the size of a point.
-constexpr double kPixelWidth = 1 / DrawingUnits::kPixelsAcross;   // 5.0633 units
-constexpr double kPixelHeight = 1 / DrawingUnits::kPixelsDown;    // 5.298 units
+constexpr double kPixelWidth = 1 / DrawingUnits::kPixelsAcross;  // 5.0633 units
+constexpr double kPixelHeight = 1 / DrawingUnits::kPixelsDown;   // 5.298 units
 
 struct Layer {
   const char* name;
@@ -31,7 +31,7 @@ struct Layer {
   int rgb;
 };
 constexpr std::array kLayers = {
-    Layer{"linee", 7, 0x000000}, Layer{"testi", 7, 0x000000}, Layer{"grigio", 9, 0xC0C0C0},
+    Layer{"linee", 7, 0x000000},  Layer{"testi", 7, 0x000000},  Layer{"grigio", 9, 0xC0C0C0},
     Layer{"giallo", 2, 0xFFFF00}, Layer{"oliva", 54, 0x808000},
 };
 
@@ -103,14 +103,16 @@ void WriteEntities(DL_Dxf& dxf, DL_WriterA& dw, const VisibleDrawing& drawing) {
     // The filled square the screen shows; a solid's corners go 1, 2, 4, 3.
     const double left = MmX(p.x), right = MmX(p.x + kPixelWidth);
     const double top = MmY(p.y), bottom = MmY(p.y + kPixelHeight);
-    dxf.writeSolid(dw, DL_SolidData(left, top, 0, right, top, 0, left, bottom, 0, right, bottom, 0, 0),
+    dxf.writeSolid(dw,
+                   DL_SolidData(left, top, 0, right, top, 0, left, bottom, 0, right, bottom, 0, 0),
                    OnLayer(LayerOf(p.colour)));
   }
   const double height = TextHeightMm();
   for (const VisibleText& t : drawing.texts) {
     // Left and top justified: the anchor is the text's top-left corner.
     const double x = MmX(t.x), y = MmY(t.y);
-    dxf.writeText(dw, DL_TextData(x, y, 0, x, y, 0, height, 1, 0, 0, 3, DxfText(t.text), "Standard", 0),
+    dxf.writeText(dw,
+                  DL_TextData(x, y, 0, x, y, 0, height, 1, 0, 0, 3, DxfText(t.text), "Standard", 0),
                   OnLayer("testi"));
   }
 }
@@ -148,7 +150,9 @@ class MemoryWriter final : public DL_WriterA {
   }
   void dxfString(int gc, const std::string& value) const override { dxfString(gc, value.c_str()); }
 
-  QByteArray Bytes() const { return QByteArray(bytes_.data(), static_cast<qsizetype>(bytes_.size())); }
+  QByteArray Bytes() const {
+    return QByteArray(bytes_.data(), static_cast<qsizetype>(bytes_.size()));
+  }
 
  private:
   void Code(int gc) const { RightAligned(gc, 3); }

@@ -7,7 +7,6 @@
 #include "devices/FileFormats.h"
 #include "devices/RecordingCanvas.h"
 
-
 // The picture the drawing window shows on an 800 x 600 screen, as PNG.
 QByteArray RenderPng(const CallList& calls);
 // SVG at true scale, one element per call, titled `title`.

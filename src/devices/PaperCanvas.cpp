@@ -11,7 +11,6 @@ namespace {
 
 QColor ColourOf(Colour c) { return QColor::fromRgb(RgbOf(c)); }
 
-
 }  // namespace
 
 PaperCanvas::PaperCanvas(QPainter& painter, double dotsPerInch)
@@ -52,5 +51,6 @@ void PaperCanvas::Text(float x, float y, std::string_view text, Colour anchor) {
   if (!Finite(x, y)) return;
   painter_.setPen(ColourOf(Colour::Foreground));
   const QPointF corner = DotsOf(x, y);
-  painter_.drawText(QPointF(corner.x(), corner.y() + ascent_), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  painter_.drawText(QPointF(corner.x(), corner.y() + ascent_),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }

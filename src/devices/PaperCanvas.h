@@ -17,7 +17,6 @@ class PaperCanvas final : public Canvas {
   // the painter's origin.
   PaperCanvas(QPainter& painter, double dotsPerInch);
 
-
   // The page position, in dots, of a point in drawing units.
   QPointF DotsOf(double x, double y) const;
 

@@ -24,9 +24,7 @@ inline int RoundToPixel(double p) {
   return static_cast<int>(whole + (fraction >= 0.5) - (fraction <= -0.5));
 }
 
-
 std::uint32_t Argb(Colour c) { return 0xFF000000u | RgbOf(c); }
-
 
 // Bresenham's line from a to b, both ends included, stepping one pixel at a
 // time along the longer axis, restricted to the pixels inside a w x h image.
@@ -109,7 +107,10 @@ class BresenhamLine {
     if (Across(first) >= low) return first;
     while (first < last) {  // Across(first) < low
       const long long mid = first + (last - first) / 2;
-      if (Across(mid) >= low) last = mid; else first = mid + 1;
+      if (Across(mid) >= low)
+        last = mid;
+      else
+        first = mid + 1;
     }
     return Across(first) >= low ? first : last + 1;
   }
@@ -118,7 +119,10 @@ class BresenhamLine {
     if (Across(last) <= high) return last;
     while (first < last) {  // Across(last) > high
       const long long mid = last - (last - first) / 2;
-      if (Across(mid) <= high) first = mid; else last = mid - 1;
+      if (Across(mid) <= high)
+        first = mid;
+      else
+        last = mid - 1;
     }
     return Across(first) <= high ? first : first - 1;
   }
@@ -141,7 +145,8 @@ RasterCanvas::RasterCanvas(QImage& image, RasterView view)
 }
 
 QPoint RasterCanvas::PixelOf(float x, float y) {
-  return {RoundToPixel(x * DrawingUnits::kPixelsAcross), RoundToPixel(y * DrawingUnits::kPixelsDown)};
+  return {RoundToPixel(x * DrawingUnits::kPixelsAcross),
+          RoundToPixel(y * DrawingUnits::kPixelsDown)};
 }
 
 inline QPoint RasterCanvas::Map(float x, float y) const {

@@ -69,7 +69,7 @@ class RasterCanvas final : public Canvas {
 
   QImage& image_;
   RasterView view_;
-  int width_, height_;  // the image's, which keeps its size while drawn on
+  int width_, height_;    // the image's, which keeps its size while drawn on
   double across_, down_;  // image pixels per drawing unit
   QFont font_;
   int ascent_;

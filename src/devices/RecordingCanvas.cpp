@@ -4,9 +4,7 @@ void RecordingCanvas::Line(float x1, float y1, float x2, float y2, Colour c) {
   calls_.push_back(LineCall{x1, y1, x2, y2, c});
 }
 
-void RecordingCanvas::Point(float x, float y, Colour c) {
-  calls_.push_back(PointCall{x, y, c});
-}
+void RecordingCanvas::Point(float x, float y, Colour c) { calls_.push_back(PointCall{x, y, c}); }
 
 void RecordingCanvas::Text(float x, float y, std::string_view text, Colour anchor) {
   calls_.push_back(TextCall{x, y, std::string(text), anchor});

@@ -61,8 +61,8 @@ SvgCanvas::SvgCanvas(std::string_view title) {
 }
 
 void SvgCanvas::Line(float x1, float y1, float x2, float y2, Colour c) {
-  svg_ += "<line x1=\"" + FloatText(x1) + "\" y1=\"" + FloatText(y1) + "\" x2=\"" +
-          FloatText(x2) + "\" y2=\"" + FloatText(y2) + "\" stroke=\"" + HexColour(c) + "\"/>\n";
+  svg_ += "<line x1=\"" + FloatText(x1) + "\" y1=\"" + FloatText(y1) + "\" x2=\"" + FloatText(x2) +
+          "\" y2=\"" + FloatText(y2) + "\" stroke=\"" + HexColour(c) + "\"/>\n";
 }
 
 void SvgCanvas::Point(float x, float y, Colour c) {
@@ -72,8 +72,8 @@ void SvgCanvas::Point(float x, float y, Colour c) {
 
 void SvgCanvas::Text(float x, float y, std::string_view text, Colour anchor) {
   PlotPoint(x, y, anchor);
-  svg_ += "<text x=\"" + FloatText(x) + "\" y=\"" + FloatText(y) + "\" dy=\"" + kTextDrop + "\" fill=\"" +
-          HexColour(Colour::Foreground) + "\">" + XmlEscaped(text) + "</text>\n";
+  svg_ += "<text x=\"" + FloatText(x) + "\" y=\"" + FloatText(y) + "\" dy=\"" + kTextDrop +
+          "\" fill=\"" + HexColour(Colour::Foreground) + "\">" + XmlEscaped(text) + "</text>\n";
 }
 
 std::string SvgCanvas::Finish() {

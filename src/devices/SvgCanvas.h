@@ -14,7 +14,6 @@ class SvgCanvas final : public Canvas {
   // `title`, when given, is the document's <title>, first child of the root.
   explicit SvgCanvas(std::string_view title = {});
 
-
   // Closes the document and returns it; the canvas takes no calls after this.
   std::string Finish();
 

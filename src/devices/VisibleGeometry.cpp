@@ -41,7 +41,6 @@ struct Item {
   }
 };
 
-
 // The region painted by a run of white lines: the union of the
 // quadrilaterals between each line and the next. Lines are taken end to end
 // in the direction that matches the line before, so a scan fill or a fan
@@ -94,7 +93,8 @@ class Region {
     // A long outline: the quadrilaterals answer whether a point is covered.
     quads_ = Quadrilaterals(first, second);
     std::vector<Entry> boxes;
-    for (std::size_t k = 0; k < quads_.size(); ++k) boxes.emplace_back(bg::return_envelope<Box>(quads_[k]), k);
+    for (std::size_t k = 0; k < quads_.size(); ++k)
+      boxes.emplace_back(bg::return_envelope<Box>(quads_[k]), k);
     index_ = Index(boxes.begin(), boxes.end());  // packed at once
   }
 
@@ -124,7 +124,8 @@ class Region {
         std::vector<Pt> crossings;
         bg::intersection(piece, edges_[it->second], crossings);
         for (const Pt& p : crossings)
-          cuts.push_back(std::clamp(((p.x() - a.x()) * dx + (p.y() - a.y()) * dy) / length2, 0.0, 1.0));
+          cuts.push_back(
+              std::clamp(((p.x() - a.x()) * dx + (p.y() - a.y()) * dy) / length2, 0.0, 1.0));
       }
       std::sort(cuts.begin(), cuts.end());
     }
@@ -154,7 +155,8 @@ class Region {
 
   // The convex hull of each quadrilateral between a line and the next, but
   // those of no area.
-  static std::vector<Polygon> Quadrilaterals(const std::vector<Pt>& first, const std::vector<Pt>& second) {
+  static std::vector<Polygon> Quadrilaterals(const std::vector<Pt>& first,
+                                             const std::vector<Pt>& second) {
     std::vector<Polygon> quads;
     for (std::size_t k = 0; k + 1 < first.size(); ++k) {
       const bg::model::multi_point<Pt> corners{first[k], second[k], second[k + 1], first[k + 1]};
@@ -216,11 +218,11 @@ class Painter {
         const std::vector<Segment> outside = region.Outside(piece);
         left.insert(left.end(), outside.begin(), outside.end());
       }
-      if (left.size() == item.pieces.size() && std::equal(left.begin(), left.end(), item.pieces.begin(),
-                                                          [](const Segment& x, const Segment& y) {
-                                                            return bg::equals(x.first, y.first) &&
-                                                                   bg::equals(x.second, y.second);
-                                                          })) {
+      if (left.size() == item.pieces.size() &&
+          std::equal(left.begin(), left.end(), item.pieces.begin(),
+                     [](const Segment& x, const Segment& y) {
+                       return bg::equals(x.first, y.first) && bg::equals(x.second, y.second);
+                     })) {
         continue;  // untouched
       }
       tree_.remove(entry);
@@ -240,14 +242,11 @@ class Painter {
       switch (item.kind) {
         case Item::kLine:
           for (const Segment& s : item.pieces)
-            drawing.lines.push_back({s.first.x(), s.first.y(), s.second.x(), s.second.y(), item.colour});
+            drawing.lines.push_back(
+                {s.first.x(), s.first.y(), s.second.x(), s.second.y(), item.colour});
           break;
-        case Item::kPoint:
-          drawing.points.push_back({item.at.x(), item.at.y(), item.colour});
-          break;
-        case Item::kText:
-          drawing.texts.push_back({item.at.x(), item.at.y(), item.text});
-          break;
+        case Item::kPoint: drawing.points.push_back({item.at.x(), item.at.y(), item.colour}); break;
+        case Item::kText: drawing.texts.push_back({item.at.x(), item.at.y(), item.text}); break;
       }
     }
     return drawing;

@@ -21,8 +21,7 @@ using ExtraCheck = std::function<bool(const DrawingParameters&)>;
 // The seven checks in their order, then `extra`: the parameters, or nothing
 // when the input is refused. A plain function of the inputs, so that the
 // window and the exporter share it.
-std::optional<DrawingParameters> CheckInputs(const InputState& inputs,
-                                             const ExtraCheck& extra = {},
+std::optional<DrawingParameters> CheckInputs(const InputState& inputs, const ExtraCheck& extra = {},
                                              const QLocale& locale = QLocale());
 
 // Why the common checks refuse `inputs`, in the main window's words: the box

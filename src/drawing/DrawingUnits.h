@@ -9,7 +9,7 @@ namespace DrawingUnits {
 constexpr double kTwipsAcross = 9480.0 / 3200.0;  // 2.9625
 constexpr double kTwipsDown = 6795.0 / 2400.0;    // 2.83125
 constexpr double kTwipsPerInch = 1440.0;
-constexpr double kTwipsPerPixel = 15.0;            // a device-independent pixel
+constexpr double kTwipsPerPixel = 15.0;  // a device-independent pixel
 constexpr double kMillimetresPerInch = 25.4;
 
 // Pixels per drawing unit on a screen of 15 twips per pixel.

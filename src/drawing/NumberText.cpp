@@ -39,8 +39,8 @@ std::string WholeNumberText(long long n) {
 }
 
 std::string DecimalPatternText(double value, const QLocale& locale) {
-  QString fixed = QString::number(std::fabs(value), 'f', 3);  // "45.000", "0.500"
-  while (fixed.endsWith(u'0')) fixed.chop(1);                  // "45.", "0.5"
+  QString fixed = QString::number(std::fabs(value), 'f', 3);       // "45.000", "0.500"
+  while (fixed.endsWith(u'0')) fixed.chop(1);                      // "45.", "0.5"
   if (fixed.startsWith(QStringLiteral("0."))) fixed.remove(0, 1);  // ".5"
   fixed.replace(u'.', locale.decimalPoint());
   if (value < 0) fixed.prepend(u'-');

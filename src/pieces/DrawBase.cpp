@@ -5,7 +5,6 @@ namespace GRAPH1 {
 // The base: the board the plates stand on, with the marks that say which tab
 // of which plate goes along which line. The same for every site.
 void BaseBody(Canvas& c, const DrawingParameters&) {
-
   // The upper field is 2700 * cos 45 deep: plate C's length, laid flat.
   c.DrawLine(100, 12, 3900, 12);
   c.DrawLine(100, 1921.188, 3900, 1921.188);

@@ -13,8 +13,8 @@ namespace {
 // to the left of its front edge.
 void DrawOverallView(Canvas& c, double RadPerDeg) {
   const double S = 500;
-  const double X0 = 6 * S, Y0 = 1.5 * S;                  // front edge of plate D
-  const double Xb = X0 - S / 3, Yb = Y0 - 4 * S / 3;      // the same edge at the back
+  const double X0 = 6 * S, Y0 = 1.5 * S;              // front edge of plate D
+  const double Xb = X0 - S / 3, Yb = Y0 - 4 * S / 3;  // the same edge at the back
   const double T = std::tan(30 * RadPerDeg);
   const double k = S * T * 26 / 27;  // horizontal reach of plate A
   const double h = S * 26 / 27;      // height of plate B
@@ -107,7 +107,6 @@ void DrawProfile(Canvas& c, double RadPerDeg) {
 // The assembly sheet: how the four plates and the base go together. The same
 // for every site.
 void InstructionsBody(Canvas& c, const DrawingParameters&) {
-
   c.PlaceText(400, 150, "ISTRUZIONI PER IL MONTAGGIO DEL QUINDAL");
   DrawOverallView(c, RadPerDeg);
   DrawProfile(c, RadPerDeg);

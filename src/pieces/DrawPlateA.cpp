@@ -26,9 +26,8 @@ std::string LatitudeValueText(double v) {
 // site's latitude and hemisphere.
 void DrawLatitudeBox(Canvas& c, const LatticePlate& plate, double phi) {
   const double cx = plate.cx(), cy = plate.cy(), dx = plate.dx(), dy = plate.dy();
-  ForEachStep(cx - 2 * dx, cx + 2 * dx, 1, [&](double x, long) {
-    c.DrawLine(x, cy + 9 * dy, x, cy + 12 * dy, Colour::White);
-  });
+  ForEachStep(cx - 2 * dx, cx + 2 * dx, 1,
+              [&](double x, long) { c.DrawLine(x, cy + 9 * dy, x, cy + 12 * dy, Colour::White); });
   c.DrawLine(cx - 2 * dx, cy + 9 * dy, cx + 2 * dx, cy + 9 * dy);
   c.DrawLine(cx - 2 * dx, cy + 9 * dy, cx - 2 * dx, cy + 12 * dy);
   c.DrawLine(cx + 2 * dx, cy + 9 * dy, cx + 2 * dx, cy + 12 * dy);
@@ -83,7 +82,7 @@ void DrawRoseDisc(Canvas& c, const LatticePlate& plate, double xc, double rotati
   const double N = LatticePlate::N;
   const double cy = plate.cy();
   const double R = (1956.467 - 100) * (N - 2) / 2 / N;
-  const double f = 15.0 / 16;   // the intermediate points are shorter
+  const double f = 15.0 / 16;  // the intermediate points are shorter
   const double rInner = R * 7 / 16;
 
   DrawFilledDisc(c, xc, cy, R, Colour::LightGrey);
@@ -103,7 +102,6 @@ void DrawRoseDisc(Canvas& c, const LatticePlate& plate, double xc, double rotati
 // Plate A: the lattice, a box with the site's latitude and hemisphere, and
 // two star discs whose sky globes mirror each other.
 void PlateABody(Canvas& c, const DrawingParameters& parameters) {
-
   const double H = 2122.891 - 100;  // the plate's outer height less twice the margin
   const LatticePlate plate{1500 - H / 2, 1500 + H / 2};
   DrawLatticePlate(c, plate);

@@ -120,10 +120,10 @@ void DrawFrameAndDateLines(Canvas& c, DateLineSpacing dateSpacing) {
     const char* initial;
     int start, end;  // day offsets of its first and last day
   };
-  static constexpr Month kMonths[] = {
-      {"G", 0, 31},    {"F", 31, 59},   {"M", 59, 90},   {"A", 90, 120},
-      {"M", 120, 151}, {"G", 151, 181}, {"L", 181, 212}, {"A", 212, 243},
-      {"S", 243, 273}, {"O", 273, 304}, {"N", 304, 334}, {"D", 334, 365}};
+  static constexpr Month kMonths[] = {{"G", 0, 31},    {"F", 31, 59},   {"M", 59, 90},
+                                      {"A", 90, 120},  {"M", 120, 151}, {"G", 151, 181},
+                                      {"L", 181, 212}, {"A", 212, 243}, {"S", 243, 273},
+                                      {"O", 273, 304}, {"N", 304, 334}, {"D", 334, 365}};
   for (const Month& month : kMonths) {
     c.PlaceText(DateX(month.start) + 50, y0 - 90, month.initial);
     c.PlaceText(DateX(month.start) + 50, y0 + DateLineHeight * s + 4, month.initial);
@@ -150,8 +150,7 @@ void PlateBBody(Canvas& c, const DrawingParameters& parameters) {
   c.PlaceText(25, 1000, "B");
   c.PlaceText(3940, 1000, "B");
   c.PlaceText(1900, PlateBottom + 90, "B1");
-  c.PlaceText(1095, 1665,
-              "delta = equazione del tempo (minuti) corretta per la longitudine");
+  c.PlaceText(1095, 1665, "delta = equazione del tempo (minuti) corretta per la longitudine");
   DrawExplanations(c);
   c.PlaceText(1600, 1765, LongitudeLine(lambda));
 

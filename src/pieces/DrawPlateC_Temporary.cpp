@@ -15,7 +15,8 @@ bool OutsidePolarCircles(const DrawingParameters& p) {
   // Inside a polar circle the Sun, near a solstice, neither rises nor sets
   // for a whole day, and such a day has no temporary hours.
   return !(std::tan(std::fabs(kSolsticeLatitude) * RadPerDeg) *
-               std::tan(std::fabs(p.Latitude) * RadPerDeg) > 1);
+               std::tan(std::fabs(p.Latitude) * RadPerDeg) >
+           1);
 }
 
 // Plate C with temporary hours: each day's daylight cut into twelve equal
@@ -35,9 +36,8 @@ void PlateCTemporaryBody(Canvas& c, const DrawingParameters& parameters) {
       const double delta = SexagesimalToDecimal(row.Declination);
       // Semi-diurnal arc H0 = arccos(-tan delta tan phi). At exactly +-66.55
       // the tangents may round the product a hair above 1.
-      const double p = std::clamp(std::tan(std::fabs(delta) * RadPerDeg) *
-                                      std::tan(std::fabs(phi) * RadPerDeg),
-                                  0.0, 1.0);
+      const double p = std::clamp(
+          std::tan(std::fabs(delta) * RadPerDeg) * std::tan(std::fabs(phi) * RadPerDeg), 0.0, 1.0);
       double H0 = 180 - std::acos(p) * DegPerRad;
       if (delta <= 0 && phi >= 0) H0 = 180 - H0;
       if (delta >= 0 && phi <= 0) H0 = 180 - H0;

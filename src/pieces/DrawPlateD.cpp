@@ -65,9 +65,7 @@ void PlateDBody(Canvas& c, const DrawingParameters&) {
   DrawCartouche(c);
   // 467 copies swept up and to the left make the emblem stand in relief.
   const double Lx = 1950, Ly = 1950, r = 70;
-  ForEachStep(0, r / 3, 0.05, [&](double o, long) {
-    DrawEmblem(c, Lx - o, Ly - o, r, RadPerDeg);
-  });
+  ForEachStep(0, r / 3, 0.05, [&](double o, long) { DrawEmblem(c, Lx - o, Ly - o, r, RadPerDeg); });
   c.PlaceText(Lx - 280, Ly + 110, "ORBELAN", Colour::Yellow);
 }
 

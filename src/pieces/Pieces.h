@@ -21,10 +21,10 @@ struct PieceDrawing {
 
 // One sheet of the kit.
 struct Piece {
-  std::string_view name;      // as the command line names it
-  std::string_view fileStem;  // its file in a folder of the whole kit
-  std::string_view title;     // as a document names it: "Grafico A", "Base"
-  PieceDrawing drawing;       // plate C: astronomical hours
+  std::string_view name;               // as the command line names it
+  std::string_view fileStem;           // its file in a folder of the whole kit
+  std::string_view title;              // as a document names it: "Grafico A", "Base"
+  PieceDrawing drawing;                // plate C: astronomical hours
   PieceDrawing temporaryDrawing = {};  // plate C only: temporary hours
 
   // The drawing of this sheet in `hours`.
@@ -37,7 +37,10 @@ struct Piece {
 inline constexpr std::array<Piece, 6> kPieces = {{
     {"A", "plate-a", "Grafico A", {GRAPH1::PlateABody}},
     {"B", "plate-b", "Grafico B", {GRAPH1::PlateBBody}},
-    {"C", "plate-c", "Grafico C", {GRAPH1::PlateCAstronomicalBody},
+    {"C",
+     "plate-c",
+     "Grafico C",
+     {GRAPH1::PlateCAstronomicalBody},
      {GRAPH1::PlateCTemporaryBody, GRAPH1::OutsidePolarCircles}},
     {"D", "plate-d", "Grafico D", {GRAPH1::PlateDBody}},
     {"base", "base", "Base", {GRAPH1::BaseBody}},

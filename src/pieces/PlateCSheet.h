@@ -26,8 +26,8 @@ PlateCStart StartPlateC(Canvas& canvas, const DrawingParameters& parameters);
 
 // The state of one hour line while it walks the table.
 struct HourLine {
-  bool running = false;  // drawing a connected run of visible points
-  double xp = 0, yp = 0; // the previous point of the run
+  bool running = false;   // drawing a connected run of visible points
+  double xp = 0, yp = 0;  // the previous point of the run
 
   // A run starts on the first point whose altitude passes the threshold
   // (above 0, or from 0 on when `startAtZero`) and ends below the horizon.

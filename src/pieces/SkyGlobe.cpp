@@ -65,7 +65,8 @@ void DrawSkyGlobe(Canvas& c, const SkyGlobe& g, double r) {
   const auto draw = [&](Trace& trace, Horizontal at) {
     if (!(at.h >= 0)) return;
     const double ch = std::cos(at.h);
-    trace.To(g.xc + g.radius * ch * std::sin(at.A + rho), g.yc + g.radius * ch * std::cos(at.A + rho));
+    trace.To(g.xc + g.radius * ch * std::sin(at.A + rho),
+             g.yc + g.radius * ch * std::cos(at.A + rho));
   };
   const double lowest = -(90 - g.phiG) + epsilon;  // the southernmost circle that rises
 
@@ -104,7 +105,8 @@ void DrawSkyGlobe(Canvas& c, const SkyGlobe& g, double r) {
     Trace trace(c);
     const double t = m * r;
     const CosSin hour(std::fabs(t));
-    for (const CosSin& declination : declinations) draw(trace, ToHorizontal(declination, t, hour, phi));
+    for (const CosSin& declination : declinations)
+      draw(trace, ToHorizontal(declination, t, hour, phi));
   });
 
   Trace horizon(c);

@@ -19,8 +19,8 @@ Horizontal EquatorialToHorizontal(double p, double m, double phiG, double radPer
 // latitude phiG, turned by `rotationDeg`. Points below the horizon are
 // skipped without breaking the line.
 struct SkyGlobe {
-  double xc, yc;         // centre
-  double radius;         // the horizon's radius
+  double xc, yc;  // centre
+  double radius;  // the horizon's radius
   double rotationDeg;
   double circleSpacing;  // degrees between declination circles and between hour circles
   double pointSpacing;   // degrees between the points along a circle

@@ -28,8 +28,9 @@ std::optional<SiteOffset> SiteFromCoordinates(QString name, double latitude, dou
                                               const QString& zone) {
   const std::optional<double> meridian = ZoneMeridianDeg(zone, latitude);
   if (!meridian) return std::nullopt;
-  return SiteOffset{std::move(name), latitude, longitude, zone, *meridian,
-                    OffsetFromMeridian(longitude, *meridian)};
+  return SiteOffset{std::move(name), latitude,
+                    longitude,       zone,
+                    *meridian,       OffsetFromMeridian(longitude, *meridian)};
 }
 
 QString SiteOffset::LatitudeText(const QLocale& locale) const {
@@ -52,6 +53,7 @@ QString SiteOffset::Arithmetic(const QLocale& locale) const {
 
 QString SiteOffset::OutOfRangeText(const QLocale& locale) const {
   const QString site = name.isEmpty() ? QStringLiteral("Il luogo") : name;
-  return QStringLiteral("%1 è a %2° dal meridiano del suo fuso (%3): il quindal ne ammette al più 15.")
+  return QStringLiteral(
+             "%1 è a %2° dal meridiano del suo fuso (%3): il quindal ne ammette al più 15.")
       .arg(site, PlainDecimalText(std::fabs(offset), locale), Longitude(meridian, locale));
 }

@@ -7,12 +7,12 @@
 // A site and its time zone, and the longitude offset the instrument needs:
 // the site's longitude less the zone's reference meridian, in -180 ... 180.
 struct SiteOffset {
-  QString name;           // the town, or empty for a site given by coordinates
-  double latitude = 0;    // degrees, north positive
-  double longitude = 0;   // degrees, east positive
-  QString zone;           // "Europe/Rome"
-  double meridian = 0;    // the zone's reference meridian, degrees east positive
-  double offset = 0;      // longitude - meridian, degrees east positive
+  QString name;          // the town, or empty for a site given by coordinates
+  double latitude = 0;   // degrees, north positive
+  double longitude = 0;  // degrees, east positive
+  QString zone;          // "Europe/Rome"
+  double meridian = 0;   // the zone's reference meridian, degrees east positive
+  double offset = 0;     // longitude - meridian, degrees east positive
 
   // The two texts the boxes take: rounded to three places, regional separator.
   QString LatitudeText(const QLocale& locale = QLocale()) const;

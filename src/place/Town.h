@@ -6,11 +6,11 @@
 // from GeoNames. Names, regions and countries in Italian where the list has
 // them, in English otherwise.
 struct Town {
-  QString name;         // "Treviso", "Monaco di Baviera"
-  QString region;       // "Veneto"
-  QString country;      // "Italia"
-  QString countryCode;  // "IT"
-  QString zone;         // IANA time zone: "Europe/Rome"
+  QString name;          // "Treviso", "Monaco di Baviera"
+  QString region;        // "Veneto"
+  QString country;       // "Italia"
+  QString countryCode;   // "IT"
+  QString zone;          // IANA time zone: "Europe/Rome"
   double latitude = 0;   // degrees, north positive
   double longitude = 0;  // degrees, east positive
   unsigned population = 0;

@@ -183,7 +183,8 @@ TownIndex TownIndex::Load() {
     for (std::size_t n = 0; n < names.size(); ++n) {
       for (std::size_t w = 0; w < names[n].size(); ++w) {
         const auto spot = [&](const std::string& text) {
-          entry.words.push_back({text, t, static_cast<std::uint16_t>(n), static_cast<std::uint16_t>(w)});
+          entry.words.push_back(
+              {text, t, static_cast<std::uint16_t>(n), static_cast<std::uint16_t>(w)});
         };
         spot(names[n][w].folded);
         if (!names[n][w].ascii.empty()) spot(names[n][w].ascii);
@@ -202,7 +203,8 @@ namespace {
 // starts with the query, 2 a name is the query. The index looks only at the
 // names holding a word that starts with the query's first word, then matches
 // the rest of the query on the words after it.
-std::vector<std::uint8_t> Marks(const TownIndex::Entry& entry, const std::vector<std::string>& wanted) {
+std::vector<std::uint8_t> Marks(const TownIndex::Entry& entry,
+                                const std::vector<std::string>& wanted) {
   std::vector<std::uint8_t> found(entry.names.size(), 0);
   if (wanted.empty()) return found;
   const std::string& first = wanted.front();
@@ -223,7 +225,7 @@ std::vector<std::string> PlainWords(const std::vector<std::string>& words) {
   for (const std::string& word : words) {
     const std::vector<Word> alternate = NameWords(word.c_str());
     plain.push_back(alternate.size() == 1 && !alternate[0].ascii.empty() ? alternate[0].ascii
-                                                                          : word);
+                                                                         : word);
   }
   return plain;
 }
@@ -233,8 +235,7 @@ std::vector<std::string> PlainWords(const std::vector<std::string>& words) {
 std::vector<const Town*> TownIndex::Find(const QString& query, const QString& countryCode,
                                          std::size_t limit) const {
   if (!entries_) return {};
-  const std::vector<std::uint8_t> found =
-      Marks(*entries_, FoldedWords(query.toUtf8().constData()));
+  const std::vector<std::uint8_t> found = Marks(*entries_, FoldedWords(query.toUtf8().constData()));
 
   // A town called just what was typed comes before the towns whose names
   // merely start with it: "Rome, US" is Rome, Georgia, not Romeoville. Each

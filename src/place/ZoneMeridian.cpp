@@ -14,8 +14,8 @@ namespace {
 // leaves out "Etc/UTC", "GMT" and "Etc/GMT-1", which are zones all the same.
 bool InZoneDatabase(const QByteArray& id) {
   if (id.startsWith('/') || id.split('/').contains("..")) return false;
-  const QByteArray tzdir = qEnvironmentVariableIsEmpty("TZDIR") ? QByteArray("/usr/share/zoneinfo")
-                                                                 : qgetenv("TZDIR");
+  const QByteArray tzdir =
+      qEnvironmentVariableIsEmpty("TZDIR") ? QByteArray("/usr/share/zoneinfo") : qgetenv("TZDIR");
   return QFileInfo(QFile::decodeName(tzdir + '/' + id)).isFile();
 }
 

@@ -55,8 +55,9 @@ void DrawingView::Reset() {
 }
 
 void DrawingView::Fit() {
-  zoom_ = std::clamp(std::min(window_.width() / drawing_.width(), window_.height() / drawing_.height()),
-                     kMinZoom, kMaxZoom);
+  zoom_ =
+      std::clamp(std::min(window_.width() / drawing_.width(), window_.height() / drawing_.height()),
+                 kMinZoom, kMaxZoom);
   Place();
 }
 

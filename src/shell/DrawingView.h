@@ -17,7 +17,8 @@ class DrawingView {
   static constexpr double kMaxZoom = 8;
 
   explicit DrawingView(QSizeF drawing = {DrawingUnits::kScreenPixelsWide,
-                                                  DrawingUnits::kScreenPixelsHigh}) : drawing_(drawing) {}
+                                         DrawingUnits::kScreenPixelsHigh})
+      : drawing_(drawing) {}
 
   double zoom() const { return zoom_; }
   QPointF origin() const { return origin_; }

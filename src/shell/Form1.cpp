@@ -66,7 +66,8 @@ QGroupBox* MakeFrame(QWidget* parent, QRect geometry) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(QStringLiteral("CALCOLO E DISEGNO DI UN QUINDAL CON QUADRO INCLINATO 45°  (di Orbelan)"));
+  setWindowTitle(
+      QStringLiteral("CALCOLO E DISEGNO DI UN QUINDAL CON QUADRO INCLINATO 45°  (di Orbelan)"));
   setFixedSize(8655 / 15, 3645 / 15);
   setFont(WindowFont());
   QPalette palette = this->palette();
@@ -81,9 +82,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
                          QStringLiteral("Latitudine in gradi"));
   Label2 = MakeLabel(this, QStringLiteral("Intervallo di valori ( -90,000° <------> +90,000° )"),
                      Twips(600, 480, 4935, 255));
-  Label7 = MakeLabel(this,
-                     QStringLiteral("LONGITUDINE ad Est ( + ) ad Ovest ( - ) in gradi ( n,d° )"),
-                     Twips(600, 840, 4935, 255));
+  Label7 =
+      MakeLabel(this, QStringLiteral("LONGITUDINE ad Est ( + ) ad Ovest ( - ) in gradi ( n,d° )"),
+                Twips(600, 840, 4935, 255));
   Text4Box = MakeTextBox(this, QStringLiteral(" "), Twips(5640, 840, 2295, 285),
                          QStringLiteral("Longitudine rispetto al fuso in gradi"));
   Label6 = MakeLabel(this, QStringLiteral("rispetto al fuso di riferimento."),
@@ -95,7 +96,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   Label9->setFrameShape(QFrame::Box);
 
   Frame1 = MakeFrame(this, Twips(600, 1560, 4815, 375));
-  Option1Button = MakeOption(Frame1, QStringLiteral("ORE ASTRONOMICHE"), Twips(240, 120, 2295, 195));
+  Option1Button =
+      MakeOption(Frame1, QStringLiteral("ORE ASTRONOMICHE"), Twips(240, 120, 2295, 195));
   Option2Button = MakeOption(Frame1, QStringLiteral("ORE TEMPORARIE"), Twips(2640, 120, 2055, 195));
   Frame3 = MakeFrame(this, Twips(1680, 1920, 2415, 375));
   Option6Button = MakeOption(Frame3, QStringLiteral("MESI"), Twips(240, 120, 855, 195));
@@ -134,9 +136,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   connect(LocationButton, &QPushButton::clicked, this, &Form1::FindLocation);
 
   // Keyboard order: the two boxes, the buttons, then the option groups.
-  const QList<QWidget*> tabOrder = {Text1Box, Text4Box, LocationButton, Command4, Command3, Command1,
-                                    Command5, Command6, Command7, Command2, Option1Button,
-                                    Option2Button, Option5Button, Option6Button};
+  const QList<QWidget*> tabOrder = {Text1Box,      Text4Box,     LocationButton, Command4,
+                                    Command3,      Command1,     Command5,       Command6,
+                                    Command7,      Command2,     Option1Button,  Option2Button,
+                                    Option5Button, Option6Button};
   for (qsizetype k = 0; k + 1 < tabOrder.size(); ++k) setTabOrder(tabOrder[k], tabOrder[k + 1]);
   Text1Box->setFocus();
 

@@ -19,7 +19,7 @@ class Form1 final : public QWidget, public InputPanel {
   Q_OBJECT
 
  public:
-  explicit Form1(QWidget* parent = nullptr);
+  explicit Form1(QWidget *parent = nullptr);
 
   // What a drawing button does with its procedure: the program runs it on
   // this window and the drawing window. Plate C has two procedures, one per
@@ -31,8 +31,8 @@ class Form1 final : public QWidget, public InputPanel {
   QString Text4() const override;
   bool Option5() const override;
   bool Option6() const override;
-  void SetText1(const QString& text) override;
-  void SetText4(const QString& text) override;
+  void SetText1(const QString &text) override;
+  void SetText4(const QString &text) override;
   void FocusText1() override;
   void ShowRefusal() override;
 
@@ -42,7 +42,7 @@ class Form1 final : public QWidget, public InputPanel {
   QGroupBox *Frame1, *Frame3;
   QRadioButton *Option1Button, *Option2Button, *Option5Button, *Option6Button;
   QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
-  QPushButton* LocationButton;  // opens the site finder
+  QPushButton *LocationButton;  // opens the site finder
 
   // "Località": on OK writes the site's latitude and offset into the boxes.
   void FindLocation();

@@ -85,7 +85,9 @@ void Form2::Redraw() {
   raster_ = std::make_unique<RasterCanvas>(
       image_, RasterView{ratio * view_.zoom(), QPoint(qRound(origin.x()), qRound(origin.y()))});
   record_.Replay(*raster_);
-  setCursor(dragging_ ? Qt::ClosedHandCursor : view_.CanPan() ? Qt::OpenHandCursor : Qt::ArrowCursor);
+  setCursor(dragging_        ? Qt::ClosedHandCursor
+            : view_.CanPan() ? Qt::OpenHandCursor
+                             : Qt::ArrowCursor);
   update();
 }
 
@@ -112,9 +114,9 @@ void Form2::ShowHintOnce() {
                      "Ctrl+rotellina, Ctrl++, Ctrl+-: zoom - Ctrl+0: immagine esatta - "
                      "F: adatta allo schermo - trascina o frecce: sposta"),
       this);
-  hint_->setStyleSheet(QStringLiteral(
-      "QLabel { background: rgba(40, 40, 40, 200); color: white; padding: 6px 10px; "
-      "border-radius: 4px; }"));
+  hint_->setStyleSheet(
+      QStringLiteral("QLabel { background: rgba(40, 40, 40, 200); color: white; padding: 6px 10px; "
+                     "border-radius: 4px; }"));
   hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
   hint_->adjustSize();
   PlaceHint();
@@ -138,7 +140,8 @@ void Form2::PlaceHint() {
   if (!hint_) return;
   // Bottom right of what the window shows of the screen.
   const QSize margin(16, 16);
-  hint_->move(width() - hint_->width() - margin.width(), height() - hint_->height() - margin.height());
+  hint_->move(width() - hint_->width() - margin.width(),
+              height() - hint_->height() - margin.height());
 }
 
 void Form2::resizeEvent(QResizeEvent* event) {
@@ -187,7 +190,7 @@ void Form2::wheelEvent(QWheelEvent* event) {
   } else {
     // The wheel scrolls a drawing larger than the screen; with Shift, across.
     const QPointF by = event->modifiers() & Qt::ShiftModifier ? QPointF(notches.y(), notches.x())
-                                                               : QPointF(notches);
+                                                              : QPointF(notches);
     ChangeView([by](DrawingView& v) { v.PanBy(by); });
   }
   event->accept();
@@ -247,10 +250,15 @@ void Form2::keyPressEvent(QKeyEvent* event) {
     ChangeView([](DrawingView& v) { v.Reset(); });
   } else if ((key == Qt::Key_F && !ctrl) || (ctrl && key == Qt::Key_9)) {
     ChangeView([](DrawingView& v) { v.Fit(); });
-  } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+  } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+             key == Qt::Key_Down) {
     // The arrow shows more of the drawing on its side.
-    const QPointF by(key == Qt::Key_Left ? step.x() : key == Qt::Key_Right ? -step.x() : 0,
-                     key == Qt::Key_Up ? step.y() : key == Qt::Key_Down ? -step.y() : 0);
+    const QPointF by(key == Qt::Key_Left    ? step.x()
+                     : key == Qt::Key_Right ? -step.x()
+                                            : 0,
+                     key == Qt::Key_Up     ? step.y()
+                     : key == Qt::Key_Down ? -step.y()
+                                           : 0);
     ChangeView([by](DrawingView& v) { v.PanBy(by); });
   } else {
     QWidget::keyPressEvent(event);

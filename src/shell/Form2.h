@@ -17,7 +17,6 @@
 class QAction;
 class QPrinter;
 
-
 // The drawing window: borderless, over the whole screen. Every call drawn
 // since the window opened is recorded, so that the picture can be printed at
 // true scale, saved, and drawn again at another size; what the window shows

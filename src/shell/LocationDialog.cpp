@@ -72,7 +72,8 @@ LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
   zoneBox->setEditable(true);
   zoneBox->setInsertPolicy(QComboBox::NoInsert);
   zoneBox->setAccessibleName(QStringLiteral("Fuso orario"));
-  for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) zoneBox->addItem(QString::fromUtf8(id));
+  for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
+    zoneBox->addItem(QString::fromUtf8(id));
   // The system's own zone first of all, even where the list lacks its id
   // ("Etc/UTC" on a fresh machine).
   const QString systemZone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
@@ -163,12 +164,16 @@ void LocationDialog::Search() {
     const Town& town = *shown_[static_cast<std::size_t>(row)];
     const auto site = SiteFromCoordinates(town.name, town.latitude, town.longitude, town.zone);
     const bool drawable = site && site->InRange();
-    const QString offset = !site ? QStringLiteral("?")
+    const QString offset = !site      ? QStringLiteral("?")
                            : drawable ? site->OffsetText()
                                       : site->OffsetText() + QStringLiteral(" (fuori campo)");
-    const QString cells[] = {town.name, town.region, town.country,
-                             PlainDecimalText(town.latitude), PlainDecimalText(town.longitude),
-                             town.zone, offset};
+    const QString cells[] = {town.name,
+                             town.region,
+                             town.country,
+                             PlainDecimalText(town.latitude),
+                             PlainDecimalText(town.longitude),
+                             town.zone,
+                             offset};
     for (int column = 0; column < 7; ++column)
       results->setItem(row, column, Cell(cells[column], drawable));
   }

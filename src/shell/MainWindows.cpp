@@ -19,7 +19,8 @@ void ConfigureApplication() {
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(EmblemImage(64))));
   // The print and file dialogs speak Italian, like the rest of the program.
   auto* italian = new QTranslator(QApplication::instance());
-  if (italian->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+  if (italian->load(QStringLiteral("qtbase_it"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(italian);
 }
 

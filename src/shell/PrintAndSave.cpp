@@ -59,7 +59,8 @@ QString SuggestedFileName(const QString& title) {
   // "Quindal - Grafico D, latitudine ..." -> "quindal-grafico-d.pdf"
   QString subject = title.section(u',', 0, 0).remove(QStringLiteral("Quindal - ")).trimmed();
   if (subject.isEmpty()) subject = QStringLiteral("disegno");
-  return QStringLiteral("quindal-") + subject.toLower().replace(u' ', u'-') + QStringLiteral(".pdf");
+  return QStringLiteral("quindal-") + subject.toLower().replace(u' ', u'-') +
+         QStringLiteral(".pdf");
 }
 
 void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title) {
@@ -69,7 +70,8 @@ void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title
                         [](const FileFormatInfo& f) { return f.format == FileFormat::Pdf; });
   QStringList filters;
   for (const FileFormatInfo& f : offered)
-    filters << QStringLiteral("%1 (*.%2)").arg(QString::fromUtf8(f.filter), QString::fromUtf8(f.name));
+    filters
+        << QStringLiteral("%1 (*.%2)").arg(QString::fromUtf8(f.filter), QString::fromUtf8(f.name));
   QFileDialog dialog(parent, QStringLiteral("Salva come"), QDir::homePath(), filters.join(";;"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
@@ -89,4 +91,3 @@ void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title
                          QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
   }
 }
-

@@ -26,7 +26,8 @@ class WindowSession {
 // "Stampa in scala reale...": the print dialog on `printer`, then the
 // drawing at true scale; a page that cannot keep the scale says why and
 // brings the dialog back.
-void PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls, const QString& title);
+void PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls,
+                     const QString& title);
 
 // "Salva come...": a file dialog on the sheet's own name, then the file
 // quindal-export writes, in the format of its extension or of the chosen

@@ -43,19 +43,22 @@ std::optional<QString> TrueScaleProblem(const QPrinter& printer, const CallList&
     // and scales or crops it.
     const QPrinterInfo info(printer);
     const QList<QPageSize> sizes = info.supportedPageSizes();
-    const bool offered = sizes.isEmpty() || std::any_of(sizes.begin(), sizes.end(), [&](const QPageSize& s) {
-      return s.isEquivalentTo(layout.pageSize());
-    });
+    const bool offered =
+        sizes.isEmpty() || std::any_of(sizes.begin(), sizes.end(), [&](const QPageSize& s) {
+          return s.isEquivalentTo(layout.pageSize());
+        });
     if (!offered) {
-      return QStringLiteral("La stampante %1 non ha il foglio %2: sceglierne uno che offre, "
-                            "perché la scala resti quella vera.")
+      return QStringLiteral(
+                 "La stampante %1 non ha il foglio %2: sceglierne uno che offre, "
+                 "perché la scala resti quella vera.")
           .arg(printer.printerName(), layout.pageSize().name());
     }
   }
   if (!FitsPrintableArea(calls, layout)) {
-    return QStringLiteral("Il disegno, con la scala di controllo sotto, non entra nel foglio "
-                          "scelto al netto dei margini della stampante: scegliere un foglio più "
-                          "grande, l'orientamento orizzontale o un foglio senza margini.");
+    return QStringLiteral(
+        "Il disegno, con la scala di controllo sotto, non entra nel foglio "
+        "scelto al netto dei margini della stampante: scegliere un foglio più "
+        "grande, l'orientamento orizzontale o un foglio senza margini.");
   }
   return std::nullopt;
 }

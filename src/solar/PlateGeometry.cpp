@@ -43,9 +43,9 @@ PlatePoint PointOnPlate(double altitudeRad, int dayIndex, const PlateGeometry& p
   // Law of sines in the triangle top edge - point above the bottom edge -
   // shadow point: d = base * sin h / sin(180 - inclination - h).
   const double x = kDialLeft + dayIndex * plate.DayStep;
-  const double y = kPlateTop + plate.ShadowBase * std::sin(altitudeRad) /
-                                   std::sin((180 - plate.PlateInclination) * plate.RadPerDeg -
-                                            altitudeRad);
+  const double y =
+      kPlateTop + plate.ShadowBase * std::sin(altitudeRad) /
+                      std::sin((180 - plate.PlateInclination) * plate.RadPerDeg - altitudeRad);
   return {x, y};
 }
 

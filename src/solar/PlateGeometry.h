@@ -9,8 +9,8 @@
 inline constexpr double kPlateTop = 125;      // the dial area's top edge: the horizon
 inline constexpr double kPlateBottom = 2725;  // the plate's bottom edge: the zenith
 inline constexpr double kPlateLength = kPlateBottom - kPlateTop;  // 2600
-inline constexpr double kDialLeft = 250;      // the dial area's left edge: row 0
-inline constexpr double kDialRight = 3750;    // its right edge: row 365
+inline constexpr double kDialLeft = 250;    // the dial area's left edge: row 0
+inline constexpr double kDialRight = 3750;  // its right edge: row 365
 
 // The latitude of the tropics, degrees: the Sun's greatest declination in
 // the table, and the obliquity that bounds the polar circles.
@@ -22,8 +22,8 @@ struct PlateGeometry {
 
   double PlateInclination;  // degrees from the horizontal
   double RadPerDeg;
-  double ShadowBase;        // kPlateLength * cos(inclination): horizontal reach of the plate
-  double DayStep;           // (kDialRight - kDialLeft) / 365 drawing units between days
+  double ShadowBase;  // kPlateLength * cos(inclination): horizontal reach of the plate
+  double DayStep;     // (kDialRight - kDialLeft) / 365 drawing units between days
 };
 
 // A latitude lying on a tropic (+-23.45 within 1e-6) moved to +-23.45001, so

@@ -68,6 +68,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (listing && wrote) std::abort();
   if (status == 0 && !wrote && out.str().empty() && !listing) std::abort();  // nothing to show
   if ((status == 1 || status == 2) && wrote) std::abort();  // a refusal that wrote a file
-  if (status != 0 && err.str().empty()) std::abort();   // a failure without a word
+  if (status != 0 && err.str().empty()) std::abort();       // a failure without a word
   return 0;
 }

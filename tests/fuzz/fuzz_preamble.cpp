@@ -24,7 +24,9 @@ namespace {
 // The procedure a selector draws, and the piece whose limits it keeps.
 std::pair<Procedure, const char*> PieceOf(std::uint8_t selector) {
   static constexpr std::pair<Procedure, const char*> kFixed[] = {
-      {GRAPH1::DrawPlateA, "A"}, {GRAPH1::DrawPlateD, "D"}, {GRAPH1::DrawBase, "base"},
+      {GRAPH1::DrawPlateA, "A"},
+      {GRAPH1::DrawPlateD, "D"},
+      {GRAPH1::DrawBase, "base"},
       {GRAPH1::DrawInstructions, "istruzioni"}};
   const int k = selector % 16;
   if (k < 4) return kFixed[k];
