@@ -118,8 +118,8 @@ TEST_F(PlateATest, RightGlobeMirrorsTheLeftOne) {
   const double dx = 3700.0 / 24;
   // The globes alone, drawn by the routine both discs use.
   RecordingCanvas left, right;
-  GRAPH1::DrawSkyGlobe(left, {2000 - 6 * dx, 1500, r, 45, 7.5, 2.5}, kR);
-  GRAPH1::DrawSkyGlobe(right, {2000 + 6 * dx, 1500, r, -45, 7.5, 2.5}, kR);
+  GRAPH1::DrawSkyGlobe(left, {2000 - 6 * dx, 1500, r, 45, 7.5, 2.5});
+  GRAPH1::DrawSkyGlobe(right, {2000 + 6 * dx, 1500, r, -45, 7.5, 2.5});
   auto leftEnds = GlobeEnds(left.Calls(), 2000 - 6 * dx, r);
   const auto rightEnds = GlobeEnds(right.Calls(), 2000 + 6 * dx, r);
   ASSERT_GT(rightEnds.size(), 1000u);
@@ -138,18 +138,18 @@ TEST_F(PlateATest, RightGlobeMirrorsTheLeftOne) {
 
 TEST(SkyGlobeTest, AzimuthFromTheSouthPositiveWest) {
   const auto deg = [](double rad) { return rad / kR; };
-  auto at = GRAPH1::EquatorialToHorizontal(0, 90, 60, kR);  // setting due west
+  auto at = GRAPH1::EquatorialToHorizontal(0, 90, 60);  // setting due west
   EXPECT_NEAR(deg(at.A), 90, 1e-9);
   EXPECT_NEAR(deg(at.h), 0, 1e-9);
-  at = GRAPH1::EquatorialToHorizontal(0, -90, 60, kR);
+  at = GRAPH1::EquatorialToHorizontal(0, -90, 60);
   EXPECT_NEAR(deg(at.A), -90, 1e-9);
-  at = GRAPH1::EquatorialToHorizontal(0, 0.001, 60, kR);  // on the meridian, due south
+  at = GRAPH1::EquatorialToHorizontal(0, 0.001, 60);  // on the meridian, due south
   EXPECT_NEAR(deg(at.A), 0, 1e-2);
   EXPECT_NEAR(deg(at.h), 30, 1e-6);
-  at = GRAPH1::EquatorialToHorizontal(0, 150, 60, kR);  // beyond the prime vertical: north-west
+  at = GRAPH1::EquatorialToHorizontal(0, 150, 60);  // beyond the prime vertical: north-west
   EXPECT_GT(deg(at.A), 90);
   EXPECT_LT(deg(at.A), 180);
-  at = GRAPH1::EquatorialToHorizontal(60.000001, 0.000001, 60, kR);  // next to the zenith
+  at = GRAPH1::EquatorialToHorizontal(60.000001, 0.000001, 60);  // next to the zenith
   EXPECT_NEAR(deg(at.h), 90, 1e-4);
 }
 

@@ -11,7 +11,7 @@ namespace {
 // The assembled instrument in oblique projection, top right: each face is
 // filled with lines one drawing unit apart, its back edge displaced up and
 // to the left of its front edge.
-void DrawOverallView(Canvas& c, double RadPerDeg) {
+void DrawOverallView(Canvas& c) {
   const double S = 500;
   const double X0 = 6 * S, Y0 = 1.5 * S;              // front edge of plate D
   const double Xb = X0 - S / 3, Yb = Y0 - 4 * S / 3;  // the same edge at the back
@@ -67,7 +67,7 @@ void DrawOverallView(Canvas& c, double RadPerDeg) {
 }
 
 // The assembly seen from the side: each plate a line with its tabs.
-void DrawProfile(Canvas& c, double RadPerDeg) {
+void DrawProfile(Canvas& c) {
   const double L = 2000;  // length of plates D and B
   const double g = 150;   // spacing between the plates
   const double X2 = 0.1 * L, Y2 = 0.4 * L - g;
@@ -108,8 +108,8 @@ void DrawProfile(Canvas& c, double RadPerDeg) {
 // for every site.
 void InstructionsBody(Canvas& c, const DrawingParameters&) {
   c.PlaceText(400, 150, "ISTRUZIONI PER IL MONTAGGIO DEL QUINDAL");
-  DrawOverallView(c, RadPerDeg);
-  DrawProfile(c, RadPerDeg);
+  DrawOverallView(c);
+  DrawProfile(c);
 }
 
 }  // namespace GRAPH1

@@ -46,7 +46,8 @@ void DrawLatitudeBox(Canvas& c, const LatticePlate& plate, double phi) {
 }
 
 // A circle of radius `radius`: each point set, then joined to the previous.
-void DrawPointedCircle(Canvas& c, double xc, double yc, double radius, double r) {
+void DrawPointedCircle(Canvas& c, double xc, double yc, double radius) {
+  constexpr double r = RadPerDeg;  // degrees to radians
   double px = 0, py = 0;
   ForEachStep(0, 360, 1, [&](double a, long j) {
     const double x = xc + radius * std::cos(a * r), y = yc - radius * std::sin(a * r);
@@ -62,7 +63,8 @@ void DrawPointedCircle(Canvas& c, double xc, double yc, double radius, double r)
 // the inner circle, solid on the side of smaller angles, white with a solid
 // outline on the other.
 void DrawStarPoints(Canvas& c, double xc, double yc, double tipRadius, double arcRadius,
-                    double first, double r) {
+                    double first) {
+  constexpr double r = RadPerDeg;  // degrees to radians
   ForEachStep(first, first + 360, 45, [&](double a, long) {
     const double tx = xc + tipRadius * std::cos(a * r), ty = yc - tipRadius * std::sin(a * r);
     c.PlotPoint(tx, ty);
@@ -78,7 +80,7 @@ void DrawStarPoints(Canvas& c, double xc, double yc, double tipRadius, double ar
 
 // One disc of plate A: a grey disc with a sixteen-point star, and inside it
 // a white disc holding a small sky globe turned by `rotationDeg`.
-void DrawRoseDisc(Canvas& c, const LatticePlate& plate, double xc, double rotationDeg, double r) {
+void DrawRoseDisc(Canvas& c, const LatticePlate& plate, double xc, double rotationDeg) {
   const double N = LatticePlate::N;
   const double cy = plate.cy();
   const double R = (1956.467 - 100) * (N - 2) / 2 / N;
@@ -86,15 +88,15 @@ void DrawRoseDisc(Canvas& c, const LatticePlate& plate, double xc, double rotati
   const double rInner = R * 7 / 16;
 
   DrawFilledDisc(c, xc, cy, R, Colour::LightGrey);
-  DrawPointedCircle(c, xc, cy, R, r);
-  DrawStarPoints(c, xc, cy, R * f, rInner * f, 22.5, r);
-  DrawStarPoints(c, xc, cy, R, rInner, 0, r);
+  DrawPointedCircle(c, xc, cy, R);
+  DrawStarPoints(c, xc, cy, R * f, rInner * f, 22.5);
+  DrawStarPoints(c, xc, cy, R, rInner, 0);
   ForEachStep(xc - rInner, xc + rInner, 1, [&](double x, long) {
     const double s = std::sqrt(rInner * rInner - ((xc - x) - 0.00000001) * ((xc - x) - 0.00000001));
     c.DrawLine(x, cy + s, x, cy - s, Colour::White);
   });
-  DrawPointedCircle(c, xc, cy, rInner, r);
-  DrawSkyGlobe(c, {xc, cy, rInner, rotationDeg, 7.5, 2.5}, r);
+  DrawPointedCircle(c, xc, cy, rInner);
+  DrawSkyGlobe(c, {xc, cy, rInner, rotationDeg, 7.5, 2.5});
 }
 
 }  // namespace
@@ -107,8 +109,8 @@ void PlateABody(Canvas& c, const DrawingParameters& parameters) {
   DrawLatticePlate(c, plate);
   DrawPlateLetters(c, plate, "A", "A1", "A2", 1970);
   DrawLatitudeBox(c, plate, parameters.Latitude);
-  DrawRoseDisc(c, plate, plate.cx() - 6 * plate.dx(), 45, RadPerDeg);
-  DrawRoseDisc(c, plate, plate.cx() + 6 * plate.dx(), -45, RadPerDeg);
+  DrawRoseDisc(c, plate, plate.cx() - 6 * plate.dx(), 45);
+  DrawRoseDisc(c, plate, plate.cx() + 6 * plate.dx(), -45);
 }
 
 }  // namespace GRAPH1

@@ -30,10 +30,10 @@ void DrawCartouche(Canvas& c) {
 // The emblem: a "Q" whose open ring (16 points 18 degrees apart, from due
 // east round to due south) holds a dial plate leaning at 45 degrees against an
 // upright one, standing on a base that runs out into the letter's tail.
-void DrawEmblem(Canvas& c, double Lx, double Ly, double r, double radPerDeg) {
+void DrawEmblem(Canvas& c, double Lx, double Ly, double r) {
   double px = 0, py = 0;
   for (int k = 0; k < 16; ++k) {
-    const double a = 18.0 * k * radPerDeg;
+    const double a = 18.0 * k * RadPerDeg;
     const double x = Lx + r * std::cos(a), y = Ly - r * std::sin(a);
     c.PlotPoint(x, y);
     if (k > 0) c.DrawLine(px, py, x, y);
@@ -60,12 +60,12 @@ void PlateDBody(Canvas& c, const DrawingParameters&) {
   const double cx = plate.cx(), cy = plate.cy();
   const double R = 12 * plate.dy();  // the disc touches the lattice's top and bottom
   DrawFilledDisc(c, cx, cy, R, Colour::White);
-  DrawSkyGlobe(c, {cx, cy, R, 0, 3, 1}, RadPerDeg);
+  DrawSkyGlobe(c, {cx, cy, R, 0, 3, 1});
 
   DrawCartouche(c);
   // 467 copies swept up and to the left make the emblem stand in relief.
   const double Lx = 1950, Ly = 1950, r = 70;
-  ForEachStep(0, r / 3, 0.05, [&](double o, long) { DrawEmblem(c, Lx - o, Ly - o, r, RadPerDeg); });
+  ForEachStep(0, r / 3, 0.05, [&](double o, long) { DrawEmblem(c, Lx - o, Ly - o, r); });
   c.PlaceText(Lx - 280, Ly + 110, "ORBELAN", Colour::Yellow);
 }
 

@@ -54,12 +54,14 @@ Horizontal ToHorizontal(const CosSin& p, double t, const CosSin& ht, const CosSi
 
 }  // namespace
 
-Horizontal EquatorialToHorizontal(double p, double m, double phiG, double r) {
+Horizontal EquatorialToHorizontal(double p, double m, double phiG) {
+  constexpr double r = RadPerDeg;  // degrees to radians
   const double t = m * r;
   return ToHorizontal(CosSin(p * r), t, CosSin(std::fabs(t)), CosSin(phiG * r));
 }
 
-void DrawSkyGlobe(Canvas& c, const SkyGlobe& g, double r) {
+void DrawSkyGlobe(Canvas& c, const SkyGlobe& g) {
+  constexpr double r = RadPerDeg;  // degrees to radians
   const double rho = g.rotationDeg * r;
   const CosSin phi(g.phiG * r);
   const auto draw = [&](Trace& trace, Horizontal at) {

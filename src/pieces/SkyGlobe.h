@@ -12,7 +12,7 @@ struct Horizontal {
 // The azimuth and altitude of a point of declination `p` at hour angle `m`
 // (degrees) for the latitude `phiG` (degrees). Hour angles are taken as
 // given, beyond +-180 too.
-Horizontal EquatorialToHorizontal(double p, double m, double phiG, double radPerDeg);
+Horizontal EquatorialToHorizontal(double p, double m, double phiG);
 
 // A small celestial sphere seen from the zenith: declination circles, a mark
 // at the zenith distance of the pole, hour circles and the horizon, for the
@@ -27,6 +27,6 @@ struct SkyGlobe {
   double phiG = 60;
 };
 
-void DrawSkyGlobe(Canvas& canvas, const SkyGlobe& globe, double radPerDeg);
+void DrawSkyGlobe(Canvas& canvas, const SkyGlobe& globe);
 
 }  // namespace GRAPH1
