@@ -7,6 +7,9 @@ enum class DateLineSpacing {
   TenDays,  // "DECADI": the month ends, the 10th and the 20th
 };
 
+// The hour system of plate C: equal hours, or each day's daylight in twelve.
+enum class HourSystem { Astronomical, Temporary };
+
 // The site data of one drawing, as the checks accepted them.
 struct DrawingParameters {
   double Latitude = 0;         // degrees, north positive, -90 ... 90

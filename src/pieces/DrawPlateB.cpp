@@ -6,23 +6,21 @@
 #include "pieces/PieceBodies.h"
 #include "pieces/Tab.h"
 #include "solar/DayTable.h"
+#include "solar/DeltaChart.h"
 #include "solar/Sexagesimal.h"
 
 namespace GRAPH1 {
 
 namespace {
 
-// The chart is laid out in chart units and drawn at half size.
-constexpr double s = 0.5;
-constexpr double x0 = 1045.5;          // left edge of the chart: row 0
-constexpr double y0 = 200;             // top grid line
-constexpr double YearWidth = 3818;     // chart units for 365 days
-constexpr double w = YearWidth / 365;  // chart units per day
-constexpr double MinuteHeight = 80;    // chart units per minute of delta
-constexpr double DateLineHeight = 2650;
-constexpr double Emax = 16 + 25.0 / 60;  // largest equation of time in the table, minutes
-
-constexpr double RightEdge = x0 + YearWidth * s;  // 2954.5
+using DeltaChart::DateLineHeight;
+using DeltaChart::Emax;
+using DeltaChart::MinuteHeight;
+using DeltaChart::RightEdge;
+using DeltaChart::s;
+using DeltaChart::w;
+using DeltaChart::x0;
+using DeltaChart::y0;
 
 // The plate's outline: its bottom edge, where the tab starts, and the tab's
 // far edge 250 units below it.

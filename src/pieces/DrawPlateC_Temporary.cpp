@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -34,13 +33,7 @@ void PlateCTemporaryBody(Canvas& c, const DrawingParameters& parameters) {
     for (const DayRow& row : DayTable) {
       ++i;
       const double delta = SexagesimalToDecimal(row.Declination);
-      // Semi-diurnal arc H0 = arccos(-tan delta tan phi). At exactly +-66.55
-      // the tangents may round the product a hair above 1.
-      const double p = std::clamp(
-          std::tan(std::fabs(delta) * RadPerDeg) * std::tan(std::fabs(phi) * RadPerDeg), 0.0, 1.0);
-      double H0 = 180 - std::acos(p) * DegPerRad;
-      if (delta <= 0 && phi >= 0) H0 = 180 - H0;
-      if (delta >= 0 && phi <= 0) H0 = 180 - H0;
+      const double H0 = SemiDiurnalArcDeg(phi, delta, plate);
       const double t = H0 * n / 6;
 
       phi = ZenithGuardedLatitude(phi, delta);

@@ -7,9 +7,6 @@
 #include "drawing/DrawingParameters.h"
 #include "pieces/PieceBodies.h"
 
-// The hour system of plate C: equal hours, or each day's daylight in twelve.
-enum class HourSystem { Astronomical, Temporary };
-
 // A piece as a drawing: what draws it on any canvas, and the check of its
 // own it adds after the common ones (none for most pieces).
 using PieceBody = void (*)(Canvas& canvas, const DrawingParameters& parameters);

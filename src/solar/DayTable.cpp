@@ -1,5 +1,7 @@
 #include "solar/DayTable.h"
 
+#include <algorithm>
+
 // Day label, declination (packed degrees.minutes), equation of time (packed
 // minutes.seconds), date-line kind. Row 0 is 31 December of the year before.
 using enum DateLine;
@@ -375,3 +377,11 @@ const std::array<DayRow, 366> DayTable = {{
     {"31-DIC", -23.06, -2.54, None},
 }};
 // clang-format on
+
+int DayIndexOf(int month, int day) {
+  static constexpr std::array<int, 12> kLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  month = std::clamp(month, 1, 12);
+  int row = std::clamp(day, 1, kLengths[month - 1]);
+  for (int m = 1; m < month; ++m) row += kLengths[m - 1];
+  return row;
+}

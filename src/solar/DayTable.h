@@ -25,3 +25,8 @@ struct DayRow {
 // (equal to row 365), rows 1 to 365 are 1 January to 31 December, with no
 // 29 February. The row index is also the day's column on plate C.
 extern const std::array<DayRow, 366> DayTable;
+
+// The row of a calendar date (month 1 to 12, day 1 to 31): 1 January is row
+// 1, 31 December row 365; 29 February reads the row of 28 February, and a
+// leap year's later days keep the rows of a common year's.
+int DayIndexOf(int month, int day);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 PlateGeometry::PlateGeometry(double plateInclination, double radPerDeg)
     : PlateInclination(plateInclination),
@@ -54,4 +55,16 @@ Shadow ShadowPoint(double latitudeDeg, double declinationDeg, double hourAngleDe
   const double h = SunAltitude(latitudeDeg, declinationDeg, hourAngleDeg, plate);
   const PlatePoint p = PointOnPlate(h, dayIndex, plate);
   return {h, p.x, p.y};
+}
+
+double SemiDiurnalArcDeg(double latitudeDeg, double declinationDeg, const PlateGeometry& plate) {
+  // Worked on the magnitudes and mirrored by the signs, as the plate does:
+  // at exactly +-66.55 the tangents may round the product a hair above 1.
+  const double r = plate.RadPerDeg;
+  const double p = std::clamp(
+      std::tan(std::fabs(declinationDeg) * r) * std::tan(std::fabs(latitudeDeg) * r), 0.0, 1.0);
+  double arc = 180 - std::acos(p) * (180 / std::numbers::pi);
+  if (declinationDeg <= 0 && latitudeDeg >= 0) arc = 180 - arc;
+  if (declinationDeg >= 0 && latitudeDeg <= 0) arc = 180 - arc;
+  return arc;
 }

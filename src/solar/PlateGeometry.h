@@ -56,3 +56,9 @@ struct Shadow {
 // The Sun's altitude and its shadow point for one day and one hour angle.
 Shadow ShadowPoint(double latitudeDeg, double declinationDeg, double hourAngleDeg, int dayIndex,
                    const PlateGeometry& plate);
+
+// The semi-diurnal arc, degrees: the hour angle from local noon to sunset,
+// arccos(-tan(declination) tan(latitude)), as plate C with temporary hours
+// reckons it. Inside a polar circle the product is clamped: 180 for a day
+// the Sun never sets, 0 for one it never rises.
+double SemiDiurnalArcDeg(double latitudeDeg, double declinationDeg, const PlateGeometry& plate);
