@@ -27,11 +27,12 @@ const std::map<std::string, Layer> kLayers = {
     {"pieces", {{"drawing", "solar"}, {"QtCore"}}},
     {"devices", {{"drawing"}, {"QtCore", "QtGui"}}},
     {"place", {{"drawing"}, {"QtCore"}}},
+    {"shadow", {{"drawing", "solar", "place"}, {"QtCore", "QtGui"}}},
     {"shell",
-     {{"drawing", "devices", "pieces", "place"},
+     {{"drawing", "devices", "pieces", "place", "shadow"},
       {"QtCore", "QtGui", "QtWidgets", "QtPrintSupport"}}},
     {"app",
-     {{"solar", "drawing", "pieces", "devices", "place", "shell"},
+     {{"solar", "drawing", "pieces", "devices", "place", "shadow", "shell"},
       {"QtCore", "QtGui", "QtWidgets", "QtPrintSupport"}}},
 };
 

@@ -19,6 +19,8 @@ bool InZoneDatabase(const QByteArray& id) {
   return QFileInfo(QFile::decodeName(tzdir + '/' + id)).isFile();
 }
 
+}  // namespace
+
 // The zone of that id: one of the database's ("Europe/Rome", "Etc/UTC",
 // "GMT", "Etc/GMT-1"), or the system's own, whose id the database may list
 // nowhere else. Qt alone would also read any word as a rule of POSIX TZ,
@@ -32,8 +34,6 @@ std::optional<QTimeZone> ZoneNamed(const QString& zone) {
   if (!tz.isValid()) return std::nullopt;
   return tz;
 }
-
-}  // namespace
 
 bool KnownZone(const QString& zone) { return ZoneNamed(zone).has_value(); }
 

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QTimeZone>
 #include <optional>
 
 // The reference meridian of a time zone, degrees east positive: the zone's
@@ -18,3 +19,6 @@ std::optional<double> ZoneMeridianDeg(const QString& zone, double siteLatitude,
 // Whether the system's time-zone database knows `zone`: every id Qt reads as a
 // zone ("Europe/Rome", "Etc/UTC", "GMT", "Etc/GMT-1"), and the system's own.
 bool KnownZone(const QString& zone);
+
+// The zone of that id, as `KnownZone` accepts it.
+std::optional<QTimeZone> ZoneNamed(const QString& zone);

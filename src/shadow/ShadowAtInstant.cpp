@@ -1,0 +1,77 @@
+#include "shadow/ShadowAtInstant.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "drawing/DrawingUnits.h"
+#include "drawing/ShownValue.h"
+#include "place/ZoneMeridian.h"
+#include "shadow/ClockInstant.h"
+#include "solar/DayTable.h"
+#include "solar/DeltaChart.h"
+#include "solar/Sexagesimal.h"
+
+namespace {
+
+constexpr qint64 kDayMs = 86400 * 1000LL;
+constexpr double kRadPerDeg = std::numbers::pi / 180;
+
+QString DateText(QDate date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+
+}  // namespace
+
+double PlateCLatitude(double latitudeDeg) {
+  double phi = SolsticeAdjustedLatitude(latitudeDeg);
+  for (const DayRow& row : DayTable)
+    phi = ZenithGuardedLatitude(phi, SexagesimalToDecimal(row.Declination));
+  return phi;
+}
+
+double MillimetresBelowTop(double y) { return (y - kPlateTop) * DrawingUnits::kMillimetresDown; }
+
+ShadowOutcome ShadowAt(const ShadowQuery& query) {
+  const QString clockText = query.clock.toString(QStringLiteral("HH:mm"));
+  const std::optional<QTimeZone> zone = ZoneNamed(query.zone);
+  const std::optional<double> meridian =
+      zone ? ZoneMeridianDeg(query.zone, query.site.Latitude, query.date) : std::nullopt;
+  if (!meridian)
+    return {std::nullopt, QStringLiteral("fuso orario sconosciuto: ") + ShownValue(query.zone)};
+  if (!query.date.isValid() || !query.clock.isValid())
+    return {std::nullopt, QStringLiteral("data od ora non valida")};
+
+  const ClockInstant instant = ResolveClockTime(*zone, query.date, query.clock);
+  if (instant.kind == ClockInstant::Skipped) {
+    return {std::nullopt, QStringLiteral("le %1 del %2 non esistono nel fuso %3: l'orologio "
+                                         "salta avanti di %4 minuti")
+                              .arg(clockText, DateText(query.date), query.zone)
+                              .arg(instant.jumpSeconds / 60)};
+  }
+
+  ShadowReading r;
+  r.query = query;
+  r.repeatedHour = instant.kind == ClockInstant::Repeated;
+  const int meridianSeconds = int(std::lround(*meridian * 240));  // 15 degrees an hour
+  r.summerMinutes = (instant.offsetSeconds - meridianSeconds) / 60;
+  r.tmfMs = query.clock.msecsSinceStartOfDay() - (instant.offsetSeconds - meridianSeconds) * 1000LL;
+
+  r.row = DayIndexOf(query.date.month(), query.date.day());
+  const DayRow& day = DayTable[std::size_t(r.row)];
+  r.deltaMinutes =
+      DeltaChart::Delta(SexagesimalToDecimal(day.EquationOfTime), query.site.LongitudeOffset);
+  r.tsvlMs = r.tmfMs + std::llround(r.deltaMinutes * 60000);
+  const qint64 timeOfDay = ((r.tsvlMs % kDayMs) + kDayMs) % kDayMs;
+  r.hourAngleDeg = (double(timeOfDay) / 3600000.0 - 12) * 15;
+
+  const PlateGeometry plate(45, kRadPerDeg);
+  const double phi = PlateCLatitude(query.site.Latitude);
+  const double delta = SexagesimalToDecimal(day.Declination);
+  const Shadow s = ShadowPoint(phi, delta, r.hourAngleDeg, r.row, plate);
+  r.altitudeDeg = s.h / kRadPerDeg;
+  r.semiDiurnalArcDeg = SemiDiurnalArcDeg(phi, delta, plate);
+  if (s.h >= 0) {
+    r.shadow = PlatePoint{s.x, s.y};
+    if (query.hours == HourSystem::Temporary && r.semiDiurnalArcDeg > 0)
+      r.temporaryHour = 6 + 6 * r.hourAngleDeg / r.semiDiurnalArcDeg;
+  }
+  return {r, {}};
+}

@@ -1,0 +1,137 @@
+// The shadow at an instant against figures worked out apart from the
+// program: the zone's offsets from Python's zoneinfo, the rows from the
+// printed almanac, the altitude and the plate's point from their formulas.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "shadow/ShadowAtInstant.h"
+#include "shadow/ShadowWords.h"
+
+namespace {
+
+struct Instant {
+  const char* what;
+  double latitude, offset;
+  const char* zone;
+  QDate date;
+  QTime clock;
+  HourSystem hours;
+  // Expected.
+  int summerMinutes;
+  const char *tmf, *tsvl;
+  int row;
+  double delta, hourAngle, altitude;
+  double x, y, mm;       // NAN: the Sun is down
+  double temporaryHour;  // NAN: equal hours
+};
+
+constexpr auto kEqual = HourSystem::Astronomical;
+// clang-format off
+const Instant kInstants[] = {
+    {"northern summer time", 45, 0, "Europe/Rome", {2026, 6, 21}, {12, 0}, kEqual,
+     60, "11:00:00", "10:58:21", 172, -1.65, -15.4125, 65.0625, 1899.315, 1899.768, 88.632, NAN},
+    {"southern summer time", -33.868, 1.209, "Australia/Sydney", {2026, 1, 15}, {16, 30}, kEqual,
+     60, "15:30:00", "15:25:27", 15, -4.5473, 51.3632, 43.1957, 393.836, 1384.049, 62.877, NAN},
+    {"a zone of half hours", 19.076, -9.623, "Asia/Kolkata", {2026, 3, 21}, {9, 30}, kEqual,
+     0, "09:30:00", "08:44:12", 80, -45.792, -48.948, 38.4558, 1017.123, 1275.868, 57.474, NAN},
+    {"the Sun below the horizon", 45, 0, "Europe/Rome", {2026, 12, 22}, {20, 0}, kEqual,
+     0, "20:00:00", "20:01:33", 356, 1.55, 120.3875, -37.556, NAN, NAN, NAN, NAN},
+    {"29 February reads 28 February", 41.9, -2.5, "Europe/Rome", {2028, 2, 29}, {10, 0}, kEqual,
+     0, "10:00:00", "09:37:23", 59, -22.6167, -35.6542, 30.4095, 815.753, 1086.606, 48.023, NAN},
+    {"31 December is the last row", 45, 0, "Europe/Rome", {2026, 12, 31}, {15, 0}, kEqual,
+     0, "15:00:00", "14:57:06", 365, -2.9, 44.275, 10.8518, 3750, 543.238, 20.887, NAN},
+    {"the repeated hour: the first, in summer time", 45, 0, "Europe/Rome", {2026, 10, 25}, {2, 30},
+     kEqual, 60, "01:30:00", "01:45:53", 298, 15.8833, -153.5292, -50.0828, NAN, NAN, NAN, NAN},
+    {"Dublin in winter keeps no summer time", 53.35, -6.26, "Europe/Dublin", {2026, 1, 15},
+     {12, 0}, kEqual,
+     0, "12:00:00", "11:25:35", 15, -34.4233, -8.6058, 15.1442, 393.836, 678.802, 27.657, NAN},
+    {"Dublin in July", 53.35, -6.26, "Europe/Dublin", {2026, 7, 15}, {12, 0}, kEqual,
+     60, "11:00:00", "10:29:04", 196, -30.94, -22.735, 53.7647, 2129.452, 1625.432, 74.932, NAN},
+    {"temporary hours", 45, 0, "Etc/UTC", {2026, 6, 21}, {9, 0}, HourSystem::Temporary,
+     0, "09:00:00", "08:58:21", 172, -1.65, -45.4125, 47.458, 1899.315, 1480.804, 67.709, 3.6451},
+};
+// clang-format on
+
+TEST(ShadowTest, InstantsWorkedOutByHand) {
+  for (const Instant& c : kInstants) {
+    SCOPED_TRACE(c.what);
+    const ShadowOutcome outcome = ShadowAt({{c.latitude, c.offset, DateLineSpacing::Months},
+                                            c.hours,
+                                            QString::fromUtf8(c.zone),
+                                            c.date,
+                                            c.clock});
+    ASSERT_TRUE(outcome.reading) << outcome.problem.toStdString();
+    const ShadowReading& r = *outcome.reading;
+    EXPECT_EQ(r.summerMinutes, c.summerMinutes);
+    EXPECT_EQ(ClockTimeText(r.tmfMs).toStdString(), c.tmf);
+    EXPECT_EQ(ClockTimeText(r.tsvlMs).toStdString(), c.tsvl);
+    EXPECT_EQ(r.row, c.row);
+    EXPECT_NEAR(r.deltaMinutes, c.delta, 1e-4);
+    EXPECT_NEAR(r.hourAngleDeg, c.hourAngle, 1e-3);
+    EXPECT_NEAR(r.altitudeDeg, c.altitude, 1e-3);
+    ASSERT_EQ(r.SunUp(), !std::isnan(c.y));
+    if (r.SunUp()) {
+      EXPECT_NEAR(r.shadow->x, c.x, 1e-3);
+      EXPECT_NEAR(r.shadow->y, c.y, 1e-2);
+      EXPECT_NEAR(MillimetresBelowTop(r.shadow->y), c.mm, 1e-3);
+    }
+    ASSERT_EQ(r.temporaryHour.has_value(), !std::isnan(c.temporaryHour));
+    if (r.temporaryHour) {
+      EXPECT_NEAR(*r.temporaryHour, c.temporaryHour, 1e-3);
+    }
+  }
+}
+
+TEST(ShadowTest, ClockTimesThatDoNotExistOrHappenTwice) {
+  const auto at = [](QDate date, QTime clock, const char* zone = "Europe/Rome") {
+    return ShadowAt({{45, 0, DateLineSpacing::Months},
+                     HourSystem::Astronomical,
+                     QString::fromUtf8(zone),
+                     date,
+                     clock});
+  };
+  const ShadowOutcome skipped = at({2026, 3, 29}, {2, 30});
+  EXPECT_FALSE(skipped.reading);
+  EXPECT_EQ(skipped.problem.toStdString(),
+            "le 02:30 del 29/03/2026 non esistono nel fuso Europe/Rome: l'orologio salta avanti "
+            "di 60 minuti");
+  const ShadowOutcome southern = at({2026, 10, 4}, {2, 30}, "Australia/Sydney");
+  EXPECT_FALSE(southern.reading) << "Sydney moves its clocks on the first Sunday of October";
+
+  const ShadowOutcome twice = at({2026, 10, 25}, {2, 30});
+  ASSERT_TRUE(twice.reading);
+  EXPECT_EQ(RepeatedHourNote(*twice.reading).toStdString(),
+            "le 02:30 del 25/10/2026 capitano due volte nel fuso Europe/Rome: si prende la prima");
+  const ShadowOutcome after = at({2026, 10, 25}, {3, 30});
+  ASSERT_TRUE(after.reading);
+  EXPECT_EQ(after.reading->summerMinutes, 0);
+  EXPECT_TRUE(RepeatedHourNote(*after.reading).isEmpty());
+
+  EXPECT_EQ(at({2026, 6, 21}, {12, 0}, "Marte/Olimpo").problem.toStdString(),
+            "fuso orario sconosciuto: Marte/Olimpo");
+}
+
+TEST(ShadowTest, WhatThePlatesRead) {
+  const QLocale italian(QLocale::Italian);
+  const auto reading = [](HourSystem hours, QTime clock) {
+    return *ShadowAt({{45, 0, DateLineSpacing::Months}, hours, "Etc/UTC", {2026, 6, 21}, clock})
+                .reading;
+  };
+  EXPECT_EQ(
+      ShadowSentence(reading(HourSystem::Astronomical, {9, 0}), false, italian).toStdString(),
+      "21/06/2026 ore 09:00 (Etc/UTC), ora solare: TMF 09:00:00, delta -1,65 min, TSVL "
+      "08:58:21; altezza del Sole 47,5°, la piastra C segna le 08:58 o le 15:02 di tempo vero "
+      "locale (la piastra non distingue il mattino dal pomeriggio)");
+  EXPECT_EQ(ReadingWords(reading(HourSystem::Temporary, {9, 0}), QLocale::c()).toStdString(),
+            "ora temporaria 3.65 o 8.35 (la piastra non distingue il mattino dal pomeriggio)");
+  EXPECT_EQ(
+      ShadowSentence(reading(HourSystem::Astronomical, {23, 0}), false, italian).toStdString(),
+      "21/06/2026 ore 23:00 (Etc/UTC), ora solare: TMF 23:00:00, delta -1,65 min, TSVL "
+      "22:58:21; il Sole è sotto l'orizzonte: nessuna ombra");
+  EXPECT_EQ(ShadowSentence(reading(HourSystem::Astronomical, {9, 0}), true, italian).toStdString(),
+            "21/06/2026 ore 09:00 (Etc/UTC), ora solare: TMF 09:00:00, delta -1,65 min, TSVL "
+            "08:58:21; la piastra B dà delta -1,65 min per questo giorno: TMF = TSVL - delta");
+}
+
+}  // namespace
