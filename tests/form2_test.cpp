@@ -8,6 +8,9 @@
 #include "offscreen_screen.h"
 #include "pieces/Pieces.h"
 #include "shell/Form2.h"
+#include <QDateEdit>
+#include <QLabel>
+#include <QTimeEdit>
 #include "window_test_main.h"
 
 class Form2Test : public QObject {
@@ -21,6 +24,7 @@ class Form2Test : public QObject {
   void windowShowsTheExportersImage();
   void zoomAndPanFollowTheArithmetic();
   void aDragIsNotAClick();
+  void theShadowIsPaintedOverTheDrawingNotIntoIt();
 };
 
 static int InkedPixels(const QImage& image) {
@@ -185,3 +189,47 @@ void Form2Test::aDragIsNotAClick() {
 int main(int argc, char** argv) { return RunWindowTest<Form2Test>(argc, argv, {800, 600}, 1); }
 
 #include "form2_test.moc"
+
+// "Simula l'ombra" on plate C: the bar's line says what happens, the shadow
+// is painted over the window's image, and neither the image nor the record
+// of the drawing changes; another piece takes the bar away.
+void Form2Test::theShadowIsPaintedOverTheDrawingNotIntoIt() {
+  Form2Slot slot;
+  slot.SetClockZone("Etc/UTC");
+  ScriptedPanel panel("45", "0", false);
+  GRAPH1::DrawPlateC_Astronomical(panel, slot);
+  Form2* window = slot.window();
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  QVERIFY(window->shadowAction()->isVisible());
+  const CallList calls = window->calls();
+  const QImage image = window->image().copy();
+
+  QTest::keyClick(window, Qt::Key_O);
+  ShadowBar* bar = window->shadowBar();
+  QVERIFY(bar && bar->isVisible());
+  bar->dateBox->setDate({2026, 6, 21});
+  bar->timeBox->setTime({9, 0});
+  QCOMPARE(bar->sentence->text(),
+           QString("21/06/2026 ore 09:00 (Etc/UTC), ora solare: TMF 09:00:00, delta -1,65 min, "
+                   "TSVL 08:58:21; altezza del Sole 47,5°, la piastra C segna le 08:58 o le 15:02 "
+                   "di tempo vero locale (la piastra non distingue il mattino dal pomeriggio)"));
+  QVERIFY(window->calls() == calls);
+  QCOMPARE(window->image(), image);
+  // On screen the plate is shaded below the shadow's edge (y = 1480.8) and
+  // left as it is above it, right of the day's column (x = 1899.3).
+  const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const auto changed = [&](float top, float bottom) {
+    const QRect band(PixelAt(*window, 2000, top), PixelAt(*window, 3700, bottom));
+    int n = 0;
+    for (int y = band.top(); y <= band.bottom(); ++y)
+      for (int x = band.left(); x <= band.right(); ++x) n += shown.pixel(x, y) != image.pixel(x, y);
+    return double(n) / (band.width() * band.height());
+  };
+  QCOMPARE(changed(300, 1450), 0.0);
+  QVERIFY(changed(1520, 1700) > 0.95);
+
+  GRAPH1::DrawPlateA(panel, slot);
+  QVERIFY(!window->shadowAction()->isVisible());
+  QVERIFY(!bar->isVisible());
+  window->close();
+}

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
 #include "drawing/Canvas.h"
+#include "drawing/DrawingParameters.h"
 
 class InputPanel;
 
@@ -15,6 +17,11 @@ class DrawingTarget {
   // `title`, the name its prints and files carry, shows it, and returns the
   // canvas to draw on.
   virtual Canvas& PrepareWindow(const QString& title) = 0;
+  // Told once the piece named `piece` ("A", "B", "C", ...) is drawn, with
+  // the hour system and the inputs it was drawn for.
+  virtual void Drew(std::string_view piece, HourSystem hours, const DrawingParameters& parameters) {
+    (void)piece, (void)hours, (void)parameters;
+  }
 };
 
 // A drawing procedure: reads and checks the inputs of the main window

@@ -17,6 +17,7 @@ void InWindow(std::string_view name, HourSystem hours, InputPanel& form1, Drawin
   if (!parameters) return;
   const QString subject = QString::fromUtf8(piece.title.data(), qsizetype(piece.title.size()));
   drawing.body(form2.PrepareWindow(DocumentTitle(subject, *parameters)), *parameters);
+  form2.Drew(name, hours, *parameters);
 }
 
 }  // namespace

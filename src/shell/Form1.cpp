@@ -179,8 +179,15 @@ void Form1::FindLocation() {
   if (!site) return;
   SetText1(site->LatitudeText());
   SetText4(site->OffsetText());
+  foundZone_ = site->zone;
+  foundText1_ = Text1();
+  foundText4_ = Text4();
   activateWindow();
   Text1Box->setFocus();
+}
+
+QString Form1::SiteZone() const {
+  return Text1() == foundText1_ && Text4() == foundText4_ ? foundZone_ : QString();
 }
 
 void Form1::ShowRefusal() {

@@ -46,10 +46,14 @@ class Form1 final : public QWidget, public InputPanel {
 
   // "Località": on OK writes the site's latitude and offset into the boxes.
   void FindLocation();
+  // The zone of the site the finder wrote, while the boxes still hold what
+  // it wrote; else empty.
+  QString SiteZone() const;
 
  private:
   void Command1Click();  // "Grafico C"
   void Run(Procedure procedure);
 
   Runner run_;
+  QString foundZone_, foundText1_, foundText4_;
 };

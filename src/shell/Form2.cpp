@@ -7,6 +7,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QPropertyAnimation>
+#include <QTimeEdit>
 #include <QTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -66,9 +67,14 @@ Form2::Form2(WindowSession& session) : live_(*this), session_(session) {
   saveAction_ = new QAction(QStringLiteral("Salva come..."), this);
   saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   connect(saveAction_, &QAction::triggered, this, &Form2::SaveAs);
+  shadowAction_ = new QAction(QStringLiteral("Simula l'ombra"), this);
+  shadowAction_->setShortcut(QKeySequence(Qt::Key_O));
+  shadowAction_->setVisible(false);
+  connect(shadowAction_, &QAction::triggered, this, &Form2::ToggleShadowBar);
   addAction(printAction_);
   addAction(saveAction_);
-  setContextMenuPolicy(Qt::ActionsContextMenu);  // a right click opens the two
+  addAction(shadowAction_);
+  setContextMenuPolicy(Qt::ActionsContextMenu);  // a right click opens the menu
   ShowHintOnce();
 }
 
@@ -144,11 +150,51 @@ void Form2::PlaceHint() {
               height() - hint_->height() - margin.height());
 }
 
+void Form2::SetPlate(std::string_view piece, HourSystem hours, const DrawingParameters& site,
+                     const QString& zone) {
+  if (piece == "B" || piece == "C") {
+    plate_ = Plate{piece == "B", hours, site, zone};
+  } else {
+    plate_.reset();
+  }
+  shadowAction_->setVisible(plate_.has_value());
+  if (shadowBar_ && plate_) shadowBar_->SetPlate(plate_->plateB, site, hours, zone);
+  if (shadowBar_ && !plate_) shadowBar_->hide();
+  update();
+}
+
+void Form2::ToggleShadowBar() {
+  if (shadowBar_ && shadowBar_->isVisible()) {
+    shadowBar_->hide();
+    update();
+    return;
+  }
+  if (!plate_) return;
+  if (!shadowBar_) {
+    shadowBar_ = new ShadowBar(this);
+    connect(shadowBar_, &ShadowBar::changed, this, qOverload<>(&QWidget::update));
+  }
+  DropHint();
+  shadowBar_->SetPlate(plate_->plateB, plate_->site, plate_->hours, plate_->zone);
+  shadowBar_->show();
+  PlaceShadowBar();
+  shadowBar_->timeBox->setFocus();
+  update();
+}
+
+void Form2::PlaceShadowBar() {
+  if (!shadowBar_) return;
+  const int height = shadowBar_->heightForWidth(width());
+  shadowBar_->setGeometry(0, this->height() - std::max(height, shadowBar_->sizeHint().height()),
+                          width(), std::max(height, shadowBar_->sizeHint().height()));
+}
+
 void Form2::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   view_.SetWindow(QSizeF(size()));
   if (image_.size() != (QSizeF(size()) * devicePixelRatioF()).toSize()) Redraw();
   PlaceHint();
+  PlaceShadowBar();
 }
 
 void Form2::mousePressEvent(QMouseEvent* event) {
@@ -212,6 +258,16 @@ void Form2::paintEvent(QPaintEvent*) {
   QImage shown = image_;  // shares the pixels
   shown.setDevicePixelRatio(devicePixelRatioF());
   painter.drawImage(QPoint(0, 0), shown);
+  if (shadowBar_) {
+    // Over the image, never in it: the same mapping the raster used, whole
+    // device pixels at the origin.
+    const qreal ratio = devicePixelRatioF();
+    const QPointF origin = view_.origin() * ratio;
+    const double scale = view_.zoom();
+    shadowBar_->Paint(painter, QTransform(scale * DrawingUnits::kPixelsAcross, 0, 0,
+                                          scale * DrawingUnits::kPixelsDown,
+                                          qRound(origin.x()) / ratio, qRound(origin.y()) / ratio));
+  }
 }
 
 void Form2::mouseDoubleClickEvent(QMouseEvent*) {
@@ -230,7 +286,11 @@ void Form2::keyPressEvent(QKeyEvent* event) {
   // A borderless full-screen window must not trap a user who has not read
   // the main window's note about the double-click.
   if (key == Qt::Key_Escape) {
-    close();
+    if (shadowBar_ && shadowBar_->isVisible()) {
+      ToggleShadowBar();
+    } else {
+      close();
+    }
     return;
   }
   // The menu from the keyboard, as everywhere else on the desktop.
@@ -274,4 +334,9 @@ Canvas& Form2Slot::PrepareWindow(const QString& title) {
   window_->SetTitle(title);
   window_->ShowOverScreen();
   return window_->canvas();
+}
+
+void Form2Slot::Drew(std::string_view piece, HourSystem hours,
+                     const DrawingParameters& parameters) {
+  if (window_) window_->SetPlate(piece, hours, parameters, clockZone_);
 }

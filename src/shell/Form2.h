@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "devices/CompactRecording.h"
 #include "devices/RasterCanvas.h"
@@ -13,6 +15,7 @@
 #include "drawing/DrawingTarget.h"
 #include "shell/DrawingView.h"
 #include "shell/PrintAndSave.h"
+#include "shell/ShadowBar.h"
 
 class QAction;
 class QPrinter;
@@ -53,6 +56,17 @@ class Form2 final : public QWidget {
 
   QAction* printAction() const { return printAction_; }
   QAction* saveAction() const { return saveAction_; }
+  // "Simula l'ombra": offered while the last piece drawn is plate B or C.
+  QAction* shadowAction() const { return shadowAction_; }
+
+  // The piece last drawn, its hour system and inputs, and the zone of the
+  // site's clocks (empty: the system's).
+  void SetPlate(std::string_view piece, HourSystem hours, const DrawingParameters& site,
+                const QString& zone);
+  // Opens the shadow's bar, or closes it when open.
+  void ToggleShadowBar();
+  // Null until first opened.
+  ShadowBar* shadowBar() const { return shadowBar_; }
 
   // The hint the first drawing window of a run shows over the picture, not
   // in it: what the right button and Esc do. Null in later windows.
@@ -94,6 +108,15 @@ class Form2 final : public QWidget {
   bool draggedBefore_ = false;  // in the press before it
   QAction* printAction_;
   QAction* saveAction_;
+  QAction* shadowAction_;
+  ShadowBar* shadowBar_ = nullptr;
+  struct Plate {
+    bool plateB;
+    HourSystem hours;
+    DrawingParameters site;
+    QString zone;
+  };
+  std::optional<Plate> plate_;  // plate B or C, last drawn
   WindowSession& session_;
   QPointer<QLabel> hint_;
   QString title_;
@@ -105,6 +128,7 @@ class Form2 final : public QWidget {
   void ShowHintOnce();
   void DropHint();
   void PlaceHint();
+  void PlaceShadowBar();
 };
 
 // The one drawing window of the program: created on first use, destroyed when
@@ -112,10 +136,14 @@ class Form2 final : public QWidget {
 class Form2Slot final : public DrawingTarget {
  public:
   Canvas& PrepareWindow(const QString& title) override;
+  void Drew(std::string_view piece, HourSystem hours, const DrawingParameters& parameters) override;
+  // The zone of the site's clocks for the drawings that follow (empty: the system's).
+  void SetClockZone(const QString& zone) { clockZone_ = zone; }
   Form2* window() const { return window_; }
   WindowSession& session() { return session_; }
 
  private:
   WindowSession session_;
   QPointer<Form2> window_;
+  QString clockZone_;
 };

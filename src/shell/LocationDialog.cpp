@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -12,13 +11,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTimeZone>
 #include <QVBoxLayout>
 
 #include "drawing/NumberText.h"
 #include "place/AngleReader.h"
 #include "place/TownIndex.h"
 #include "place/ZoneMeridian.h"
+#include "shell/ZoneBox.h"
 
 namespace {
 
@@ -68,19 +67,7 @@ LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
   longitudeBox = new QLineEdit;
   longitudeBox->setPlaceholderText(QStringLiteral("12,242 oppure 12 14 30 E"));
   longitudeBox->setAccessibleName(QStringLiteral("Longitudine del luogo"));
-  zoneBox = new QComboBox;
-  zoneBox->setEditable(true);
-  zoneBox->setInsertPolicy(QComboBox::NoInsert);
-  zoneBox->setAccessibleName(QStringLiteral("Fuso orario"));
-  for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
-    zoneBox->addItem(QString::fromUtf8(id));
-  // The system's own zone first of all, even where the list lacks its id
-  // ("Etc/UTC" on a fresh machine).
-  const QString systemZone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
-  if (zoneBox->findText(systemZone) < 0) zoneBox->insertItem(0, systemZone);
-  zoneBox->completer()->setFilterMode(Qt::MatchContains);
-  zoneBox->completer()->setCompletionMode(QCompleter::PopupCompletion);
-  zoneBox->setCurrentText(systemZone);
+  zoneBox = NewZoneBox({});
   auto* coordinatesLayout = new QFormLayout(coordinatesPage);
   coordinatesLayout->addRow(QStringLiteral("Latitudine (N +, S -)"), latitudeBox);
   coordinatesLayout->addRow(QStringLiteral("Longitudine (E +, O -)"), longitudeBox);

@@ -25,7 +25,10 @@ void ConfigureApplication() {
 }
 
 MainWindows::MainWindows() {
-  form1.SetRunner([this](Procedure procedure) { procedure(form1, form2); });
+  form1.SetRunner([this](Procedure procedure) {
+    form2.SetClockZone(form1.SiteZone());
+    procedure(form1, form2);
+  });
 }
 
 void MainWindows::Show() {

@@ -1,0 +1,174 @@
+#include "shell/ShadowBar.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "place/ZoneMeridian.h"
+#include "shadow/ShadowOverlay.h"
+#include "shadow/ShadowWords.h"
+#include "shell/ZoneBox.h"
+
+namespace {
+
+constexpr qint64 kAnimationMs = 10000;
+constexpr qint64 kDayMs = 86400 * 1000LL;
+
+}  // namespace
+
+ShadowBar::ShadowBar(QWidget* parent) : QWidget(parent) {
+  setAutoFillBackground(true);
+  setAccessibleName(QStringLiteral("Simula l'ombra"));
+  dateBox = new QDateEdit;
+  dateBox->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  dateBox->setCalendarPopup(true);
+  dateBox->setAccessibleName(QStringLiteral("Data"));
+  timeBox = new QTimeEdit;
+  timeBox->setDisplayFormat(QStringLiteral("HH:mm"));
+  timeBox->setAccessibleName(QStringLiteral("Ora dell'orologio"));
+  zoneBox = NewZoneBox({});
+  nowButton = new QPushButton(QStringLiteral("Adesso"));
+  dayButton = new QPushButton(QStringLiteral("Il giorno"));
+  dayButton->setToolTip(QStringLiteral("Dall'alba al tramonto del giorno scelto"));
+  yearButton = new QPushButton(QStringLiteral("L'anno"));
+  yearButton->setToolTip(QStringLiteral("Tutto l'anno all'ora scelta"));
+  for (QPushButton* button : {dayButton, yearButton}) button->setCheckable(true);
+  closeButton = new QPushButton(QStringLiteral("Chiudi"));
+  sentence = new QLabel;
+  sentence->setWordWrap(true);
+  sentence->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* controls = new QHBoxLayout;
+  controls->addWidget(new QLabel(QStringLiteral("Ombra il")));
+  controls->addWidget(dateBox);
+  controls->addWidget(new QLabel(QStringLiteral("alle")));
+  controls->addWidget(timeBox);
+  controls->addWidget(new QLabel(QStringLiteral("fuso")));
+  controls->addWidget(zoneBox, 1);
+  for (QPushButton* button : {nowButton, dayButton, yearButton, closeButton})
+    controls->addWidget(button);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 6, 8, 6);
+  layout->addLayout(controls);
+  layout->addWidget(sentence);
+
+  connect(dateBox, &QDateEdit::dateChanged, this, &ShadowBar::Recompute);
+  connect(timeBox, &QTimeEdit::timeChanged, this, &ShadowBar::Recompute);
+  connect(zoneBox, &QComboBox::currentTextChanged, this, &ShadowBar::Recompute);
+  connect(nowButton, &QPushButton::clicked, this, [this] {
+    StopAnimation();
+    SetNow();
+  });
+  connect(dayButton, &QPushButton::clicked, this, [this] { Animate(dayButton); });
+  connect(yearButton, &QPushButton::clicked, this, [this] { Animate(yearButton); });
+  connect(closeButton, &QPushButton::clicked, this, [this] {
+    StopAnimation();
+    hide();
+    emit changed();
+  });
+  frames_.setInterval(16);
+  connect(&frames_, &QTimer::timeout, this, &ShadowBar::Step);
+  SetNow();
+}
+
+void ShadowBar::SetPlate(bool plateB, const DrawingParameters& site, HourSystem hours,
+                         const QString& zone) {
+  plateB_ = plateB;
+  site_ = site;
+  hours_ = hours;
+  zoneBox->setCurrentText(zone.isEmpty() ? QString::fromUtf8(QTimeZone::systemTimeZoneId()) : zone);
+  Recompute();
+}
+
+void ShadowBar::SetNow() {
+  const QDateTime now = QDateTime::currentDateTime().toTimeZone(
+      ZoneNamed(zoneBox->currentText().trimmed()).value_or(QTimeZone::systemTimeZone()));
+  const QSignalBlocker quiet(dateBox);
+  dateBox->setDate(now.date());
+  timeBox->setTime(QTime(now.time().hour(), now.time().minute()));
+  Recompute();
+}
+
+void ShadowBar::Recompute() {
+  const ShadowOutcome outcome =
+      ShadowAt({site_, hours_, zoneBox->currentText().trimmed(), dateBox->date(), timeBox->time()});
+  reading_ = outcome.reading;
+  if (reading_) {
+    const QString note = RepeatedHourNote(*reading_);
+    sentence->setText(ShadowSentence(*reading_, plateB_, QLocale(QLocale::Italian)) +
+                      (note.isEmpty() ? QString() : QStringLiteral(" (") + note + u')'));
+  } else {
+    sentence->setText(outcome.problem);
+  }
+  emit changed();
+}
+
+void ShadowBar::Paint(QPainter& painter, const QTransform& toWindow) const {
+  if (!isVisible() || !reading_) return;
+  painter.save();
+  painter.setTransform(toWindow);
+  if (plateB_) {
+    PaintPlateBDay(painter, *reading_);
+  } else {
+    PaintPlateCShadow(painter, *reading_);
+  }
+  painter.restore();
+}
+
+void ShadowBar::Animate(QPushButton* button) {
+  if (running_ == button) {  // pressed again: stop where it is
+    StopAnimation();
+    return;
+  }
+  StopAnimation();
+  running_ = button;
+  button->setChecked(true);
+  if (button == dayButton) {
+    // Sunrise to sunset on the clock: the day's arc in local apparent time,
+    // moved by the day's delta and summer time; the whole day when the Sun
+    // never sets or never rises.
+    from_ = 0;
+    to_ = kDayMs - 60000;
+    if (reading_ && reading_->semiDiurnalArcDeg > 0 && reading_->semiDiurnalArcDeg < 180) {
+      const qint64 clockLessApparent = timeBox->time().msecsSinceStartOfDay() - reading_->tsvlMs;
+      const qint64 arcMs = qint64(reading_->semiDiurnalArcDeg / 15 * 3600000);
+      from_ = std::clamp(kDayMs / 2 - arcMs + clockLessApparent, 0LL, kDayMs - 60000);
+      to_ = std::clamp(kDayMs / 2 + arcMs + clockLessApparent, from_, kDayMs - 60000);
+    }
+  } else {
+    from_ = 0;
+    to_ = QDate(dateBox->date().year(), 12, 31).dayOfYear() - 1;
+  }
+  since_.start();
+  frames_.start();
+  Step();
+}
+
+void ShadowBar::Step() {
+  const double done = std::min(1.0, double(since_.elapsed()) / kAnimationMs);
+  const qint64 at = from_ + qint64(done * double(to_ - from_));
+  if (running_ == dayButton) {
+    timeBox->setTime(QTime::fromMSecsSinceStartOfDay(int(at / 60000 * 60000)));
+  } else if (running_ == yearButton) {
+    dateBox->setDate(QDate(dateBox->date().year(), 1, 1).addDays(at));
+  }
+  if (done >= 1) StopAnimation();
+}
+
+void ShadowBar::StopAnimation() {
+  frames_.stop();
+  if (running_) running_->setChecked(false);
+  running_ = nullptr;
+}
+
+void ShadowBar::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void ShadowBar::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
