@@ -245,6 +245,82 @@ TEST_F(ExporterTest, CommandLineConventions) {
 }
 
 // The manual page and --help name the same options.
+// "ombra": one line a value, in order, decimals with a point.
+TEST_F(ExporterTest, ShadowPrintsTheReadingAndRefusesWhatIsNoInstant) {
+  const QStringList rome = {"ombra", "--latitude", "45",         "--longitude",
+                            "0",     "--timezone", "Europe/Rome"};
+  const Outcome noon = Export(rome + QStringList{"--at", "2026-06-15 12:00"});
+  EXPECT_EQ(noon.status, kExportOk) << noon.err;
+  EXPECT_EQ(noon.out,
+            "data\t2026-06-15\nora\t12:00\nfuso\tEurope/Rome\nora_legale\t60\ntmf\t11:00:00\n"
+            "delta\t-0.367\ntsvl\t10:59:38\nangolo_orario\t-15.092\naltezza\t65.073\n"
+            "x\t1841.781\ny\t1900.033\nmm\t88.645\nlettura\tle 11:00 o le 13:00 di tempo vero "
+            "locale (la piastra non distingue il mattino dal pomeriggio)\n");
+  const Outcome night = Export(rome + QStringList{"--at", "2026-06-15 23:30"});
+  EXPECT_EQ(night.status, kExportOk);
+  EXPECT_TRUE(night.out.ends_with("\naltezza\t-18.642\n")) << night.out;
+  const Outcome temporary =
+      Export(rome + QStringList{"--at", "2026-06-15 12:00", "--hours", "temporarie"});
+  EXPECT_TRUE(temporary.out.ends_with("\nora_temporaria\t5.216\n")) << temporary.out;
+  const Outcome twice = Export(rome + QStringList{"--at", "2026-10-25 02:30"});
+  EXPECT_EQ(twice.status, kExportOk);
+  EXPECT_NE(twice.err.find("capitano due volte nel fuso Europe/Rome: si prende la prima"),
+            std::string::npos);
+
+  const Outcome polar = Export({"ombra", "--latitude", "70", "--longitude", "0", "--hours",
+                                "temporarie", "--at", "2026-06-15 12:00"});
+  EXPECT_EQ(polar.status, kExportRefused);
+  EXPECT_TRUE(polar.err.starts_with("Valori non consentiti !!!\n"));
+
+  const struct {
+    QStringList arguments;
+    const char* says;
+  } mistakes[] = {
+      {rome + QStringList{"--at", "15/06/2026 12:00"}, "--at vuole una data e un'ora"},
+      {rome + QStringList{"--at", "2026-02-30 12:00"}, "--at vuole una data e un'ora"},
+      {rome + QStringList{"--at", "2026-03-29 02:30"}, "non esistono nel fuso Europe/Rome"},
+      {{"ombra", "--latitude", "45", "--longitude", "0", "--timezone", "Marte/Olimpo"},
+       "fuso orario sconosciuto: Marte/Olimpo"},
+      {rome + QStringList{"--output", Path("x.png")}, "ombra scrive sullo standard output"},
+      {{"A", "--latitude", "45", "--longitude", "0", "--at", "2026-06-15 12:00", "--output",
+        Path("a.png")},
+       "--at vale con ombra, o con C o B"},
+      {{"C", "--latitude", "45", "--longitude", "0", "--at", "2026-06-15 12:00", "--output",
+        Path("c.svg")},
+       "--at vale con ombra, o con C o B"},
+  };
+  for (const auto& mistake : mistakes) {
+    const Outcome outcome = Export(mistake.arguments);
+    EXPECT_EQ(outcome.status, kExportUsage) << mistake.says;
+    EXPECT_NE(outcome.err.find(mistake.says), std::string::npos) << outcome.err;
+    EXPECT_TRUE(outcome.out.empty());
+  }
+  EXPECT_TRUE(Files().isEmpty());
+}
+
+// Plates B and C in PNG with --at carry the shadow over the very picture
+// they have without it.
+TEST_F(ExporterTest, ShadowOnThePngOnlyWithAt) {
+  for (const char* piece : {"B", "C"}) {
+    const QStringList site = {piece, "--latitude", "45", "--longitude", "0"};
+    ASSERT_EQ(Export(site + QStringList{"--output", Path("plain.png")}).status, kExportOk);
+    ASSERT_EQ(Export(site + QStringList{"--timezone", "Etc/UTC", "--at", "2026-06-15 09:00",
+                                        "--output", Path("shadow.png")})
+                  .status,
+              kExportOk);
+    const QImage plain(Path("plain.png")), shadow(Path("shadow.png"));
+    const auto calls = DrawPiece(PieceNamed(piece)->drawing, "45");
+    ASSERT_TRUE(calls);
+    EXPECT_EQ(plain.convertToFormat(QImage::Format_RGB32),
+              QImage::fromData(Render(FileFormat::Png, *calls), "PNG")
+                  .convertToFormat(QImage::Format_RGB32));
+    int differing = 0;
+    for (int y = 0; y < plain.height(); ++y)
+      for (int x = 0; x < plain.width(); ++x) differing += plain.pixel(x, y) != shadow.pixel(x, y);
+    EXPECT_GT(differing, 1000) << piece;
+  }
+}
+
 TEST(ManualPageTest, OptionsMatchTheHelp) {
   QFile page(QUINDAL_SOURCE_DIR "/data/quindal-export.1");
   ASSERT_TRUE(page.open(QIODevice::ReadOnly));

@@ -29,11 +29,17 @@ const OptionText kOptions[] = {
     {"site-longitude", "GRADI",
      "longitudine del luogo (gradi decimali o gradi, primi e secondi); con --timezone e "
      "--latitude, invece di --longitude"},
-    {"timezone", "FUSO", "fuso orario del luogo, per esempio Europe/Rome"},
+    {"timezone", "FUSO",
+     "fuso orario del luogo, per esempio Europe/Rome; con ombra o --at il fuso degli orologi, "
+     "anche con --latitude e --longitude o con --place (se assente: quello della città, "
+     "altrimenti quello del sistema)"},
     {"hours", "astronomiche|temporarie", "sistema orario del grafico C (astronomiche se assente)"},
     {"dates", "mesi|decadi", "linee delle date (mesi se assente)"},
     {"output", "FILE", "file da scrivere (%1) o, con all, un PDF o una cartella"},
     {"format", "%2", "con all e una cartella: il formato dei sei file (svg se assente)"},
+    {"at", "AAAA-MM-GG HH:MM",
+     "l'istante, all'orologio del fuso: con ombra (adesso se assente), o con C o B in un "
+     "PNG, che mostra l'ombra come la finestra"},
 };
 
 const char kDescription[] =
@@ -42,7 +48,10 @@ const char kDescription[] =
     "all (i sei fogli: un PDF di sei pagine, o sei file plate-a, plate-b, plate-c,\n"
     "plate-d, base, istruzioni in una cartella), oppure places TESTO (le città che\n"
     "corrispondono, una per riga: città, regione, paese, latitudine, longitudine,\n"
-    "fuso, scostamento, separati da tabulazioni).\n\n"
+    "fuso, scostamento, separati da tabulazioni), oppure ombra (che cosa mostra\n"
+    "il quindal all'istante di --at: una riga chiave<TAB>valore per data, ora,\n"
+    "fuso, ora_legale, tmf, delta, tsvl, angolo_orario, altezza e, con il Sole\n"
+    "sopra l'orizzonte, x, y, mm, lettura, ora_temporaria).\n\n"
     "Stato d'uscita: 0 fatto, 1 valori rifiutati, 2 riga di comando errata,\n"
     "3 file non scritto.";
 
@@ -73,7 +82,7 @@ CommandLine::CommandLine() {
   LoadItalianOnce();
   parser.setApplicationDescription(QString::fromUtf8(kDescription));
   parser.addPositionalArgument(QStringLiteral("PEZZO"),
-                               QStringLiteral("A, B, C, D, base, istruzioni, all o places"),
+                               QStringLiteral("A, B, C, D, base, istruzioni, all, places o ombra"),
                                QStringLiteral("PEZZO [TESTO]"));
   // The formats as the table of formats lists them: ".svg, .png, ...", "svg|png|...".
   const auto withFormats = [](const char* text) {

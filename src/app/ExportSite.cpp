@@ -41,15 +41,18 @@ int Take(const SiteOffset& site, QString& latitude, QString& longitude, std::ost
 
 }  // namespace
 
-bool SiteRequest::Valid(std::string& problem) const {
-  if (place && (latitude || longitude || siteLongitude || timezone)) {
+bool SiteRequest::Valid(std::string& problem, bool clockZone) const {
+  // With `clockZone` a --timezone beside a site given otherwise names only
+  // the clocks' zone.
+  const bool siteZone = timezone && (!clockZone || siteLongitude);
+  if (place && (latitude || longitude || siteLongitude || siteZone)) {
     problem = "--place non va con --latitude, --longitude, --site-longitude o --timezone";
   } else if (place) {
     return true;
-  } else if (siteLongitude || timezone) {
+  } else if (siteLongitude || siteZone) {
     if (longitude) {
       problem = "--longitude non va con --site-longitude e --timezone";
-    } else if (!siteLongitude || !timezone) {
+    } else if (!siteLongitude || !siteZone) {
       problem = "--site-longitude e --timezone vanno insieme";
     } else if (!latitude) {
       problem = "manca --latitude";
@@ -64,7 +67,9 @@ bool SiteRequest::Valid(std::string& problem) const {
   return false;
 }
 
-int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude, std::ostream& err) {
+int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude, std::ostream& err,
+                QString* zone) {
+  if (zone) *zone = site.timezone.value_or(QString());
   if (site.place) {
     if (!TownIndex::Available()) {
       err << kNoTownList;
@@ -83,6 +88,7 @@ int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude, 
       return kExportUsage;
     }
     const Town& town = *towns.front();
+    if (zone && !site.timezone) *zone = town.zone;
     err << "quindal-export: località " << Utf8(TownLabel(town)) << ", latitudine "
         << Utf8(PlainDecimalText(town.latitude, kItalian)) << "°, fuso " << Utf8(town.zone) << "\n";
     const auto found = SiteFromCoordinates(town.name, town.latitude, town.longitude, town.zone);

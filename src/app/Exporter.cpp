@@ -1,12 +1,14 @@
 #include "app/Exporter.h"
 
 #include <QDir>
+#include <QTimeZone>
 #include <cerrno>
 #include <optional>
 #include <vector>
 
 #include "app/CommandLine.h"
 #include "app/ExportSite.h"
+#include "app/ShadowCommand.h"
 #include "devices/DrawingFile.h"
 #include "devices/ExportDevices.h"
 #include "devices/FileFormats.h"
@@ -32,6 +34,8 @@ struct Request {
   bool decadi = false;
   FileFormat format = FileFormat::Svg;
   bool intoFolder = false;  // all six, one file each
+  bool shadow = false;      // "ombra": what the instrument shows at an instant
+  std::optional<ClockReading> at;
 };
 
 // Reads the command line; on a mistake says what it is in `problem`.
@@ -64,13 +68,33 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
     request.placesQuery = placesQuery;
     return request;
   }
-  if (!site.Valid(problem)) return std::nullopt;
-  if (!output) {
-    problem = "manca --output";
+  const std::optional<QString> at = value("at");
+  std::optional<ClockReading> instant;
+  if (at && !(instant = ReadClockReading(*at))) {
+    problem = "--at vuole una data e un'ora come \"2026-06-21 12:00\" (AAAA-MM-GG HH:MM): " +
+              ShownValue(*at).toStdString();
     return std::nullopt;
   }
+  const bool shadow = *piece == "ombra";
+  if (!site.Valid(problem, shadow || at)) return std::nullopt;
   if (hours && *hours != "astronomiche" && *hours != "temporarie") {
     problem = "--hours vuole astronomiche o temporarie";
+    return std::nullopt;
+  }
+  if (shadow) {
+    if (output || format) {
+      problem = "ombra scrive sullo standard output: niente --output né --format";
+      return std::nullopt;
+    }
+    Request request;
+    request.site = site;
+    request.shadow = true;
+    request.at = instant;
+    if (hours && *hours == "temporarie") request.hours = HourSystem::Temporary;
+    return request;
+  }
+  if (!output) {
+    problem = "manca --output";
     return std::nullopt;
   }
   if (dates && *dates != "mesi" && *dates != "decadi") {
@@ -86,6 +110,10 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
 
   const std::optional<FileFormat> extension = FormatOfPath(request.output);
   if (*piece == "all") {
+    if (instant) {
+      problem = "--at vale con ombra, o con C o B in un file PNG";
+      return std::nullopt;
+    }
     request.all = true;
     for (const Piece& sheet : kPieces) request.sheets.push_back(&sheet);
     const bool isFolder = files.IsFolder(request.output);
@@ -126,6 +154,12 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
     return std::nullopt;
   }
   request.format = *extension;
+  if (instant &&
+      (request.format != FileFormat::Png || (named->name != "B" && named->name != "C"))) {
+    problem = "--at vale con ombra, o con C o B in un file PNG";
+    return std::nullopt;
+  }
+  request.at = instant;
   return request;
 }
 
@@ -140,6 +174,33 @@ QString RefusalText(const InputState& inputs, const Piece& sheet, HourSystem hou
 }
 
 int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err, FileSink& files);
+
+// The shadow at the request's instant (now when it has none) on the clocks
+// of `zone`, or nothing with the reason on `err`.
+std::optional<ShadowReading> ReadShadow(const Request& request, const DrawingParameters& site,
+                                        const QString& zone, std::ostream& err) {
+  const ClockReading at = request.at.value_or(ClockNow(zone));
+  const ShadowOutcome outcome = ShadowAt({site, request.hours, zone, at.date, at.time});
+  if (!outcome.reading) err << "quindal-export: " << outcome.problem.toStdString() << "\n";
+  return outcome.reading;
+}
+
+// "ombra": plate C's checks, then the reading.
+int RunShadow(const Request& request, const QString& zone, std::ostream& out, std::ostream& err) {
+  const Piece& plateC = *PieceNamed("C");
+  const PieceDrawing drawing = plateC.DrawingFor(request.hours);
+  const InputState inputs{request.latitude, request.longitude, request.decadi, !request.decadi};
+  const auto site = CheckInputs(inputs, drawing.check ? ExtraCheck(drawing.check) : ExtraCheck());
+  if (!site) {
+    err << kRefusalMessage.toStdString() << "\n"
+        << RefusalText(inputs, plateC, request.hours).toStdString() << "\n";
+    return kExportRefused;
+  }
+  const std::optional<ShadowReading> reading = ReadShadow(request, *site, zone, err);
+  if (!reading) return kExportUsage;
+  PrintShadow(*reading, out, err);
+  return kExportOk;
+}
 
 }  // namespace
 
@@ -183,8 +244,12 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     return kExportUsage;
   }
   if (request->placesQuery) return ListPlaces(*request->placesQuery, out, err);
-  if (const int status = ResolveSite(request->site, request->latitude, request->longitude, err))
+  QString zone;
+  if (const int status =
+          ResolveSite(request->site, request->latitude, request->longitude, err, &zone))
     return status;
+  if (zone.isEmpty()) zone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+  if (request->shadow) return RunShadow(*request, zone, out, err);
 
   // Words drawn without their font are empty boxes on a PNG and nothing at
   // all in a PDF: write no such file.
@@ -253,6 +318,10 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     std::vector<const CallList*> pages;
     for (const CallList& drawing : drawings) pages.push_back(&drawing);
     bytes = RenderPdf(pages, title(QStringLiteral("kit completo")));
+  } else if (request->at) {
+    const std::optional<ShadowReading> reading = ReadShadow(*request, *site, zone, err);
+    if (!reading) return kExportUsage;
+    bytes = ShadowPng(drawings.front(), *reading, request->sheets.front()->name == "B");
   } else {
     bytes = Render(request->format, drawings.front(),
                    title(QString::fromUtf8(request->sheets.front()->title)));

@@ -51,11 +51,15 @@ std::optional<QImage> WithPalette(const QImage& image) {
 
 }  // namespace
 
-QByteArray RenderPng(const CallList& calls) {
+QByteArray RenderPng(const CallList& calls, const std::function<void(QPainter&)>& over) {
   QImage image(800, 600, QImage::Format_RGB32);
   image.fill(QColor::fromRgb(kWindowRgb));
   RasterCanvas canvas(image);
   Replay(calls, canvas);
+  if (over) {
+    QPainter painter(&image);
+    over(painter);
+  }
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

@@ -2,13 +2,17 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "devices/FileFormats.h"
 #include "devices/RecordingCanvas.h"
 
-// The picture the drawing window shows on an 800 x 600 screen, as PNG.
-QByteArray RenderPng(const CallList& calls);
+class QPainter;
+
+// The picture the drawing window shows on an 800 x 600 screen, as PNG;
+// `over`, when given, paints on it afterwards with the painter in pixels.
+QByteArray RenderPng(const CallList& calls, const std::function<void(QPainter&)>& over = {});
 // SVG at true scale, one element per call, titled `title`.
 QByteArray RenderSvg(const CallList& calls, const QString& title = {});
 // PDF, one A4 landscape page per drawing, each at true scale, titled `title`.

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QTime>
+#include <optional>
+#include <ostream>
+
+#include "devices/RecordingCanvas.h"
+#include "shadow/ShadowAtInstant.h"
+
+// A date and clock time as --at writes them: "YYYY-MM-DD HH:MM".
+struct ClockReading {
+  QDate date;
+  QTime time;
+};
+std::optional<ClockReading> ReadClockReading(const QString& text);
+
+// The clock of `zone` now, to the minute.
+ClockReading ClockNow(const QString& zone);
+
+// `ombra`: one "key<TAB>value" line each, decimals with a point, from the
+// date to the temporary hour; a note on standard error for a clock time
+// that happens twice.
+void PrintShadow(const ShadowReading& reading, std::ostream& out, std::ostream& err);
+
+// Plate B or C as the window shows it with the shadow's bar open at that instant.
+QByteArray ShadowPng(const CallList& calls, const ShadowReading& reading, bool plateB);
