@@ -184,9 +184,9 @@ void Form2::ToggleShadowBar() {
 
 void Form2::PlaceShadowBar() {
   if (!shadowBar_) return;
-  const int height = shadowBar_->heightForWidth(width());
-  shadowBar_->setGeometry(0, this->height() - std::max(height, shadowBar_->sizeHint().height()),
-                          width(), std::max(height, shadowBar_->sizeHint().height()));
+  // Along the bottom, as tall as its line of words needs at this width.
+  const int tall = std::max(shadowBar_->heightForWidth(width()), shadowBar_->sizeHint().height());
+  shadowBar_->setGeometry(0, height() - tall, width(), tall);
 }
 
 void Form2::resizeEvent(QResizeEvent* event) {
