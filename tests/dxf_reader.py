@@ -1,6 +1,6 @@
 """Reads a DXF with ezdxf, an independent reader, and prints what the tests
-compare as JSON: the audit's errors, the header's units, code page and name,
-the layers with their colours, every LINE, SOLID and TEXT of the model space.
+compare as JSON: the audit's errors and fixes, the header's units, code page and name,
+the layers with their indexed and true colours, every LINE, SOLID and TEXT of the model space.
 
     dxf_reader.py FILE.dxf            the JSON
     dxf_reader.py FILE.dxf PNG DPI    also draws the model space into PNG at
@@ -52,11 +52,12 @@ def main():
     msp = doc.modelspace()
     out = {
         "errors": [str(e.message) for e in auditor.errors],
+        "fixes": [str(f.message) for f in auditor.fixes],
         "insunits": doc.header.get("$INSUNITS"),
         "measurement": doc.header.get("$MEASUREMENT"),
         "codepage": doc.header.get("$DWGCODEPAGE"),
         "name": decoded(doc.header.get("$PROJECTNAME", "")),
-        "layers": {l.dxf.name: l.rgb for l in doc.layers},
+        "layers": {l.dxf.name: [l.dxf.color, l.rgb] for l in doc.layers},
         "lines": [], "solids": [], "texts": [],
     }
     for e in msp:

@@ -78,8 +78,10 @@ TEST(DxfTest, EveryPieceReadsBackWithoutErrorsInMillimetres) {
             DrawPiece(piece.DrawingFor(hours), input.latitude, input.longitude, input.decadi);
         ASSERT_TRUE(calls);
         const QJsonObject dxf = ReadBack(*calls, "Quindal - Grafico, latitudine 45°");
-        EXPECT_EQ(dxf["errors"].toArray().size(), 0)
-            << QJsonDocument(dxf["errors"].toArray()).toJson().toStdString();
+        // Read back as written: nothing to report and nothing to repair.
+        for (const char* what : {"errors", "fixes"})
+          EXPECT_EQ(dxf[what].toArray().size(), 0)
+              << what << QJsonDocument(dxf[what].toArray()).toJson().toStdString();
         EXPECT_EQ(dxf["insunits"].toInt(), 4);
         EXPECT_EQ(dxf["measurement"].toInt(), 1);
         EXPECT_EQ(dxf["codepage"].toString(), "ANSI_1252");
@@ -113,14 +115,25 @@ TEST(DxfTest, LayersTextsAndPointsAsACutterNeedsThem) {
   };
   const QJsonObject dxf = ReadBack(calls);
   const QJsonObject layers = dxf["layers"].toObject();
-  EXPECT_EQ(layers["linee"].toArray(), (QJsonArray{0, 0, 0}));
-  EXPECT_EQ(layers["testi"].toArray(), (QJsonArray{0, 0, 0}));
-  EXPECT_EQ(layers["grigio"].toArray(), (QJsonArray{192, 192, 192}));
-  EXPECT_EQ(layers["giallo"].toArray(), (QJsonArray{255, 255, 0}));
-  EXPECT_EQ(layers["oliva"].toArray(), (QJsonArray{128, 128, 0}));
+  // Indexed colours as laser software maps them (red cuts, blue folds,
+  // black 7 engraves), a true colour only where the index is not exact.
+  const QJsonObject expected = {
+      {"0", QJsonArray{7, QJsonValue()}},
+      {"taglio", QJsonArray{1, QJsonValue()}},
+      {"piega", QJsonArray{5, QJsonValue()}},
+      {"incisione", QJsonArray{7, QJsonValue()}},
+      {"testi", QJsonArray{7, QJsonValue()}},
+      {"grigio", QJsonArray{9, QJsonArray{192, 192, 192}}},
+      {"giallo", QJsonArray{2, QJsonArray{255, 255, 0}}},
+      {"oliva", QJsonArray{54, QJsonArray{128, 128, 0}}},
+      {"nero", QJsonArray{7, QJsonValue()}},
+  };
+  for (auto layer = expected.begin(); layer != expected.end(); ++layer)
+    EXPECT_EQ(layers[layer.key()], layer.value()) << layer.key().toStdString();
+  EXPECT_FALSE(layers.contains("linee"));
   QStringList lineLayers;
   for (const QJsonValue line : dxf["lines"].toArray()) lineLayers << line.toArray()[4].toString();
-  EXPECT_EQ(lineLayers, (QStringList{"linee", "grigio", "giallo", "oliva"}));  // no white
+  EXPECT_EQ(lineLayers, (QStringList{"incisione", "grigio", "giallo", "oliva"}));  // no white
   // The black point and the yellow anchor, as squares of a screen pixel.
   const QJsonArray solids = dxf["solids"].toArray();
   ASSERT_EQ(solids.size(), 2);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "devices/DxfObjects.h"
 #include "devices/VisibleGeometry.h"
 #include "devices/WindowFont.h"
 #include "drawing/DrawingUnits.h"
@@ -25,14 +26,18 @@ double MmY(double y) { return (DrawingUnits::kScreenHeight - y) * DrawingUnits::
 constexpr double kPixelWidth = 1 / DrawingUnits::kPixelsAcross;  // 5.0633 units
 constexpr double kPixelHeight = 1 / DrawingUnits::kPixelsDown;   // 5.298 units
 
+// Laser and plotter software map a layer's indexed colour to an operation:
+// red cuts, blue folds (scores), black (index 7, white on a dark model space,
+// black on paper) engraves. A true colour only where the index is not exact.
 struct Layer {
   const char* name;
-  int aci;  // the nearest of the 256 indexed colours, for older readers
-  int rgb;
+  int aci;  // the nearest of the 256 indexed colours
+  int rgb;  // -1: none, the index is the colour
 };
 constexpr std::array kLayers = {
-    Layer{"linee", 7, 0x000000},  Layer{"testi", 7, 0x000000},  Layer{"grigio", 9, 0xC0C0C0},
-    Layer{"giallo", 2, 0xFFFF00}, Layer{"oliva", 54, 0x808000},
+    Layer{"taglio", 1, -1},       Layer{"piega", 5, -1},        Layer{"incisione", 7, -1},
+    Layer{"testi", 7, -1},        Layer{"grigio", 9, 0xC0C0C0}, Layer{"giallo", 2, 0xFFFF00},
+    Layer{"oliva", 54, 0x808000}, Layer{"nero", 7, -1},
 };
 
 const char* LayerOf(Colour c) {
@@ -43,7 +48,7 @@ const char* LayerOf(Colour c) {
     case Colour::White:  // never written
     case Colour::Foreground: break;
   }
-  return "linee";
+  return "incisione";
 }
 
 DL_Attributes OnLayer(const char* layer) {
@@ -66,7 +71,7 @@ void WriteTables(DL_Dxf& dxf, DL_WriterA& dw) {
   dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
   dw.tableEnd();
   dw.tableLayers(static_cast<int>(kLayers.size()) + 1);
-  dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0x000000, 0, "CONTINUOUS"));
+  dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, -1, 0, "CONTINUOUS"));
   for (const Layer& layer : kLayers) {
     dxf.writeLayer(dw, DL_LayerData(layer.name, 0),
                    DL_Attributes("", layer.aci, layer.rgb, 0, "CONTINUOUS"));
@@ -217,8 +222,7 @@ QByteArray RenderDxf(const CallList& calls, const QString& title) {
   dw.sectionEntities();
   WriteEntities(dxf, dw, drawing);
   dw.sectionEnd();
-  dxf.writeObjects(dw);
-  dxf.writeObjectsEnd(dw);
+  WriteObjects(dw);
   dw.dxfEOF();
   return dw.Bytes();
 }
