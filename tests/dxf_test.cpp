@@ -28,12 +28,12 @@ namespace {
 // With `picture`, the reader also draws the DXF there, placed as on the PDF
 // page, at 10 dots a millimetre.
 QJsonObject ReadBack(const CallList& calls, const QString& title = "Quindal - prova",
-                     const QString& picture = {}) {
+                     const QString& picture = {}, const PieceCut* cut = nullptr) {
   QTemporaryDir folder;
   const QString path = folder.filePath("prova.dxf");
   QFile file(path);
   EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(RenderDxf(calls, title));
+  file.write(RenderDxf(calls, title, cut));
   file.close();
   QProcess reader;
   QStringList arguments{QUINDAL_DXF_READER, path};
@@ -156,6 +156,55 @@ TEST(DxfTest, LayersTextsAndPointsAsACutterNeedsThem) {
   EXPECT_EQ(text[5].toInt(), 0);  // left
   EXPECT_EQ(text[6].toString(), "testi");
   EXPECT_EQ(DxfText("45° € Ω"), "45\xB0 \x80 \\U+03A9");
+}
+
+// A cut piece as laser software takes it: one closed outline on "taglio",
+// its folds on "piega", and neither drawn again among the engraved lines.
+TEST(DxfTest, EachCutPieceHasItsOutlineAndFoldsOnTheirLayers) {
+  for (const Piece& piece : kPieces) {
+    if (!piece.cut) continue;
+    SCOPED_TRACE(std::string(piece.name));
+    const auto calls = DrawPiece(piece.drawing, "45");
+    ASSERT_TRUE(calls);
+    const PieceCut cut = piece.cut({});
+    const QJsonObject dxf = ReadBack(*calls, "Quindal - prova", {}, &cut);
+    for (const char* what : {"errors", "fixes"}) EXPECT_EQ(dxf[what].toArray().size(), 0) << what;
+    const QJsonArray outlines = dxf["polylines"].toArray();
+    ASSERT_EQ(outlines.size(), 1);
+    const QJsonArray outline = outlines[0].toArray();
+    EXPECT_EQ(outline[0].toString(), "taglio");
+    EXPECT_TRUE(outline[1].toBool()) << "closed";
+    const QJsonArray corners = outline[2].toArray();
+    ASSERT_EQ(corners.size(), static_cast<qsizetype>(cut.outline.size()));
+    for (qsizetype k = 0; k < corners.size(); ++k) {
+      EXPECT_NEAR(corners[k].toArray()[0].toDouble(), MmX(cut.outline[std::size_t(k)].x), 1e-9);
+      EXPECT_NEAR(corners[k].toArray()[1].toDouble(), MmY(cut.outline[std::size_t(k)].y), 1e-9);
+    }
+    // An engraved line with both ends on one edge of the outline would be
+    // the outline cut, or burnt, a second time.
+    const auto alongAnEdge = [&](double x1, double y1, double x2, double y2) {
+      for (qsizetype k = 0; k < corners.size(); ++k) {
+        const QJsonArray p = corners[k].toArray(), q = corners[(k + 1) % corners.size()].toArray();
+        const auto offEdge = [&](double x, double y) {
+          const double ex = q[0].toDouble() - p[0].toDouble(),
+                       ey = q[1].toDouble() - p[1].toDouble();
+          return std::fabs((x - p[0].toDouble()) * ey - (y - p[1].toDouble()) * ex) /
+                 std::hypot(ex, ey);
+        };
+        if (offEdge(x1, y1) < 1e-3 && offEdge(x2, y2) < 1e-3) return true;
+      }
+      return false;
+    };
+    qsizetype folds = 0, again = 0;
+    for (const QJsonValue line : dxf["lines"].toArray()) {
+      const QJsonArray l = line.toArray();
+      folds += l[4].toString() == "piega";
+      again += l[4].toString() == "incisione" &&
+               alongAnEdge(l[0].toDouble(), l[1].toDouble(), l[2].toDouble(), l[3].toDouble());
+    }
+    EXPECT_EQ(again, 0);
+    EXPECT_EQ(folds, static_cast<qsizetype>(cut.folds.size()));
+  }
 }
 
 TEST(DxfTest, BaseTopEdgeIsTrueScaleAtTheTop) {

@@ -262,6 +262,7 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
   // writes nothing.
   const InputState inputs{request->latitude, request->longitude, request->decadi, !request->decadi};
   std::vector<CallList> drawings;
+  std::vector<std::optional<PieceCut>> cuts;  // where each sheet is cut, when it is
   std::optional<DrawingParameters> site;
   for (const Piece* sheet : request->sheets) {
     const PieceDrawing drawing = sheet->DrawingFor(request->hours);
@@ -274,7 +275,9 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     RecordingCanvas recorder;
     drawing.body(recorder, *site);
     drawings.push_back(recorder.Calls());
+    cuts.push_back(sheet->cut ? std::optional(sheet->cut(*site)) : std::nullopt);
   }
+  const auto cutOf = [&](std::size_t k) { return cuts[k] ? &*cuts[k] : nullptr; };
 
   // The name every file carries, in the words the print jobs use.
   const auto title = [&](const QString& subject) { return DocumentTitle(subject, *site); };
@@ -302,8 +305,9 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     for (std::size_t k = 0; k < drawings.size(); ++k) {
       const Piece& sheet = *request->sheets[k];
       const QString name = QString::fromUtf8(sheet.fileStem) + "." + ExtensionOf(request->format);
-      kit.emplace_back(folder.filePath(name),
-                       Render(request->format, drawings[k], title(QString::fromUtf8(sheet.title))));
+      kit.emplace_back(
+          folder.filePath(name),
+          Render(request->format, drawings[k], title(QString::fromUtf8(sheet.title)), cutOf(k)));
     }
     QString failed;
     if (files.WriteAll(kit, failed, reason)) return kExportOk;
@@ -324,7 +328,7 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     bytes = ShadowPng(drawings.front(), *reading, request->sheets.front()->name == "B");
   } else {
     bytes = Render(request->format, drawings.front(),
-                   title(QString::fromUtf8(request->sheets.front()->title)));
+                   title(QString::fromUtf8(request->sheets.front()->title)), cutOf(0));
   }
   return write(request->output, bytes) ? kExportOk : kExportWriteFailed;
 }

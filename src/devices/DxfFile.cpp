@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <vector>
 
 #include "devices/DxfObjects.h"
 #include "devices/VisibleGeometry.h"
@@ -99,8 +101,48 @@ void WriteBlocks(DL_Dxf& dxf, DL_WriterA& dw) {
   }
 }
 
-void WriteEntities(DL_Dxf& dxf, DL_WriterA& dw, const VisibleDrawing& drawing) {
+// How far a point lies from a segment, in drawing units.
+double DistanceTo(double x, double y, const CutSegment& s) {
+  const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+  const double length2 = dx * dx + dy * dy;
+  const double t =
+      length2 > 0 ? std::clamp(((x - s.a.x) * dx + (y - s.a.y) * dy) / length2, 0.0, 1.0) : 0.0;
+  return std::hypot(x - (s.a.x + t * dx), y - (s.a.y + t * dy));
+}
+
+// The outline's edges and the folds: the lines the cutter and the scorer
+// follow. A drawn line along one of them is that line already.
+std::vector<CutSegment> CutLines(const PieceCut& cut) {
+  std::vector<CutSegment> lines = cut.folds;
+  for (std::size_t k = 0; k < cut.outline.size(); ++k)
+    lines.push_back({cut.outline[k], cut.outline[(k + 1) % cut.outline.size()]});
+  return lines;
+}
+
+bool Covered(const VisibleLine& l, const std::vector<CutSegment>& cutLines) {
+  constexpr double kSame = 0.01;  // the calls' single precision
+  return std::any_of(cutLines.begin(), cutLines.end(), [&](const CutSegment& s) {
+    return DistanceTo(l.x1, l.y1, s) < kSame && DistanceTo(l.x2, l.y2, s) < kSame;
+  });
+}
+
+void WriteCut(DL_Dxf& dxf, DL_WriterA& dw, const PieceCut& cut) {
+  dxf.writePolyline(dw, DL_PolylineData(static_cast<int>(cut.outline.size()), 0, 0, 1 /* closed */),
+                    OnLayer("taglio"));
+  for (const CutPoint& p : cut.outline) dxf.writeVertex(dw, DL_VertexData(MmX(p.x), MmY(p.y), 0));
+  dxf.writePolylineEnd(dw);
+  for (const CutSegment& f : cut.folds) {
+    dxf.writeLine(dw, DL_LineData(MmX(f.a.x), MmY(f.a.y), 0, MmX(f.b.x), MmY(f.b.y), 0),
+                  OnLayer("piega"));
+  }
+}
+
+void WriteEntities(DL_Dxf& dxf, DL_WriterA& dw, const VisibleDrawing& drawing,
+                   const PieceCut* cut) {
+  const std::vector<CutSegment> cutLines = cut ? CutLines(*cut) : std::vector<CutSegment>{};
+  if (cut) WriteCut(dxf, dw, *cut);
   for (const VisibleLine& l : drawing.lines) {
+    if (Covered(l, cutLines)) continue;
     dxf.writeLine(dw, DL_LineData(MmX(l.x1), MmY(l.y1), 0, MmX(l.x2), MmY(l.y2), 0),
                   OnLayer(LayerOf(l.colour)));
   }
@@ -198,7 +240,7 @@ std::string DxfText(std::string_view utf8) {
   return out;
 }
 
-QByteArray RenderDxf(const CallList& calls, const QString& title) {
+QByteArray RenderDxf(const CallList& calls, const QString& title, const PieceCut* cut) {
   const VisibleDrawing drawing = Visible(calls);
   DL_Dxf dxf;
   MemoryWriter dw;
@@ -220,7 +262,7 @@ QByteArray RenderDxf(const CallList& calls, const QString& title) {
   WriteBlocks(dxf, dw);
   dw.sectionEnd();
   dw.sectionEntities();
-  WriteEntities(dxf, dw, drawing);
+  WriteEntities(dxf, dw, drawing, cut);
   dw.sectionEnd();
   WriteObjects(dw);
   dw.dxfEOF();

@@ -92,6 +92,7 @@ QByteArray RenderPdf(const std::vector<const CallList*>& pages, const QString& t
   return bytes;
 }
 
-QByteArray Render(FileFormat format, const CallList& calls, const QString& title) {
-  return InfoOf(format).render(calls, title);
+QByteArray Render(FileFormat format, const CallList& calls, const QString& title,
+                  const PieceCut* cut) {
+  return InfoOf(format).render(calls, title, cut);
 }

@@ -18,4 +18,6 @@ QByteArray RenderSvg(const CallList& calls, const QString& title = {});
 // PDF, one A4 landscape page per drawing, each at true scale, titled `title`.
 QByteArray RenderPdf(const std::vector<const CallList*>& pages, const QString& title = {});
 
-QByteArray Render(FileFormat format, const CallList& calls, const QString& title = {});
+// In `format`; `cut`, the piece's outline and folds, for the formats that cut.
+QByteArray Render(FileFormat format, const CallList& calls, const QString& title = {},
+                  const PieceCut* cut = nullptr);

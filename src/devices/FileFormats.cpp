@@ -8,11 +8,16 @@
 
 const std::vector<FileFormatInfo>& FileFormats() {
   static const std::vector<FileFormatInfo> formats = {
-      {FileFormat::Svg, "svg", "SVG in scala reale", RenderSvg},
+      {FileFormat::Svg, "svg", "SVG in scala reale",
+       [](const CallList& calls, const QString& title, const PieceCut*) {
+         return RenderSvg(calls, title);
+       }},
       {FileFormat::Png, "png", "Immagine PNG 800 x 600",
-       [](const CallList& calls, const QString&) { return RenderPng(calls); }},
+       [](const CallList& calls, const QString&, const PieceCut*) { return RenderPng(calls); }},
       {FileFormat::Pdf, "pdf", "PDF in scala reale",
-       [](const CallList& calls, const QString& title) { return RenderPdf({&calls}, title); }},
+       [](const CallList& calls, const QString& title, const PieceCut*) {
+         return RenderPdf({&calls}, title);
+       }},
       {FileFormat::Dxf, "dxf", "DXF in scala reale, per il taglio", RenderDxf},
   };
   return formats;

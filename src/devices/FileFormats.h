@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "devices/RecordingCanvas.h"
+#include "drawing/PieceCut.h"
 
 // The file formats a drawing can be written in, each from its recorded calls.
 enum class FileFormat { Svg, Pdf, Png, Dxf };
@@ -16,7 +17,9 @@ struct FileFormatInfo {
   FileFormat format;
   const char* name;    // "svg": the file's extension, and the word --format takes
   const char* filter;  // the save dialog's words: "SVG in scala reale"
-  QByteArray (*render)(const CallList& calls, const QString& title);  // how it is made
+  // How it is made; `cut`, the piece's outline and folds, where the format
+  // has a use for them.
+  QByteArray (*render)(const CallList& calls, const QString& title, const PieceCut* cut);
 };
 
 // Every format, in the order --help names them.

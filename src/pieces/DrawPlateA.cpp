@@ -13,6 +13,11 @@ namespace GRAPH1 {
 
 namespace {
 
+LatticePlate PlateAFrame() {
+  const double H = 2122.891 - 100;  // the plate's outer height less twice the margin
+  return {1500 - H / 2, 1500 + H / 2};
+}
+
 // The latitude as the box writes it: a blank, the number, the degree sign.
 // A whole number keeps the blanks of a written number: "  45 °".
 std::string LatitudeValueText(double v) {
@@ -101,11 +106,12 @@ void DrawRoseDisc(Canvas& c, const LatticePlate& plate, double xc, double rotati
 
 }  // namespace
 
+PieceCut PlateACut(const DrawingParameters&) { return LatticePlateCut(PlateAFrame()); }
+
 // Plate A: the lattice, a box with the site's latitude and hemisphere, and
 // two star discs whose sky globes mirror each other.
 void PlateABody(Canvas& c, const DrawingParameters& parameters) {
-  const double H = 2122.891 - 100;  // the plate's outer height less twice the margin
-  const LatticePlate plate{1500 - H / 2, 1500 + H / 2};
+  const LatticePlate plate = PlateAFrame();
   DrawLatticePlate(c, plate);
   DrawPlateLetters(c, plate, "A", "A1", "A2", 1970);
   DrawLatitudeBox(c, plate, parameters.Latitude);

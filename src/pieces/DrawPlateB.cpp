@@ -138,6 +138,11 @@ void DrawFrameAndDateLines(Canvas& c, DateLineSpacing dateSpacing) {
 
 }  // namespace
 
+PieceCut PlateBCut(const DrawingParameters&) {
+  const Tab tab{PlateBottom, TabBottom};
+  return TabbedPlateCut(100, PlateBottom, nullptr, &tab);
+}
+
 // Plate B: the equation of time over the year, corrected for the site's
 // longitude offset (delta, minutes), with the formulas between the time of
 // the zone's clocks and the local apparent time that plate C shows.

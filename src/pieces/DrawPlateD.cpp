@@ -12,6 +12,11 @@ namespace GRAPH1 {
 
 namespace {
 
+LatticePlate PlateDFrame() {
+  const double Hd = 1909.188;  // the plate's outer height
+  return {1500 - (Hd - 100) / 2, (Hd - 100) / 2 + 1500};
+}
+
 // The white cartouche near the disc's lower edge: an upper box on a wider
 // lower one, cleared, then outlined.
 void DrawCartouche(Canvas& c) {
@@ -49,11 +54,12 @@ void DrawEmblem(Canvas& c, double Lx, double Ly, double r) {
 
 }  // namespace
 
+PieceCut PlateDCut(const DrawingParameters&) { return LatticePlateCut(PlateDFrame()); }
+
 // Plate D: the lattice, a white disc with the sky globe for latitude 60
 // degrees, and the cartouche with the emblem in relief and the author's name.
 void PlateDBody(Canvas& c, const DrawingParameters&) {
-  const double Hd = 1909.188;  // the plate's outer height
-  const LatticePlate plate{1500 - (Hd - 100) / 2, (Hd - 100) / 2 + 1500};
+  const LatticePlate plate = PlateDFrame();
   DrawLatticePlate(c, plate);
   DrawPlateLetters(c, plate, "D", "D1", "D2", 1950);
 

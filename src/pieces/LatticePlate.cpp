@@ -30,6 +30,11 @@ void DrawLatticePlate(Canvas& c, const LatticePlate& p) {
   DrawTab(c, {bottom, p.yB + 300}, {TabSide::RightOut, TabSide::Far, TabSide::LeftOut});
 }
 
+PieceCut LatticePlateCut(const LatticePlate& p) {
+  const Tab above{p.yT - 50, p.yT - 300}, below{p.yB + 50, p.yB + 300};
+  return TabbedPlateCut(above.edgeY, below.edgeY, &above, &below);
+}
+
 void DrawPlateLetters(Canvas& c, const LatticePlate& p, const char* letter, const char* upperTab,
                       const char* lowerTab, double tabNameX) {
   c.PlaceText(25, 1400, letter);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/Canvas.h"
+#include "drawing/PieceCut.h"
 
 namespace GRAPH1 {
 
@@ -21,6 +22,9 @@ struct LatticePlate {
 // Outline, lattice and tabs, in this order. Each horizontal and vertical
 // lattice line is drawn once per pass of the double loop, 25 times in all.
 void DrawLatticePlate(Canvas& canvas, const LatticePlate& plate);
+
+// The outline with both tabs, and the folds where they meet the plate.
+PieceCut LatticePlateCut(const LatticePlate& plate);
 
 // The plate's letter beside both side edges, and the tabs' names inside them.
 void DrawPlateLetters(Canvas& canvas, const LatticePlate& plate, const char* letter,

@@ -11,6 +11,7 @@
 // own it adds after the common ones (none for most pieces).
 using PieceBody = void (*)(Canvas& canvas, const DrawingParameters& parameters);
 using PieceCheck = bool (*)(const DrawingParameters& parameters);
+using PieceCutter = PieceCut (*)(const DrawingParameters& parameters);
 struct PieceDrawing {
   PieceBody body = nullptr;
   PieceCheck check = nullptr;
@@ -23,6 +24,7 @@ struct Piece {
   std::string_view title;              // as a document names it: "Grafico A", "Base"
   PieceDrawing drawing;                // plate C: astronomical hours
   PieceDrawing temporaryDrawing = {};  // plate C only: temporary hours
+  PieceCutter cut = nullptr;           // its outline and folds; none for a sheet that is not cut
 
   // The drawing of this sheet in `hours`.
   constexpr PieceDrawing DrawingFor(HourSystem hours) const {
@@ -32,15 +34,16 @@ struct Piece {
 
 // Every sheet of the kit, in the kit's order. Adding a piece is one line here.
 inline constexpr std::array<Piece, 6> kPieces = {{
-    {"A", "plate-a", "Grafico A", {GRAPH1::PlateABody}},
-    {"B", "plate-b", "Grafico B", {GRAPH1::PlateBBody}},
+    {"A", "plate-a", "Grafico A", {GRAPH1::PlateABody}, {}, GRAPH1::PlateACut},
+    {"B", "plate-b", "Grafico B", {GRAPH1::PlateBBody}, {}, GRAPH1::PlateBCut},
     {"C",
      "plate-c",
      "Grafico C",
      {GRAPH1::PlateCAstronomicalBody},
-     {GRAPH1::PlateCTemporaryBody, GRAPH1::OutsidePolarCircles}},
-    {"D", "plate-d", "Grafico D", {GRAPH1::PlateDBody}},
-    {"base", "base", "Base", {GRAPH1::BaseBody}},
+     {GRAPH1::PlateCTemporaryBody, GRAPH1::OutsidePolarCircles},
+     GRAPH1::PlateCCut},
+    {"D", "plate-d", "Grafico D", {GRAPH1::PlateDBody}, {}, GRAPH1::PlateDCut},
+    {"base", "base", "Base", {GRAPH1::BaseBody}, {}, GRAPH1::BaseCut},
     {"istruzioni", "istruzioni", "Istruzioni", {GRAPH1::InstructionsBody}},
 }};
 

@@ -1,19 +1,32 @@
 #include "pieces/PlateCSheet.h"
 
 #include "drawing/AngleConstants.h"
+#include "pieces/PieceBodies.h"
 #include "pieces/Tab.h"
 
 namespace GRAPH1 {
 
+namespace {
+
+// The outline's top edge, above the month scale, and the tab's far edge.
+constexpr double kSheetTop = 25, kTabBottom = 2975;
+
+}  // namespace
+
+PieceCut PlateCCut(const DrawingParameters&) {
+  const Tab tab{kPlateBottom, kTabBottom};
+  return TabbedPlateCut(kSheetTop, kPlateBottom, nullptr, &tab);
+}
+
 void DrawPlateCSheet(Canvas& canvas, double dayStep) {
-  canvas.DrawLine(100, 25, 3900, 25);
+  canvas.DrawLine(100, kSheetTop, 3900, kSheetTop);
   canvas.DrawLine(kDialLeft, kPlateTop, kDialRight, kPlateTop);
   canvas.DrawLine(100, kPlateBottom, 3900, kPlateBottom);
-  canvas.DrawLine(kDialLeft, 25, kDialLeft, kPlateBottom);
-  canvas.DrawLine(kDialRight, 25, kDialRight, kPlateBottom);
-  canvas.DrawLine(100, 25, 100, kPlateBottom);
-  canvas.DrawLine(3900, 25, 3900, kPlateBottom);
-  DrawTab(canvas, {kPlateBottom, 2975}, {TabSide::Far, TabSide::LeftIn, TabSide::RightOut});
+  canvas.DrawLine(kDialLeft, kSheetTop, kDialLeft, kPlateBottom);
+  canvas.DrawLine(kDialRight, kSheetTop, kDialRight, kPlateBottom);
+  canvas.DrawLine(100, kSheetTop, 100, kPlateBottom);
+  canvas.DrawLine(3900, kSheetTop, 3900, kPlateBottom);
+  DrawTab(canvas, {kPlateBottom, kTabBottom}, {TabSide::Far, TabSide::LeftIn, TabSide::RightOut});
 
   canvas.PlaceText(25, 1400, "C");
   canvas.PlaceText(3940, 1400, "C");

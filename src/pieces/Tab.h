@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "drawing/Canvas.h"
+#include "drawing/PieceCut.h"
 
 namespace GRAPH1 {
 
@@ -25,5 +26,10 @@ enum class TabSide {
 };
 
 void DrawTab(Canvas& canvas, const Tab& tab, std::initializer_list<TabSide> strokes);
+
+// The outline of a plate from x = 100 to 3900 and from `top` to `bottom`,
+// with a tab above and one below where given, and a fold where each tab
+// meets the plate.
+PieceCut TabbedPlateCut(double top, double bottom, const Tab* above, const Tab* below);
 
 }  // namespace GRAPH1

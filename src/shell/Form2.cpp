@@ -17,6 +17,7 @@
 #include "devices/WindowFont.h"
 #include "drawing/DrawingUnits.h"
 #include "drawing/Palette.h"
+#include "pieces/Pieces.h"
 #include "shell/PrintAndSave.h"
 
 namespace {
@@ -152,6 +153,10 @@ void Form2::PlaceHint() {
 
 void Form2::SetPlate(std::string_view piece, HourSystem hours, const DrawingParameters& site,
                      const QString& zone) {
+  // A file cuts along the outline only when the window holds that one piece.
+  const Piece* drawn = PieceNamed(piece);
+  cut_.reset();
+  if (++piecesDrawn_ == 1 && drawn && drawn->cut) cut_ = drawn->cut(site);
   if (piece == "B" || piece == "C") {
     plate_ = Plate{piece == "B", hours, site, zone};
   } else {
@@ -327,7 +332,7 @@ void Form2::keyPressEvent(QKeyEvent* event) {
 
 void Form2::PrintTrueScale() { PrintWithDialog(this, session_.printer(), calls(), title_); }
 
-void Form2::SaveAs() { SaveWithDialog(this, calls(), title_); }
+void Form2::SaveAs() { SaveWithDialog(this, calls(), title_, cut_ ? &*cut_ : nullptr); }
 
 Canvas& Form2Slot::PrepareWindow(const QString& title) {
   if (!window_) window_ = new Form2(session_);

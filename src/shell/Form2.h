@@ -117,6 +117,8 @@ class Form2 final : public QWidget {
     QString zone;
   };
   std::optional<Plate> plate_;  // plate B or C, last drawn
+  int piecesDrawn_ = 0;
+  std::optional<PieceCut> cut_;  // of the one piece drawn; none over several
   WindowSession& session_;
   QPointer<QLabel> hint_;
   QString title_;

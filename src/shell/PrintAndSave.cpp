@@ -63,7 +63,8 @@ QString SuggestedFileName(const QString& title) {
          QStringLiteral(".pdf");
 }
 
-void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title) {
+void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title,
+                    const PieceCut* cut) {
   // PDF first: the file that prints at true scale.
   std::vector<FileFormatInfo> offered = FileFormats();
   std::stable_partition(offered.begin(), offered.end(),
@@ -86,7 +87,7 @@ void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title
   }
   QString reason;
   DiskSink disk;
-  if (!disk.Write(path, Render(*format, calls, title), reason)) {
+  if (!disk.Write(path, Render(*format, calls, title, cut), reason)) {
     QMessageBox::warning(parent, QStringLiteral("Quindal"),
                          QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
   }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "devices/RecordingCanvas.h"
+#include "drawing/PieceCut.h"
 
 class QPrinter;
 class QWidget;
@@ -31,8 +32,9 @@ void PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls,
 
 // "Salva come...": a file dialog on the sheet's own name, then the file
 // quindal-export writes, in the format of its extension or of the chosen
-// filter.
-void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title);
+// filter; `cut`, the piece's outline and folds, for the formats that cut.
+void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title,
+                    const PieceCut* cut = nullptr);
 
 // The file name "Salva come..." offers for a picture of that title:
 // "Quindal - Grafico D, latitudine 45°, ..." -> "quindal-grafico-d.pdf".
