@@ -179,7 +179,7 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
 // of `zone`, or nothing with the reason on `err`.
 std::optional<ShadowReading> ReadShadow(const Request& request, const DrawingParameters& site,
                                         const QString& zone, std::ostream& err) {
-  const ClockReading at = request.at.value_or(ClockNow(zone));
+  const ClockReading at = request.at ? *request.at : ClockNow(zone);
   const ShadowOutcome outcome = ShadowAt({site, request.hours, zone, at.date, at.time});
   if (!outcome.reading) err << "quindal-export: " << outcome.problem.toStdString() << "\n";
   return outcome.reading;

@@ -31,13 +31,13 @@ double MillimetresBelowTop(double y) { return (y - kPlateTop) * DrawingUnits::kM
 
 ShadowOutcome ShadowAt(const ShadowQuery& query) {
   const QString clockText = query.clock.toString(QStringLiteral("HH:mm"));
+  if (!query.date.isValid() || !query.clock.isValid())
+    return {std::nullopt, QStringLiteral("data od ora non valida")};
   const std::optional<QTimeZone> zone = ZoneNamed(query.zone);
   const std::optional<double> meridian =
       zone ? ZoneMeridianDeg(query.zone, query.site.Latitude, query.date) : std::nullopt;
   if (!meridian)
     return {std::nullopt, QStringLiteral("fuso orario sconosciuto: ") + ShownValue(query.zone)};
-  if (!query.date.isValid() || !query.clock.isValid())
-    return {std::nullopt, QStringLiteral("data od ora non valida")};
 
   const ClockInstant instant = ResolveClockTime(*zone, query.date, query.clock);
   if (instant.kind == ClockInstant::Skipped) {
