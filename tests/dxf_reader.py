@@ -1,6 +1,6 @@
 """Reads a DXF with ezdxf, an independent reader, and prints what the tests
 compare as JSON: the audit's errors and fixes, the header's units, code page and name,
-the layers with their indexed and true colours, every LINE, LWPOLYLINE, SOLID and TEXT of the model space.
+the layers with their indexed and true colours, every LINE, LWPOLYLINE, HATCH, SOLID and TEXT of the model space.
 
     dxf_reader.py FILE.dxf            the JSON
     dxf_reader.py FILE.dxf PNG DPI    also draws the model space into PNG at
@@ -58,7 +58,7 @@ def main():
         "codepage": doc.header.get("$DWGCODEPAGE"),
         "name": decoded(doc.header.get("$PROJECTNAME", "")),
         "layers": {l.dxf.name: [l.dxf.color, l.rgb] for l in doc.layers},
-        "lines": [], "solids": [], "texts": [], "polylines": [],
+        "lines": [], "solids": [], "texts": [], "polylines": [], "hatches": [],
     }
     for e in msp:
         kind = e.dxftype()
@@ -69,6 +69,10 @@ def main():
         elif kind == "SOLID":
             corners = [e.dxf.vtx0, e.dxf.vtx1, e.dxf.vtx2, e.dxf.vtx3]
             out["solids"].append([[p.x, p.y] for p in corners] + [e.dxf.layer])
+        elif kind == "HATCH":
+            loops = [[[edge.start[0], edge.start[1]] for edge in path.edges]
+                     for path in e.paths]
+            out["hatches"].append([e.dxf.layer, bool(e.dxf.solid_fill), loops])
         elif kind == "LWPOLYLINE":
             out["polylines"].append([e.dxf.layer, e.closed,
                                      [[p[0], p[1]] for p in e.get_points("xy")]])

@@ -137,15 +137,45 @@ void WriteCut(DL_Dxf& dxf, DL_WriterA& dw, const PieceCut& cut) {
   }
 }
 
+// A filled area as one solid HATCH of straight edges, on the layer of its
+// colour: black fills go on "nero", apart from the engraved lines.
+void WriteFill(DL_Dxf& dxf, DL_WriterA& dw, const VisibleFill& fill) {
+  const DL_Attributes layer =
+      OnLayer(fill.colour == Colour::Foreground ? "nero" : LayerOf(fill.colour));
+  const DL_HatchData hatch(static_cast<int>(fill.loops.size()), true, 1.0, 0.0, "SOLID");
+  dxf.writeHatch1(dw, hatch, layer);
+  for (const auto& loop : fill.loops) {
+    const DL_HatchLoopData edges(static_cast<int>(loop.size()));
+    dxf.writeHatchLoop1(dw, edges);
+    for (std::size_t k = 0; k < loop.size(); ++k) {
+      const auto& [x1, y1] = loop[k];
+      const auto& [x2, y2] = loop[(k + 1) % loop.size()];
+      dxf.writeHatchEdge(dw, DL_HatchEdgeData(MmX(x1), MmY(y1), MmX(x2), MmY(y2)));
+    }
+    dxf.writeHatchLoop2(dw, edges);
+  }
+  dxf.writeHatch2(dw, hatch, layer);
+}
+
 void WriteEntities(DL_Dxf& dxf, DL_WriterA& dw, const VisibleDrawing& drawing,
                    const PieceCut* cut) {
+  // Lines and fills in the order drawn, as a reader paints them: a grey disc
+  // laid over the lattice hides it on paper and on screen alike.
+  auto fill = drawing.fills.begin();
+  std::size_t written = 0;
+  const auto fillsUpTo = [&](std::size_t lines) {
+    for (; fill != drawing.fills.end() && fill->linesBefore <= lines; ++fill)
+      WriteFill(dxf, dw, *fill);
+  };
   const std::vector<CutSegment> cutLines = cut ? CutLines(*cut) : std::vector<CutSegment>{};
   if (cut) WriteCut(dxf, dw, *cut);
   for (const VisibleLine& l : drawing.lines) {
+    fillsUpTo(written++);
     if (Covered(l, cutLines)) continue;
     dxf.writeLine(dw, DL_LineData(MmX(l.x1), MmY(l.y1), 0, MmX(l.x2), MmY(l.y2), 0),
                   OnLayer(LayerOf(l.colour)));
   }
+  fillsUpTo(drawing.lines.size());
   for (const VisiblePoint& p : drawing.points) {
     // The filled square the screen shows; a solid's corners go 1, 2, 4, 3.
     const double left = MmX(p.x), right = MmX(p.x + kPixelWidth);

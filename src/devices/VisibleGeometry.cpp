@@ -4,6 +4,8 @@
 #include <boost/geometry/index/rtree.hpp>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 #include <utility>
 
 #include "devices/Finite.h"
@@ -25,15 +27,20 @@ using Index = bgi::rtree<Entry, bgi::linear<16>>;
 // paint one region.
 constexpr double kRunGap = 2;
 
+// How many lines of one colour a fill takes at least; fewer are kept as lines.
+constexpr std::size_t kFillLines = 100;
+
 struct Item {
-  enum Kind { kLine, kPoint, kText } kind;
+  enum Kind { kLine, kPoint, kText, kFill } kind;
   Colour colour;
   std::vector<Segment> pieces;  // a line: what is left of it
   Pt at;                        // a point, or a text's top-left corner
   std::string text;
   bool alive = true;
+  Area area = {};  // a fill: what is left of it
 
   Box Bounds() const {
+    if (kind == kFill) return bg::return_envelope<Box>(area);
     if (kind != kLine) return Box(at, at);
     Box box = bg::return_envelope<Box>(pieces.front());
     for (const Segment& s : pieces) bg::expand(box, bg::return_envelope<Box>(s));
@@ -100,6 +107,7 @@ class Region {
 
   bool empty() const { return area_.empty(); }
   const Box& Bounds() const { return bounds_; }
+  const Area& area() const { return area_; }
   // A small outline (a fan's triangle, a box) is asked directly; a long one
   // (a disc's) through the quadrilaterals, whose boxes then barely overlap.
   bool Covers(const Pt& p) const {
@@ -206,6 +214,18 @@ class Painter {
     tree_.query(bgi::intersects(region.Bounds()), std::back_inserter(under));
     for (const Entry& entry : under) {
       Item& item = items_[entry.second];
+      if (item.kind == Item::kFill) {
+        Area left;
+        bg::difference(item.area, region.area(), left);
+        tree_.remove(entry);
+        item.area = std::move(left);
+        if (item.area.empty()) {
+          item.alive = false;
+        } else {
+          tree_.insert({item.Bounds(), entry.second});
+        }
+        continue;
+      }
       if (item.kind != Item::kLine) {
         if (region.Covers(item.at)) {
           item.alive = false;
@@ -237,16 +257,50 @@ class Painter {
 
   VisibleDrawing Result() const {
     VisibleDrawing drawing;
-    for (const Item& item : items_) {
+    // A line drawn again over itself is seen once, and must be cut or
+    // engraved once: plate A's lattice draws each of its lines 25 times,
+    // plate C redraws its borders on every row. The last of them is kept,
+    // the one that lies over whatever was drawn in between.
+    using Key = std::tuple<double, double, double, double, Colour>;
+    const auto keyOf = [](const Segment& s, Colour colour) {
+      std::pair<double, double> from(s.first.x(), s.first.y()), to(s.second.x(), s.second.y());
+      if (to < from) std::swap(from, to);
+      return Key(from.first, from.second, to.first, to.second, colour);
+    };
+    std::map<Key, std::pair<std::size_t, std::size_t>> last;  // item, piece
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      if (!items_[i].alive || items_[i].kind != Item::kLine) continue;
+      for (std::size_t k = 0; k < items_[i].pieces.size(); ++k)
+        last[keyOf(items_[i].pieces[k], items_[i].colour)] = {i, k};
+    }
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      const Item& item = items_[i];
       if (!item.alive) continue;
       switch (item.kind) {
         case Item::kLine:
-          for (const Segment& s : item.pieces)
+          for (std::size_t k = 0; k < item.pieces.size(); ++k) {
+            const Segment& s = item.pieces[k];
+            if (last.at(keyOf(s, item.colour)) != std::pair(i, k)) continue;
             drawing.lines.push_back(
                 {s.first.x(), s.first.y(), s.second.x(), s.second.y(), item.colour});
+          }
           break;
         case Item::kPoint: drawing.points.push_back({item.at.x(), item.at.y(), item.colour}); break;
         case Item::kText: drawing.texts.push_back({item.at.x(), item.at.y(), item.text}); break;
+        case Item::kFill: {
+          VisibleFill fill{{}, item.colour, drawing.lines.size()};
+          const auto loop = [&fill](const auto& ring) {
+            auto& corners = fill.loops.emplace_back();
+            for (std::size_t k = 0; k + 1 < ring.size(); ++k)
+              corners.emplace_back(ring[k].x(), ring[k].y());
+          };
+          for (const Polygon& polygon : item.area) {
+            loop(polygon.outer());
+            for (const auto& hole : polygon.inners()) loop(hole);
+          }
+          drawing.fills.push_back(std::move(fill));
+          break;
+        }
       }
     }
     return drawing;
@@ -259,6 +313,23 @@ class Painter {
 
 }  // namespace
 
+// Whether `next` goes on filling the area of the run of lines before it:
+// a ray from the same tip, or a line beside the last one, parallel to it
+// and no more than 2 units away (collinear pieces of one line fill nothing).
+bool FillsOn(const std::vector<Segment>& run, const Segment& next) {
+  if (run.empty()) return true;
+  const Segment& last = run.back();
+  if (bg::equals(last.first, next.first) && !bg::equals(next.first, next.second)) return true;
+  const double ux = last.second.x() - last.first.x(), uy = last.second.y() - last.first.y();
+  const double vx = next.second.x() - next.first.x(), vy = next.second.y() - next.first.y();
+  const double lu = std::hypot(ux, uy), lv = std::hypot(vx, vy);
+  if (lu == 0 || lv == 0 || std::fabs(ux * vy - uy * vx) > 1e-6 * lu * lv) return false;
+  const double beside =
+      std::fabs((next.first.x() - last.first.x()) * uy - (next.first.y() - last.first.y()) * ux) /
+      lu;
+  return beside > 0.1 && beside <= kRunGap && bg::distance(last, next) <= kRunGap;
+}
+
 VisibleDrawing Visible(const CallList& calls) {
   Painter painter;
   std::vector<Segment> run;
@@ -266,22 +337,42 @@ VisibleDrawing Visible(const CallList& calls) {
     if (run.size() > 1) painter.Erase(Region(run));
     run.clear();
   };
+  // Lines of one colour that may be filling an area, kept until it is known.
+  std::vector<Segment> fill;
+  Colour fillColour = Colour::Foreground;
+  const auto finishFill = [&] {
+    if (fill.size() >= kFillLines) {
+      const Region region(fill);
+      if (!region.empty()) {
+        painter.Add({Item::kFill, fillColour, {}, {}, {}, true, region.area()});
+        fill.clear();
+        return;
+      }
+    }
+    for (const Segment& s : fill) painter.Add({Item::kLine, fillColour, {s}, {}, {}});
+    fill.clear();
+  };
   for (const DrawCall& call : calls) {
     if (const auto* line = std::get_if<LineCall>(&call)) {
       if (!Finite(line->x1, line->y1) || !Finite(line->x2, line->y2)) continue;
       const Segment segment(Pt(line->x1, line->y1), Pt(line->x2, line->y2));
       if (line->colour == Colour::White) {
+        finishFill();
         if (!run.empty() && bg::distance(run.back(), segment) > kRunGap) finishRun();
         run.push_back(segment);
         continue;
       }
       finishRun();
-      painter.Add({Item::kLine, line->colour, {segment}, {}, {}});
+      if (line->colour != fillColour || !FillsOn(fill, segment)) finishFill();
+      fillColour = line->colour;
+      fill.push_back(segment);
     } else if (const auto* point = std::get_if<PointCall>(&call)) {
+      finishFill();
       finishRun();
       if (point->colour != Colour::White && Finite(point->x, point->y))
         painter.Add({Item::kPoint, point->colour, {}, Pt(point->x, point->y), {}});
     } else if (const auto* text = std::get_if<TextCall>(&call)) {
+      finishFill();
       finishRun();
       if (!Finite(text->x, text->y)) continue;
       if (text->anchor != Colour::White)
@@ -289,6 +380,7 @@ VisibleDrawing Visible(const CallList& calls) {
       painter.Add({Item::kText, Colour::Foreground, {}, Pt(text->x, text->y), text->text});
     }
   }
+  finishFill();
   finishRun();
   return painter.Result();
 }
