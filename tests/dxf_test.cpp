@@ -345,12 +345,19 @@ TEST(DxfTest, PlateDKeepsNoLatticeInsideTheDisc) {
   EXPECT_GT(whole, inside * 9 / 10);
 }
 
-// Drawn by ezdxf, the DXFs of plates D and A ink what the PDF page inks: almost
+// Drawn by ezdxf, the DXFs of plates D, A and C ink what the PDF page inks: almost
 // every dark pixel of either lies within two pixels (0.2 mm) of a dark
 // pixel of the other. Only the page's calibration rule, below the drawing,
 // is the PDF's own.
-TEST(DxfTest, PlatesDAndAInkWhatThePdfPageInks) {
-  for (const char* name : {"D", "A"}) {
+TEST(DxfTest, PlatesDACInkWhatThePdfPageInks) {
+  // The shares measured, DXF's ink on the page and the page's in the DXF:
+  // D 0.9989 and 0.9711, A 0.9985 and 0.9807, C 0.9855 and 0.9271 (C's 27
+  // words are fuller in the PDF; with its grey drawn as lines, 0.9005).
+  const struct {
+    const char* name;
+    double fromDxf, fromPdf;
+  } kPlates[] = {{"D", 0.99, 0.95}, {"A", 0.99, 0.95}, {"C", 0.98, 0.92}};
+  for (const auto& [name, leastFromDxf, leastFromPdf] : kPlates) {
     SCOPED_TRACE(name);
     const auto calls = DrawPiece(PieceNamed(name)->drawing, "45");
     ASSERT_TRUE(calls);
@@ -382,8 +389,8 @@ TEST(DxfTest, PlatesDAndAInkWhatThePdfPageInks) {
     };
     const double fromDxf = share(dxf, pdf), fromPdf = share(pdf, dxf);
     std::printf("%s, ink matched: DXF %.4f, PDF %.4f\n", name, fromDxf, fromPdf);
-    EXPECT_GT(fromDxf, 0.99);  // D 0.9989: nothing the page leaves blank
-    EXPECT_GT(fromPdf, 0.95);  // D 0.9711: the PDF's glyphs and points are fuller
+    EXPECT_GT(fromDxf, leastFromDxf);  // nothing the page leaves blank
+    EXPECT_GT(fromPdf, leastFromPdf);  // the PDF's glyphs and points are fuller
   }
 }
 

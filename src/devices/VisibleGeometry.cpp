@@ -29,6 +29,9 @@ constexpr double kRunGap = 2;
 
 // How many lines of one colour a fill takes at least; fewer are kept as lines.
 constexpr std::size_t kFillLines = 100;
+// The farthest apart two lines side by side still fill the space between
+// them on screen and paper: a screen pixel down, 5.3 units.
+constexpr double kFillGap = 5.3;
 
 struct Item {
   enum Kind { kLine, kPoint, kText, kFill } kind;
@@ -202,9 +205,17 @@ class Region {
 
 class Painter {
  public:
-  void Add(Item item) {
-    items_.push_back(std::move(item));
-    tree_.insert({items_.back().Bounds(), items_.size() - 1});
+  void Add(Item item) { Place(Reserve(), std::move(item)); }
+
+  // A place in the drawing's order for an item not known yet, and the item
+  // put there once it is.
+  std::size_t Reserve() {
+    items_.push_back({Item::kPoint, Colour::Foreground, {}, {}, {}, false});
+    return items_.size() - 1;
+  }
+  void Place(std::size_t slot, Item item) {
+    items_[slot] = std::move(item);
+    tree_.insert({items_[slot].Bounds(), slot});
   }
 
   // Removes or clips whatever lies under `region`.
@@ -315,7 +326,8 @@ class Painter {
 
 // Whether `next` goes on filling the area of the run of lines before it:
 // a ray from the same tip, or a line beside the last one, parallel to it
-// and no more than 2 units away (collinear pieces of one line fill nothing).
+// and no more than a screen pixel away (collinear pieces of one line fill
+// nothing).
 bool FillsOn(const std::vector<Segment>& run, const Segment& next) {
   if (run.empty()) return true;
   const Segment& last = run.back();
@@ -327,7 +339,7 @@ bool FillsOn(const std::vector<Segment>& run, const Segment& next) {
   const double beside =
       std::fabs((next.first.x() - last.first.x()) * uy - (next.first.y() - last.first.y()) * ux) /
       lu;
-  return beside > 0.1 && beside <= kRunGap && bg::distance(last, next) <= kRunGap;
+  return beside > 0.1 && beside <= kFillGap && bg::distance(last, next) <= kFillGap;
 }
 
 VisibleDrawing Visible(const CallList& calls) {
@@ -337,42 +349,50 @@ VisibleDrawing Visible(const CallList& calls) {
     if (run.size() > 1) painter.Erase(Region(run));
     run.clear();
   };
-  // Lines of one colour that may be filling an area, kept until it is known.
-  std::vector<Segment> fill;
-  Colour fillColour = Colour::Foreground;
-  const auto finishFill = [&] {
-    if (fill.size() >= kFillLines) {
-      const Region region(fill);
-      if (!region.empty()) {
-        painter.Add({Item::kFill, fillColour, {}, {}, {}, true, region.area()});
-        fill.clear();
-        return;
-      }
+  // Lines that may be filling an area, one run a colour, kept until it is
+  // known: lines of other colours may come between (plate C redraws its
+  // borders between the grey lines of each row). Each run keeps its place
+  // in the drawing's order.
+  struct Pending {
+    std::vector<Segment> lines;
+    std::size_t slot = 0;
+  };
+  std::map<Colour, Pending> fills;
+  const auto finishFill = [&](Colour colour, Pending& fill) {
+    if (fill.lines.empty()) return;
+    Item item{Item::kLine, colour, fill.lines, {}, {}};
+    if (fill.lines.size() >= kFillLines) {
+      const Region region(fill.lines);
+      if (!region.empty()) item = {Item::kFill, colour, {}, {}, {}, true, region.area()};
     }
-    for (const Segment& s : fill) painter.Add({Item::kLine, fillColour, {s}, {}, {}});
-    fill.clear();
+    painter.Place(fill.slot, std::move(item));
+    fill.lines.clear();
+  };
+  const auto finishFills = [&] {
+    for (auto& [colour, fill] : fills) finishFill(colour, fill);
   };
   for (const DrawCall& call : calls) {
     if (const auto* line = std::get_if<LineCall>(&call)) {
       if (!Finite(line->x1, line->y1) || !Finite(line->x2, line->y2)) continue;
       const Segment segment(Pt(line->x1, line->y1), Pt(line->x2, line->y2));
       if (line->colour == Colour::White) {
-        finishFill();
+        finishFills();
         if (!run.empty() && bg::distance(run.back(), segment) > kRunGap) finishRun();
         run.push_back(segment);
         continue;
       }
       finishRun();
-      if (line->colour != fillColour || !FillsOn(fill, segment)) finishFill();
-      fillColour = line->colour;
-      fill.push_back(segment);
+      Pending& fill = fills[line->colour];
+      if (!FillsOn(fill.lines, segment)) finishFill(line->colour, fill);
+      if (fill.lines.empty()) fill.slot = painter.Reserve();
+      fill.lines.push_back(segment);
     } else if (const auto* point = std::get_if<PointCall>(&call)) {
-      finishFill();
+      finishFills();
       finishRun();
       if (point->colour != Colour::White && Finite(point->x, point->y))
         painter.Add({Item::kPoint, point->colour, {}, Pt(point->x, point->y), {}});
     } else if (const auto* text = std::get_if<TextCall>(&call)) {
-      finishFill();
+      finishFills();
       finishRun();
       if (!Finite(text->x, text->y)) continue;
       if (text->anchor != Colour::White)
@@ -380,7 +400,7 @@ VisibleDrawing Visible(const CallList& calls) {
       painter.Add({Item::kText, Colour::Foreground, {}, Pt(text->x, text->y), text->text});
     }
   }
-  finishFill();
+  finishFills();
   finishRun();
   return painter.Result();
 }
