@@ -545,12 +545,14 @@ TEST_F(ExporterTest, AllSixSheetsIntoAFolder) {
             kExportOk);
   EXPECT_TRUE(QFileInfo(QDir(folder).filePath("plate-a.svg")).size() > 0);
   EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 12);
-  // And the cutting files.
-  ASSERT_EQ(
-      Export({"all", "--latitude", "45", "--longitude", "0", "--output", folder, "--format", "dxf"})
-          .status,
-      kExportOk);
-  EXPECT_EQ(QDir(folder).entryList({"*.dxf"}, QDir::Files).size(), 6);
+  // And the cutting files: the five pieces that are cut, not the assembly
+  // sheet, which is printed, and a word that says so.
+  const Outcome cutting = Export(
+      {"all", "--latitude", "45", "--longitude", "0", "--output", folder, "--format", "dxf"});
+  ASSERT_EQ(cutting.status, kExportOk);
+  EXPECT_EQ(QDir(folder).entryList({"*.dxf"}, QDir::Files),
+            (QStringList{"base.dxf", "plate-a.dxf", "plate-b.dxf", "plate-c.dxf", "plate-d.dxf"}));
+  EXPECT_NE(cutting.err.find("istruzioni si stampa, non si taglia"), std::string::npos);
 }
 
 TEST_F(ExporterTest, AllWritesNothingWhenOneSheetRefuses) {

@@ -36,7 +36,9 @@ const OptionText kOptions[] = {
     {"hours", "astronomiche|temporarie", "sistema orario del grafico C (astronomiche se assente)"},
     {"dates", "mesi|decadi", "linee delle date (mesi se assente)"},
     {"output", "FILE", "file da scrivere (%1) o, con all, un PDF o una cartella"},
-    {"format", "%2", "con all e una cartella: il formato dei sei file (svg se assente)"},
+    {"format", "%2",
+     "con all e una cartella: il formato dei sei file (svg se assente); con dxf i cinque pezzi "
+     "che si tagliano, senza le istruzioni"},
     {"at", "AAAA-MM-GG HH:MM",
      "l'istante, all'orologio del fuso: con ombra (adesso se assente), o con C o B in un "
      "PNG, che mostra l'ombra come la finestra"},

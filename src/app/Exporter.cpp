@@ -304,6 +304,13 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     FileSet kit;
     for (std::size_t k = 0; k < drawings.size(); ++k) {
       const Piece& sheet = *request->sheets[k];
+      // The cutting files are the pieces that are cut: the assembly sheet
+      // is printed.
+      if (request->format == FileFormat::Dxf && !sheet.cut) {
+        err << "quindal-export: " << sheet.fileStem
+            << " si stampa, non si taglia: non è tra i file DXF del kit\n";
+        continue;
+      }
       const QString name = QString::fromUtf8(sheet.fileStem) + "." + ExtensionOf(request->format);
       kit.emplace_back(
           folder.filePath(name),
