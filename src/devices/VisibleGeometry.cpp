@@ -223,18 +223,23 @@ class Painter {
     if (region.empty()) return;
     std::vector<Entry> under;
     tree_.query(bgi::intersects(region.Bounds()), std::back_inserter(under));
+    // An item that lost some of itself is indexed afresh, or dropped when
+    // nothing is left.
+    const auto changed = [this](const Entry& entry, Item& item, bool nothingLeft) {
+      tree_.remove(entry);
+      if (nothingLeft) {
+        item.alive = false;
+      } else {
+        tree_.insert({item.Bounds(), entry.second});
+      }
+    };
     for (const Entry& entry : under) {
       Item& item = items_[entry.second];
       if (item.kind == Item::kFill) {
         Area left;
         bg::difference(item.area, region.area(), left);
-        tree_.remove(entry);
         item.area = std::move(left);
-        if (item.area.empty()) {
-          item.alive = false;
-        } else {
-          tree_.insert({item.Bounds(), entry.second});
-        }
+        changed(entry, item, item.area.empty());
         continue;
       }
       if (item.kind != Item::kLine) {
@@ -256,13 +261,8 @@ class Painter {
                      })) {
         continue;  // untouched
       }
-      tree_.remove(entry);
       item.pieces = std::move(left);
-      if (item.pieces.empty()) {
-        item.alive = false;
-      } else {
-        tree_.insert({item.Bounds(), entry.second});
-      }
+      changed(entry, item, item.pieces.empty());
     }
   }
 
