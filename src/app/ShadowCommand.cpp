@@ -6,7 +6,6 @@
 #include "devices/ExportDevices.h"
 #include "devices/WindowFont.h"
 #include "drawing/DrawingUnits.h"
-#include "place/ZoneMeridian.h"
 #include "shadow/ShadowOverlay.h"
 #include "shadow/ShadowWords.h"
 
@@ -18,12 +17,6 @@ std::optional<ClockReading> ReadClockReading(const QString& text) {
                              QTime::fromString(m.captured(2), QStringLiteral("HH:mm"))};
   if (!reading.date.isValid() || !reading.time.isValid()) return std::nullopt;
   return reading;
-}
-
-ClockReading ClockNow(const QString& zone) {
-  const QDateTime now = QDateTime::currentDateTime().toTimeZone(
-      ZoneNamed(zone).value_or(QTimeZone::systemTimeZone()));
-  return {now.date(), QTime(now.time().hour(), now.time().minute())};
 }
 
 void PrintShadow(const ShadowReading& r, std::ostream& out, std::ostream& err) {

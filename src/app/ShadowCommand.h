@@ -8,17 +8,11 @@
 #include <ostream>
 
 #include "devices/RecordingCanvas.h"
+#include "shadow/ClockInstant.h"
 #include "shadow/ShadowAtInstant.h"
 
 // A date and clock time as --at writes them: "YYYY-MM-DD HH:MM".
-struct ClockReading {
-  QDate date;
-  QTime time;
-};
 std::optional<ClockReading> ReadClockReading(const QString& text);
-
-// The clock of `zone` now, to the minute.
-ClockReading ClockNow(const QString& zone);
 
 // `ombra`: one "key<TAB>value" line each, decimals with a point, from the
 // date to the temporary hour; a note on standard error for a clock time

@@ -3,6 +3,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "place/ZoneMeridian.h"
+
+ClockReading ClockNow(const QString& zone) {
+  const QDateTime now = QDateTime::currentDateTime().toTimeZone(
+      ZoneNamed(zone).value_or(QTimeZone::systemTimeZone()));
+  return {now.date(), QTime(now.time().hour(), now.time().minute())};
+}
+
 ClockInstant ResolveClockTime(const QTimeZone& zone, QDate date, QTime time) {
   // The wall-clock reading as if it were UTC; every offset the zone uses in
   // two days around it is tried, and an instant counts when the zone really

@@ -18,6 +18,16 @@ struct ClockInstant {
   int jumpSeconds = 0;    // skipped or repeated: how far the clocks moved
 };
 
+// A date and a clock time, to the minute.
+struct ClockReading {
+  QDate date;
+  QTime time;
+};
+
+// What the clocks of the zone of that id show now, to the minute; the
+// system's zone for an id it does not know.
+ClockReading ClockNow(const QString& zone);
+
 // When the clocks of `zone` show `time` on `date`. Qt alone takes the
 // standard-time occurrence of a repeated hour and gives no instant in a
 // skipped one: both are settled here from the zone's offsets around its

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "place/ZoneMeridian.h"
+#include "shadow/ClockInstant.h"
 #include "shadow/ShadowOverlay.h"
 #include "shadow/ShadowWords.h"
 #include "shell/ZoneBox.h"
@@ -89,11 +89,10 @@ void ShadowBar::SetPlate(bool plateB, const DrawingParameters& site, HourSystem 
 }
 
 void ShadowBar::SetNow() {
-  const QDateTime now = QDateTime::currentDateTime().toTimeZone(
-      ZoneNamed(zoneBox->currentText().trimmed()).value_or(QTimeZone::systemTimeZone()));
+  const ClockReading now = ClockNow(zoneBox->currentText().trimmed());
   const QSignalBlocker quiet(dateBox);
-  dateBox->setDate(now.date());
-  timeBox->setTime(QTime(now.time().hour(), now.time().minute()));
+  dateBox->setDate(now.date);
+  timeBox->setTime(now.time);
   Recompute();
 }
 
