@@ -19,6 +19,8 @@
 #include "devices/DxfFile.h"
 #include "drawing/DrawingUnits.h"
 #include "devices/ExportDevices.h"
+#include "devices/SweptCopies.h"
+#include "devices/VisibleGeometry.h"
 #include "pdf_pages.h"
 #include "piece_recorder.h"
 #include "pieces/LatticePlate.h"
@@ -394,21 +396,82 @@ TEST(DxfTest, PlatesDACInkWhatThePdfPageInks) {
   }
 }
 
-// Plate A's star points and grey discs are areas, not the 100,000 lines that
-// paint them: a handful of hatches, and a file a laser program loads at once.
-TEST(DxfTest, PlateAFillsAreHatches) {
-  const auto calls = DrawPiece(PieceNamed("A")->drawing, "45");
-  ASSERT_TRUE(calls);
-  EXPECT_LE(RenderDxf(*calls).size(), 3'000'000);
-  const QJsonObject dxf = ReadBack(*calls);
-  std::map<QString, int> hatches;
-  for (const QJsonValue h : dxf["hatches"].toArray()) {
-    ++hatches[h.toArray()[0].toString()];
-    EXPECT_TRUE(h.toArray()[1].toBool()) << "solid";
+// The areas many lines paint are hatches, not the lines: plate A's star
+// points and grey discs (100,000 lines), plate C's grey band, plate D's
+// emblem in relief (467 copies 0.05 units apart), the sheet's faces.
+TEST(DxfTest, FilledAreasAreHatches) {
+  const struct {
+    const char* name;
+    int largestFile;
+    std::map<QString, std::pair<int, int>> hatches;  // a layer's least and most
+  } kPieces[] = {
+      {"A", 3'000'000, {{"grigio", {2, 2}}, {"nero", {32, 40}}}},
+      {"C", 3'000'000, {{"grigio", {1, 1}}}},
+      {"D", 5'000'000, {{"nero", {1, 1}}}},
+      {"istruzioni", 100'000, {{"grigio", {3, 3}}, {"oliva", {2, 2}}, {"giallo", {2, 2}}}},
+  };
+  for (const auto& [name, largestFile, expected] : kPieces) {
+    SCOPED_TRACE(name);
+    const auto calls = DrawPiece(PieceNamed(name)->drawing, "45");
+    ASSERT_TRUE(calls);
+    EXPECT_LE(RenderDxf(*calls).size(), largestFile);
+    std::map<QString, int> hatches;
+    for (const QJsonValue h : ReadBack(*calls)["hatches"].toArray()) {
+      ++hatches[h.toArray()[0].toString()];
+      EXPECT_TRUE(h.toArray()[1].toBool()) << "solid";
+    }
+    EXPECT_EQ(hatches.size(), expected.size());
+    for (const auto& [layer, range] : expected) {
+      EXPECT_GE(hatches[layer], range.first) << layer.toStdString();
+      EXPECT_LE(hatches[layer], range.second) << layer.toStdString();
+    }
   }
-  EXPECT_EQ(hatches["grigio"], 2);  // the two discs
-  EXPECT_GE(hatches["nero"], 32);   // the black halves of the star points left in view
-  EXPECT_EQ(hatches.size(), 2u);
+}
+
+// Copies of a line a hair apart sweep an area, or a longer line when they
+// move along it; too few copies, or copies farther apart, stay lines.
+TEST(DxfTest, CopiesAHairApartSweepTheirArea) {
+  // Each copy: a corner point, a line across and one down from its end.
+  const struct {
+    int copies;
+    double stepX, stepY;
+    std::size_t parallelograms, lines;  // of the one figure, if any
+  } kCases[] = {
+      {467, -0.05, -0.05, 2, 0},  // the emblem's step: both lines sweep an area
+      {150, 0.05, 0, 1, 1},       // along the line across: that one stays a line
+      {99, -0.05, -0.05, 0, 0},   // too few
+      {150, -0.2, 0, 0, 0},       // too far apart: lines side by side
+  };
+  for (const auto& [copies, stepX, stepY, parallelograms, lines] : kCases) {
+    SCOPED_TRACE(copies);
+    CallList calls;
+    for (int k = 0; k < copies; ++k) {
+      // Floats, as a piece's calls carry them.
+      const float x = 1950 + k * static_cast<float>(stepX),
+                  y = 1950 + k * static_cast<float>(stepY);
+      calls.push_back(PointCall{x, y, Colour::Foreground});
+      calls.push_back(LineCall{x, y, x + 70, y, Colour::Foreground});
+      calls.push_back(LineCall{x + 70, y, x + 70, y + 70, Colour::Foreground});
+    }
+    const std::vector<SweptFigure> figures = SweptFigures(calls);
+    const VisibleDrawing seen = Visible(calls);
+    if (parallelograms == 0) {
+      EXPECT_TRUE(figures.empty());
+      EXPECT_EQ(seen.points.size(), static_cast<std::size_t>(copies));
+      continue;
+    }
+    ASSERT_EQ(figures.size(), 1u);
+    EXPECT_EQ(figures[0].calls.size(), 2u * copies);
+    EXPECT_EQ(figures[0].parallelograms.size(), parallelograms);
+    EXPECT_EQ(figures[0].lines.size(), lines);
+    if (lines) {  // the line across, from the first copy's start to the last's end
+      EXPECT_NEAR(figures[0].lines[0][0], 1950, 1e-3);
+      EXPECT_NEAR(figures[0].lines[0][2], 1950 + 70 + (copies - 1) * stepX, 1e-2);
+    }
+    EXPECT_EQ(seen.fills.size(), 1u);
+    EXPECT_EQ(seen.lines.size(), lines);
+    EXPECT_EQ(seen.points.size(), 0u);  // each copy's corner lies in the area
+  }
 }
 
 }  // namespace

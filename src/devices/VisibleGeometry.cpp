@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "devices/Finite.h"
+#include "devices/SweptCopies.h"
 
 namespace bg = boost::geometry;
 namespace bgi = boost::geometry::index;
@@ -50,6 +51,43 @@ struct Item {
     return box;
   }
 };
+
+// The union of polygons, joined pairwise so that no union grows one piece
+// at a time.
+Area UnionOf(std::vector<Polygon> polygons) {
+  std::vector<Area> parts;
+  for (Polygon& polygon : polygons) parts.push_back(Area{std::move(polygon)});
+  while (parts.size() > 1) {
+    std::vector<Area> joined;
+    for (std::size_t k = 0; k + 1 < parts.size(); k += 2) {
+      Area both;
+      bg::union_(parts[k], parts[k + 1], both);
+      joined.push_back(std::move(both));
+    }
+    if (parts.size() % 2) joined.push_back(std::move(parts.back()));
+    parts = std::move(joined);
+  }
+  return parts.empty() ? Area{} : std::move(parts.front());
+}
+
+// The area a figure's copies sweep, and the lines that swept along themselves.
+std::vector<Item> SweptItems(const SweptFigure& figure) {
+  std::vector<Polygon> parts;
+  for (const auto& c : figure.parallelograms) {
+    Polygon p;
+    p.outer() = {Pt(c[0], c[1]), Pt(c[2], c[3]), Pt(c[4], c[5]), Pt(c[6], c[7]), Pt(c[0], c[1])};
+    bg::correct(p);
+    parts.push_back(std::move(p));
+  }
+  std::vector<Item> items;
+  Area area = UnionOf(std::move(parts));
+  if (!area.empty())
+    items.push_back({Item::kFill, figure.colour, {}, {}, {}, true, std::move(area)});
+  for (const auto& l : figure.lines)
+    items.push_back(
+        {Item::kLine, figure.colour, {Segment(Pt(l[0], l[1]), Pt(l[2], l[3]))}, {}, {}});
+  return items;
+}
 
 // The region painted by a run of white lines: the union of the
 // quadrilaterals between each line and the next. Lines are taken end to end
@@ -179,20 +217,7 @@ class Region {
   }
 
   static Area JoinedQuadrilaterals(const std::vector<Pt>& first, const std::vector<Pt>& second) {
-    std::vector<Area> parts;
-    for (Polygon& quad : Quadrilaterals(first, second)) parts.push_back(Area{std::move(quad)});
-    // Pairwise, so that no union grows one piece at a time.
-    while (parts.size() > 1) {
-      std::vector<Area> joined;
-      for (std::size_t k = 0; k + 1 < parts.size(); k += 2) {
-        Area both;
-        bg::union_(parts[k], parts[k + 1], both);
-        joined.push_back(std::move(both));
-      }
-      if (parts.size() % 2) joined.push_back(std::move(parts.back()));
-      parts = std::move(joined);
-    }
-    return parts.empty() ? Area{} : std::move(parts.front());
+    return UnionOf(Quadrilaterals(first, second));
   }
 
   Area area_;
@@ -371,7 +396,41 @@ VisibleDrawing Visible(const CallList& calls) {
   const auto finishFills = [&] {
     for (auto& [colour, fill] : fills) finishFill(colour, fill);
   };
-  for (const DrawCall& call : calls) {
+  // Swept copies are painted as their area, in the place of their first
+  // line; the points of their copies (from the first copy's start on) that
+  // lie in it or on its lines, to a float's rounding, are painted by it.
+  const std::vector<SweptFigure> swept = SweptFigures(calls);
+  std::vector<std::size_t> sweptBy(calls.size(), swept.size());
+  std::vector<std::vector<Item>> sweptItems;
+  std::vector<Area> sweptArea;
+  for (std::size_t f = 0; f < swept.size(); ++f) {
+    for (std::size_t i : swept[f].calls) sweptBy[i] = f;
+    sweptItems.push_back(SweptItems(swept[f]));
+    const std::vector<Item>& items = sweptItems.back();
+    sweptArea.push_back(!items.empty() && items[0].kind == Item::kFill ? items[0].area : Area{});
+  }
+  const auto pointInSweep = [&](std::size_t i, const PointCall& point) {
+    const Pt p(point.x, point.y);
+    for (std::size_t f = 0; f < swept.size(); ++f) {
+      const SweptFigure& figure = swept[f];
+      if (figure.colour != point.colour || i + figure.period <= figure.firstCall ||
+          i >= figure.lastCall)
+        continue;
+      if (!sweptArea[f].empty() && bg::distance(p, sweptArea[f]) <= 1e-3) return true;
+      for (const auto& l : figure.lines)
+        if (bg::distance(p, Segment(Pt(l[0], l[1]), Pt(l[2], l[3]))) <= 1e-3) return true;
+    }
+    return false;
+  };
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    const DrawCall& call = calls[i];
+    if (sweptBy[i] < swept.size()) {
+      if (i != swept[sweptBy[i]].firstCall) continue;
+      finishFills();
+      finishRun();
+      for (Item& item : sweptItems[sweptBy[i]]) painter.Add(std::move(item));
+      continue;
+    }
     if (const auto* line = std::get_if<LineCall>(&call)) {
       if (!Finite(line->x1, line->y1) || !Finite(line->x2, line->y2)) continue;
       const Segment segment(Pt(line->x1, line->y1), Pt(line->x2, line->y2));
@@ -387,6 +446,7 @@ VisibleDrawing Visible(const CallList& calls) {
       if (fill.lines.empty()) fill.slot = painter.Reserve();
       fill.lines.push_back(segment);
     } else if (const auto* point = std::get_if<PointCall>(&call)) {
+      if (Finite(point->x, point->y) && pointInSweep(i, *point)) continue;
       finishFills();
       finishRun();
       if (point->colour != Colour::White && Finite(point->x, point->y))

@@ -20,8 +20,9 @@
 // A long run of lines of one other colour that fills an area is kept as
 // that area, not as its lines: a fan of rays from a common tip (plate A's
 // star points), or parallel lines side by side, at most 2 units apart (a
-// disc filled line by line). Whatever white paints over it afterwards is cut
-// out of it.
+// disc filled line by line). So is a figure drawn in many copies a hair
+// apart (see SweptCopies.h): the area they sweep. Whatever white paints
+// over a fill afterwards is cut out of it.
 struct VisibleLine {
   double x1, y1, x2, y2;
   Colour colour;
