@@ -283,6 +283,37 @@ TEST(DxfTest, BaseTopEdgeIsTrueScaleAtTheTop) {
   EXPECT_DOUBLE_EQ(found[1].toDouble(), top);  // the top edge, not mirrored to the bottom
 }
 
+// A second, independent reader: LibreCAD prints the base's DXF at 1:1 and
+// its page is measured like a print. The top edge, cut in red, is 198.57 mm.
+TEST(DxfTest, LibreCadPrintsTheBaseAtTrueScale) {
+  const Piece& base = *PieceNamed("base");
+  const auto calls = DrawPiece(base.drawing, "45");
+  ASSERT_TRUE(calls);
+  const PieceCut cut = base.cut({});
+  QTemporaryDir folder;
+  QFile file(folder.filePath("base.dxf"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(RenderDxf(*calls, "Quindal - base", &cut));
+  file.close();
+  QProcess librecad;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");  // it prints without a screen
+  environment.insert("XDG_RUNTIME_DIR", folder.path());
+  librecad.setProcessEnvironment(environment);
+  librecad.start("librecad", {"dxf2pdf", "-s", "1", "-t", folder.path(), file.fileName()});
+  ASSERT_TRUE(librecad.waitForFinished(60000));
+  ASSERT_EQ(librecad.exitCode(), 0) << librecad.readAllStandardError().toStdString();
+  const QImage page = RenderPdfPage(folder.filePath("base.pdf"));
+  ASSERT_FALSE(page.isNull());
+  const std::vector<DarkRun> runs = LongDarkRuns(page, 1500);
+  ASSERT_FALSE(runs.empty());
+  const QRgb top = page.pixel((runs[0].first + runs[0].last) / 2, runs[0].row);
+  EXPECT_GT(qRed(top), 200);  // the cut, in the layer's red
+  EXPECT_LT(qGreen(top), 80);
+  std::printf("LibreCAD, the base's top edge: %.2f mm\n", runs[0].LengthMm());
+  EXPECT_NEAR(runs[0].LengthMm(), 198.57, 0.3);
+}
+
 // Plate D's white disc hides the lattice; the sky globe drawn over it stays.
 TEST(DxfTest, PlateDKeepsNoLatticeInsideTheDisc) {
   const auto calls = DrawPiece(PieceNamed("D")->drawing, "45");

@@ -58,6 +58,8 @@ TEST_F(ExporterTest, UsageErrorsExitTwoAndWriteNothing) {
       {"C", "--latitude", "45", "--longitude", "0", "--hours", "solari", "--output", out},
       {"C", "--latitude", "45", "--longitude", "0", "--dates", "anni", "--output", out},
       {"A", "B", "--latitude", "45", "--longitude", "0", "--output", out},
+      {"A", "--latitude", "45", "--longitude", "0", "--output", Path("a.png"), "--taglio"},
+      {"all", "--latitude", "45", "--longitude", "0", "--output", Path("a.pdf"), "--taglio"},
   };
   // Its line, and where the whole usage is: not forty lines of it.
   const std::string hint = "\nPer l'aiuto: quindal-export --help\n";
@@ -553,6 +555,19 @@ TEST_F(ExporterTest, AllSixSheetsIntoAFolder) {
   EXPECT_EQ(QDir(folder).entryList({"*.dxf"}, QDir::Files),
             (QStringList{"base.dxf", "plate-a.dxf", "plate-b.dxf", "plate-c.dxf", "plate-d.dxf"}));
   EXPECT_NE(cutting.err.find("istruzioni si stampa, non si taglia"), std::string::npos);
+  // The SVGs for the cutter likewise, in place of the plain ones.
+  const Outcome svgs = Export({"all", "--latitude", "45", "--longitude", "0", "--output", folder,
+                               "--format", "svg", "--taglio"});
+  ASSERT_EQ(svgs.status, kExportOk);
+  EXPECT_NE(
+      svgs.err.find("istruzioni si stampa, non si taglia: non è tra i file SVG per il taglio"),
+      std::string::npos);
+  const auto holds = [&](const char* name, const char* text) {
+    QFile file(QDir(folder).filePath(name));
+    return file.open(QIODevice::ReadOnly) && file.readAll().contains(text);
+  };
+  EXPECT_TRUE(holds("plate-a.svg", "<path id=\"contorno\""));
+  EXPECT_FALSE(holds("istruzioni.svg", "contorno"));  // the plain one, as it was
 }
 
 TEST_F(ExporterTest, AllWritesNothingWhenOneSheetRefuses) {

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <algorithm>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,6 +30,7 @@ class PrintSaveTest : public QObject {
   void drawingMustFitThePaper();
   void menuShortcutsAndClosing();
   void saveOffersTheSheetsName();
+  void saveTellsTheTwoSvgsApartByTheFilter();
 };
 
 template <typename Drawing>
@@ -201,6 +203,46 @@ void PrintSaveTest::saveOffersTheSheetsName() {
   window->saveAction()->trigger();
   QCOMPARE(offered, QString("quindal-grafico-d.pdf"));
   window->close();
+}
+
+// The plain SVG and the one for the cutter share their extension: the
+// filter chosen tells them apart, typed extension or not.
+void PrintSaveTest::saveTellsTheTwoSvgsApartByTheFilter() {
+  const struct {
+    const char *filter, *typed;
+    bool forCutter;
+  } cases[] = {{"SVG per il taglio (*.svg)", "pezzo.svg", true},
+               {"SVG per il taglio (*.svg)", "pezzo", true},
+               {"SVG in scala reale (*.svg)", "pezzo.svg", false}};
+  QTemporaryDir folder;
+  for (const auto& c : cases) {
+    Form2Slot slot;
+    ScriptedPanel panel("45", "0", false);
+    GRAPH1::DrawBase(panel, slot);
+    QTimer::singleShot(0, [&] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(top); dialog && dialog->isVisible()) {
+          // As the user picks it from the list of types.
+          auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+          const int index = types->findText(c.filter);
+          types->setCurrentIndex(index);
+          emit types->activated(index);
+          emit types->textActivated(types->itemText(index));
+          dialog->selectFile(folder.filePath(c.typed));
+          QMetaObject::invokeMethod(dialog, "accept");
+        }
+      }
+    });
+    slot.window()->saveAction()->trigger();
+    QFile written(folder.filePath("pezzo.svg"));
+    QVERIFY2(written.open(QIODevice::ReadOnly),
+             qPrintable(QDir(folder.path()).entryList(QDir::Files).join(' ')));
+    const QByteArray svg = written.readAll();
+    QCOMPARE(svg.contains("<path id=\"contorno\""), c.forCutter);  // the base's outline
+    QCOMPARE(svg.contains("<line x1="), true);
+    written.remove();
+    slot.window()->close();
+  }
 }
 
 int main(int argc, char** argv) { return RunWindowTest<PrintSaveTest>(argc, argv); }

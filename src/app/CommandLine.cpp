@@ -11,7 +11,7 @@ namespace {
 
 struct OptionText {
   const char* name;
-  const char* valueName;
+  const char* valueName;  // none: a switch
   const char* description;
 };
 
@@ -35,10 +35,16 @@ const OptionText kOptions[] = {
      "altrimenti quello del sistema)"},
     {"hours", "astronomiche|temporarie", "sistema orario del grafico C (astronomiche se assente)"},
     {"dates", "mesi|decadi", "linee delle date (mesi se assente)"},
-    {"output", "FILE", "file da scrivere (%1) o, con all, un PDF o una cartella"},
+    {"output", "FILE",
+     "file da scrivere (%1) o, con all, un PDF o una cartella; il DXF è per il taglio: "
+     "livelli taglio (il contorno, rosso), piega (blu), incisione (il nero), testi, e le aree "
+     "piene sul livello del loro colore (nero, grigio, giallo, oliva)"},
     {"format", "%2",
-     "con all e una cartella: il formato dei sei file (svg se assente); con dxf i cinque pezzi "
-     "che si tagliano, senza le istruzioni"},
+     "con all e una cartella: il formato dei sei file (svg se assente); con dxf, o svg e "
+     "--taglio, i cinque pezzi che si tagliano, senza le istruzioni"},
+    {"taglio", nullptr,
+     "con un file .svg, o con all e --format svg: l'SVG per il taglio, a livelli come il DXF "
+     "(taglio, piega, incisione, ...); con all i cinque pezzi che si tagliano"},
     {"at", "AAAA-MM-GG HH:MM",
      "l'istante, all'orologio del fuso: con ombra (adesso se assente), o con C o B in un "
      "PNG, che mostra l'ombra come la finestra"},
@@ -93,6 +99,11 @@ CommandLine::CommandLine() {
         .replace(QStringLiteral("%2"), FormatNames(QStringLiteral("|")));
   };
   for (const OptionText& option : kOptions) {
+    if (!option.valueName) {  // a switch
+      parser.addOption(
+          QCommandLineOption(QString::fromUtf8(option.name), withFormats(option.description)));
+      continue;
+    }
     parser.addOption(QCommandLineOption(QString::fromUtf8(option.name),
                                         withFormats(option.description),
                                         withFormats(option.valueName)));

@@ -46,6 +46,17 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
   SiteRequest site{value("latitude"), value("longitude"), value("place"), value("site-longitude"),
                    value("timezone")};
   const bool anyOption = !line.parser.optionNames().isEmpty();
+  const bool forCutter = line.parser.isSet(QStringLiteral("taglio"));
+  // --taglio asks an SVG for the cutter; a DXF is one already.
+  const auto cutFormat = [&](FileFormat& chosen) {
+    if (!forCutter || chosen == FileFormat::Dxf) return true;
+    if (chosen != FileFormat::Svg) {
+      problem = "--taglio vale con SVG (e DXF, che è già per il taglio)";
+      return false;
+    }
+    chosen = FileFormat::CutSvg;
+    return true;
+  };
   const QStringList positional = line.parser.positionalArguments();
   std::optional<QString> piece, placesQuery;
   if (!positional.isEmpty()) piece = positional.front().toLower();
@@ -82,8 +93,8 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
     return std::nullopt;
   }
   if (shadow) {
-    if (output || format) {
-      problem = "ombra scrive sullo standard output: niente --output né --format";
+    if (output || format || forCutter) {
+      problem = "ombra scrive sullo standard output: niente --output, --format né --taglio";
       return std::nullopt;
     }
     Request request;
@@ -119,7 +130,7 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
     const bool isFolder = files.IsFolder(request.output);
     if (extension == FileFormat::Pdf && !isFolder && !format) {
       request.format = FileFormat::Pdf;
-      return request;
+      return cutFormat(request.format) ? std::optional(request) : std::nullopt;
     }
     if (extension && !isFolder) {
       problem = "all scrive un PDF o una cartella: " + ShownValue(request.output).toStdString();
@@ -134,7 +145,7 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
     }
     request.intoFolder = true;
     request.format = *named;
-    return request;
+    return cutFormat(request.format) ? std::optional(request) : std::nullopt;
   }
 
   const Piece* named = nullptr;
@@ -154,6 +165,7 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
     return std::nullopt;
   }
   request.format = *extension;
+  if (!cutFormat(request.format)) return std::nullopt;
   if (instant &&
       (request.format != FileFormat::Png || (named->name != "B" && named->name != "C"))) {
     problem = "--at vale con ombra, o con C o B in un file PNG";
@@ -306,9 +318,10 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
       const Piece& sheet = *request->sheets[k];
       // The cutting files are the pieces that are cut: the assembly sheet
       // is printed.
-      if (request->format == FileFormat::Dxf && !sheet.cut) {
+      if (InfoOf(request->format).forCutting && !sheet.cut) {
         err << "quindal-export: " << sheet.fileStem
-            << " si stampa, non si taglia: non è tra i file DXF del kit\n";
+            << " si stampa, non si taglia: non è tra i file "
+            << (request->format == FileFormat::Dxf ? "DXF" : "SVG per il taglio") << " del kit\n";
         continue;
       }
       const QString name = QString::fromUtf8(sheet.fileStem) + "." + ExtensionOf(request->format);

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <vector>
 
+#include "devices/CutLayers.h"
 #include "devices/DxfObjects.h"
 #include "devices/VisibleGeometry.h"
 #include "devices/WindowFont.h"
@@ -27,31 +28,6 @@ double MmY(double y) { return (DrawingUnits::kScreenHeight - y) * DrawingUnits::
 // A screen pixel, the size of a point.
 constexpr double kPixelWidth = 1 / DrawingUnits::kPixelsAcross;  // 5.0633 units
 constexpr double kPixelHeight = 1 / DrawingUnits::kPixelsDown;   // 5.298 units
-
-// Laser and plotter software map a layer's indexed colour to an operation:
-// red cuts, blue folds (scores), black (index 7, white on a dark model space,
-// black on paper) engraves. A true colour only where the index is not exact.
-struct Layer {
-  const char* name;
-  int aci;  // the nearest of the 256 indexed colours
-  int rgb;  // -1: none, the index is the colour
-};
-constexpr std::array kLayers = {
-    Layer{"taglio", 1, -1},       Layer{"piega", 5, -1},        Layer{"incisione", 7, -1},
-    Layer{"testi", 7, -1},        Layer{"grigio", 9, 0xC0C0C0}, Layer{"giallo", 2, 0xFFFF00},
-    Layer{"oliva", 54, 0x808000}, Layer{"nero", 7, -1},
-};
-
-const char* LayerOf(Colour c) {
-  switch (c) {
-    case Colour::LightGrey: return "grigio";
-    case Colour::Yellow: return "giallo";
-    case Colour::DarkYellow: return "oliva";
-    case Colour::White:  // never written
-    case Colour::Foreground: break;
-  }
-  return "incisione";
-}
 
 DL_Attributes OnLayer(const char* layer) {
   return DL_Attributes(layer, 256 /* BYLAYER */, -1, -1, "BYLAYER");
@@ -72,9 +48,9 @@ void WriteTables(DL_Dxf& dxf, DL_WriterA& dw) {
   dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
   dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
   dw.tableEnd();
-  dw.tableLayers(static_cast<int>(kLayers.size()) + 1);
+  dw.tableLayers(static_cast<int>(kCutLayers.size()) + 1);
   dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, -1, 0, "CONTINUOUS"));
-  for (const Layer& layer : kLayers) {
+  for (const CutLayer& layer : kCutLayers) {
     dxf.writeLayer(dw, DL_LayerData(layer.name, 0),
                    DL_Attributes("", layer.aci, layer.rgb, 0, "CONTINUOUS"));
   }
@@ -101,31 +77,6 @@ void WriteBlocks(DL_Dxf& dxf, DL_WriterA& dw) {
   }
 }
 
-// How far a point lies from a segment, in drawing units.
-double DistanceTo(double x, double y, const CutSegment& s) {
-  const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
-  const double length2 = dx * dx + dy * dy;
-  const double t =
-      length2 > 0 ? std::clamp(((x - s.a.x) * dx + (y - s.a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-  return std::hypot(x - (s.a.x + t * dx), y - (s.a.y + t * dy));
-}
-
-// The outline's edges and the folds: the lines the cutter and the scorer
-// follow. A drawn line along one of them is that line already.
-std::vector<CutSegment> CutLines(const PieceCut& cut) {
-  std::vector<CutSegment> lines = cut.folds;
-  for (std::size_t k = 0; k < cut.outline.size(); ++k)
-    lines.push_back({cut.outline[k], cut.outline[(k + 1) % cut.outline.size()]});
-  return lines;
-}
-
-bool Covered(const VisibleLine& l, const std::vector<CutSegment>& cutLines) {
-  constexpr double kSame = 0.01;  // the calls' single precision
-  return std::any_of(cutLines.begin(), cutLines.end(), [&](const CutSegment& s) {
-    return DistanceTo(l.x1, l.y1, s) < kSame && DistanceTo(l.x2, l.y2, s) < kSame;
-  });
-}
-
 void WriteCut(DL_Dxf& dxf, DL_WriterA& dw, const PieceCut& cut) {
   dxf.writePolyline(dw, DL_PolylineData(static_cast<int>(cut.outline.size()), 0, 0, 1 /* closed */),
                     OnLayer("taglio"));
@@ -138,10 +89,9 @@ void WriteCut(DL_Dxf& dxf, DL_WriterA& dw, const PieceCut& cut) {
 }
 
 // A filled area as one solid HATCH of straight edges, on the layer of its
-// colour: black fills go on "nero", apart from the engraved lines.
+// colour.
 void WriteFill(DL_Dxf& dxf, DL_WriterA& dw, const VisibleFill& fill) {
-  const DL_Attributes layer =
-      OnLayer(fill.colour == Colour::Foreground ? "nero" : LayerOf(fill.colour));
+  const DL_Attributes layer = OnLayer(FillLayerOf(fill.colour));
   const DL_HatchData hatch(static_cast<int>(fill.loops.size()), true, 1.0, 0.0, "SOLID");
   dxf.writeHatch1(dw, hatch, layer);
   for (const auto& loop : fill.loops) {
@@ -171,9 +121,9 @@ void WriteEntities(DL_Dxf& dxf, DL_WriterA& dw, const VisibleDrawing& drawing,
   if (cut) WriteCut(dxf, dw, *cut);
   for (const VisibleLine& l : drawing.lines) {
     fillsUpTo(written++);
-    if (Covered(l, cutLines)) continue;
+    if (OnCutLine(l, cutLines)) continue;
     dxf.writeLine(dw, DL_LineData(MmX(l.x1), MmY(l.y1), 0, MmX(l.x2), MmY(l.y2), 0),
-                  OnLayer(LayerOf(l.colour)));
+                  OnLayer(LineLayerOf(l.colour)));
   }
   fillsUpTo(drawing.lines.size());
   for (const VisiblePoint& p : drawing.points) {
@@ -182,7 +132,7 @@ void WriteEntities(DL_Dxf& dxf, DL_WriterA& dw, const VisibleDrawing& drawing,
     const double top = MmY(p.y), bottom = MmY(p.y + kPixelHeight);
     dxf.writeSolid(dw,
                    DL_SolidData(left, top, 0, right, top, 0, left, bottom, 0, right, bottom, 0, 0),
-                   OnLayer(LayerOf(p.colour)));
+                   OnLayer(LineLayerOf(p.colour)));
   }
   const double height = TextHeightMm();
   for (const VisibleText& t : drawing.texts) {

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "devices/CutSvg.h"
 #include "devices/DxfFile.h"
 #include "devices/ExportDevices.h"
 
@@ -18,7 +19,8 @@ const std::vector<FileFormatInfo>& FileFormats() {
        [](const CallList& calls, const QString& title, const PieceCut*) {
          return RenderPdf({&calls}, title);
        }},
-      {FileFormat::Dxf, "dxf", "DXF in scala reale, per il taglio", RenderDxf},
+      {FileFormat::Dxf, "dxf", "DXF in scala reale, per il taglio", RenderDxf, true},
+      {FileFormat::CutSvg, "svg", "SVG per il taglio", RenderCutSvg, true},
   };
   return formats;
 }
@@ -43,6 +45,7 @@ QString ExtensionOf(FileFormat format) { return QString::fromUtf8(InfoOf(format)
 
 QString FormatNames(const QString& separator) {
   QStringList names;
-  for (const FileFormatInfo& info : FileFormats()) names << QString::fromUtf8(info.name);
+  for (const FileFormatInfo& info : FileFormats())
+    if (!names.contains(QString::fromUtf8(info.name))) names << QString::fromUtf8(info.name);
   return names.join(separator);
 }

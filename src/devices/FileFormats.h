@@ -9,7 +9,9 @@
 #include "drawing/PieceCut.h"
 
 // The file formats a drawing can be written in, each from its recorded calls.
-enum class FileFormat { Svg, Pdf, Png, Dxf };
+// CutSvg shares the .svg extension and the word "svg" with Svg, which both
+// mean when alone: it is asked for by --taglio or the save dialog's choice.
+enum class FileFormat { Svg, Pdf, Png, Dxf, CutSvg };
 
 // One format, as every reader of formats sees it: the exporter, the file
 // writer, the save dialog and --help.
@@ -20,6 +22,7 @@ struct FileFormatInfo {
   // How it is made; `cut`, the piece's outline and folds, where the format
   // has a use for them.
   QByteArray (*render)(const CallList& calls, const QString& title, const PieceCut* cut);
+  bool forCutting = false;  // a file a cutter runs: made of the pieces that are cut
 };
 
 // Every format, in the order --help names them.
@@ -36,5 +39,5 @@ std::optional<FileFormat> FormatOfPath(const QString& path);
 // The extension of a format, without the dot.
 QString ExtensionOf(FileFormat format);
 
-// Every format's name, joined: "svg|png|pdf|dxf".
+// Every format's name, once, joined: "svg|png|pdf|dxf".
 QString FormatNames(const QString& separator);

@@ -76,13 +76,22 @@ void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title
   QFileDialog dialog(parent, QStringLiteral("Salva come"), QDir::homePath(), filters.join(";;"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  // A name typed without an extension takes the chosen filter's, not PDF's.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+    dialog.setDefaultSuffix(
+        ExtensionOf(offered[std::max<qsizetype>(0, filters.indexOf(filter))].format));
+  });
   dialog.selectFile(SuggestedFileName(title));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   QString path = dialog.selectedFiles().front();
+  // The chosen filter's format, unless another extension was typed: the two
+  // SVGs share theirs, and the filter tells them apart.
+  const FileFormat chosen =
+      offered[std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))].format;
   std::optional<FileFormat> format = FormatOfPath(path);
+  if (format && ExtensionOf(*format) == ExtensionOf(chosen)) format = chosen;
   if (!format) {
-    // No known extension typed: take the one of the chosen filter.
-    format = offered[std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))].format;
+    format = chosen;
     path += "." + ExtensionOf(*format);
   }
   QString reason;
