@@ -81,6 +81,8 @@ void Register(const std::string& piece, PieceBody body) {
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark((piece + "/dxf").c_str(), File, body, FileFormat::Dxf)
       ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark((piece + "/svg_taglio").c_str(), File, body, FileFormat::CutSvg)
+      ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace
