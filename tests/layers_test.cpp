@@ -28,11 +28,12 @@ const std::map<std::string, Layer> kLayers = {
     {"devices", {{"drawing"}, {"QtCore", "QtGui"}}},
     {"place", {{"drawing"}, {"QtCore"}}},
     {"shadow", {{"drawing", "solar", "place"}, {"QtCore", "QtGui"}}},
+    {"booklet", {{"drawing", "solar", "pieces", "devices", "shadow"}, {"QtCore", "QtGui"}}},
     {"shell",
-     {{"drawing", "devices", "pieces", "place", "shadow"},
+     {{"drawing", "devices", "pieces", "place", "shadow", "booklet"},
       {"QtCore", "QtGui", "QtWidgets", "QtPrintSupport"}}},
     {"app",
-     {{"solar", "drawing", "pieces", "devices", "place", "shadow", "shell"},
+     {{"solar", "drawing", "pieces", "devices", "place", "shadow", "booklet", "shell"},
       {"QtCore", "QtGui", "QtWidgets", "QtPrintSupport"}}},
 };
 

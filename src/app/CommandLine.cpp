@@ -30,8 +30,8 @@ const OptionText kOptions[] = {
      "longitudine del luogo (gradi decimali o gradi, primi e secondi); con --timezone e "
      "--latitude, invece di --longitude"},
     {"timezone", "FUSO",
-     "fuso orario del luogo, per esempio Europe/Rome; con ombra o --at il fuso degli orologi, "
-     "anche con --latitude e --longitude o con --place (se assente: quello della città, "
+     "fuso orario del luogo, per esempio Europe/Rome; con ombra, fascicolo o --at il fuso degli "
+     "orologi, anche con --latitude e --longitude o con --place (se assente: quello della città, "
      "altrimenti quello del sistema)"},
     {"hours", "astronomiche|temporarie", "sistema orario del grafico C (astronomiche se assente)"},
     {"dates", "mesi|decadi", "linee delle date (mesi se assente)"},
@@ -45,6 +45,9 @@ const OptionText kOptions[] = {
     {"taglio", nullptr,
      "con un file .svg, o con all e --format svg: l'SVG per il taglio, a livelli come il DXF "
      "(taglio, piega, incisione, ...); con all i cinque pezzi che si tagliano"},
+    {"anno", "AAAA",
+     "con fascicolo, l'anno della tabella di lettura e dell'esempio (se assente: quest'anno "
+     "fino a giugno, il prossimo da luglio)"},
     {"at", "AAAA-MM-GG HH:MM",
      "l'istante, all'orologio del fuso: con ombra (adesso se assente), o con C o B in un "
      "PNG, che mostra l'ombra come la finestra"},
@@ -59,7 +62,10 @@ const char kDescription[] =
     "fuso, scostamento, separati da tabulazioni), oppure ombra (che cosa mostra\n"
     "il quindal all'istante di --at: una riga chiave<TAB>valore per data, ora,\n"
     "fuso, ora_legale, tmf, delta, tsvl, angolo_orario, altezza e, con il Sole\n"
-    "sopra l'orizzonte, x, y, mm, lettura, ora_temporaria).\n\n"
+    "sopra l'orizzonte, x, y, mm, lettura, ora_temporaria), oppure fascicolo (un\n"
+    "PDF per costruire e leggere il quindal: copertina con le righe di controllo,\n"
+    "materiali, i sei fogli, montaggio, uso con un esempio, tabella di lettura\n"
+    "per l'anno di --anno, scheda di osservazione).\n\n"
     "Stato d'uscita: 0 fatto, 1 valori rifiutati, 2 riga di comando errata,\n"
     "3 file non scritto.";
 
@@ -89,9 +95,10 @@ QStringList ExporterOptionNames() {
 CommandLine::CommandLine() {
   LoadItalianOnce();
   parser.setApplicationDescription(QString::fromUtf8(kDescription));
-  parser.addPositionalArgument(QStringLiteral("PEZZO"),
-                               QStringLiteral("A, B, C, D, base, istruzioni, all, places o ombra"),
-                               QStringLiteral("PEZZO [TESTO]"));
+  parser.addPositionalArgument(
+      QStringLiteral("PEZZO"),
+      QStringLiteral("A, B, C, D, base, istruzioni, all, places, ombra o fascicolo"),
+      QStringLiteral("PEZZO [TESTO]"));
   // The formats as the table of formats lists them: ".svg, .png, ...", "svg|png|...".
   const auto withFormats = [](const char* text) {
     return QString::fromUtf8(text)

@@ -68,8 +68,9 @@ bool SiteRequest::Valid(std::string& problem, bool clockZone) const {
 }
 
 int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude, std::ostream& err,
-                QString* zone) {
+                QString* zone, QString* townName) {
   if (zone) *zone = site.timezone.value_or(QString());
+  if (townName) townName->clear();
   if (site.place) {
     if (!TownIndex::Available()) {
       err << kNoTownList;
@@ -89,6 +90,7 @@ int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude, 
     }
     const Town& town = *towns.front();
     if (zone && !site.timezone) *zone = town.zone;
+    if (townName) *townName = town.name;
     err << "quindal-export: località " << Utf8(TownLabel(town)) << ", latitudine "
         << Utf8(PlainDecimalText(town.latitude, kItalian)) << "°, fuso " << Utf8(town.zone) << "\n";
     const auto found = SiteFromCoordinates(town.name, town.latitude, town.longitude, town.zone);

@@ -24,9 +24,9 @@ struct SiteRequest {
 // 0, or the exit status: 1 for an offset the instrument cannot draw (with the
 // reason), 2 for no such town, an unknown zone or an unreadable longitude.
 // `zone`, when given, receives the zone of the site's clocks: --timezone, or
-// the place's, or empty.
+// the place's, or empty; `town` the town's name for a --place, else empty.
 int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude, std::ostream& err,
-                QString* zone = nullptr);
+                QString* zone = nullptr, QString* town = nullptr);
 
 // `places TEXT`: the matching towns, most populous first, one a line on `out`,
 // tab-separated: town, region, country, latitude, longitude, zone, offset.

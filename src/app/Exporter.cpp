@@ -9,6 +9,7 @@
 #include "app/CommandLine.h"
 #include "app/ExportSite.h"
 #include "app/ShadowCommand.h"
+#include "booklet/Booklet.h"
 #include "devices/DrawingFile.h"
 #include "devices/ExportDevices.h"
 #include "devices/FileFormats.h"
@@ -36,6 +37,8 @@ struct Request {
   bool intoFolder = false;  // all six, one file each
   bool shadow = false;      // "ombra": what the instrument shows at an instant
   std::optional<ClockReading> at;
+  bool booklet = false;  // "fascicolo": the booklet, for `year`
+  int year = 0;
 };
 
 // Reads the command line; on a mistake says what it is in `problem`.
@@ -87,7 +90,13 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
     return std::nullopt;
   }
   const bool shadow = *piece == "ombra";
-  if (!site.Valid(problem, shadow || at)) return std::nullopt;
+  const bool booklet = *piece == "fascicolo";
+  const std::optional<QString> year = value("anno");
+  if (year && !booklet) {
+    problem = "--anno vale con fascicolo";
+    return std::nullopt;
+  }
+  if (!site.Valid(problem, shadow || booklet || at)) return std::nullopt;
   if (hours && *hours != "astronomiche" && *hours != "temporarie") {
     problem = "--hours vuole astronomiche o temporarie";
     return std::nullopt;
@@ -108,6 +117,19 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
     problem = "manca --output";
     return std::nullopt;
   }
+  if (booklet) {
+    if (format || forCutter || instant || FormatOfPath(*output) != FileFormat::Pdf) {
+      problem =
+          "fascicolo scrive un file PDF: --output FILE.pdf, niente --format, --taglio né --at";
+      return std::nullopt;
+    }
+    bool isNumber = false;
+    const int asked = year ? year->trimmed().toInt(&isNumber) : ComingYear();
+    if (year && (!isNumber || asked < 1970 || asked > 2100)) {
+      problem = "--anno vuole un anno dal 1970 al 2100: " + ShownValue(*year).toStdString();
+      return std::nullopt;
+    }
+  }
   if (dates && *dates != "mesi" && *dates != "decadi") {
     problem = "--dates vuole mesi o decadi";
     return std::nullopt;
@@ -118,6 +140,13 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
   request.output = *output;
   request.decadi = dates && *dates == "decadi";
   if (hours && *hours == "temporarie") request.hours = HourSystem::Temporary;
+  if (booklet) {
+    request.booklet = true;
+    request.year = year ? year->trimmed().toInt() : ComingYear();
+    request.format = FileFormat::Pdf;
+    for (const Piece& sheet : kPieces) request.sheets.push_back(&sheet);
+    return request;
+  }
 
   const std::optional<FileFormat> extension = FormatOfPath(request.output);
   if (*piece == "all") {
@@ -256,9 +285,9 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     return kExportUsage;
   }
   if (request->placesQuery) return ListPlaces(*request->placesQuery, out, err);
-  QString zone;
+  QString zone, town;
   if (const int status =
-          ResolveSite(request->site, request->latitude, request->longitude, err, &zone))
+          ResolveSite(request->site, request->latitude, request->longitude, err, &zone, &town))
     return status;
   if (zone.isEmpty()) zone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
   if (request->shadow) return RunShadow(*request, zone, out, err);
@@ -338,7 +367,9 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
   }
 
   QByteArray bytes;
-  if (request->all) {
+  if (request->booklet) {
+    bytes = RenderBooklet({*site, request->hours, town, zone, request->year});
+  } else if (request->all) {
     std::vector<const CallList*> pages;
     for (const CallList& drawing : drawings) pages.push_back(&drawing);
     bytes = RenderPdf(pages, title(QStringLiteral("kit completo")));

@@ -1,0 +1,163 @@
+#include "booklet/AssemblySteps.h"
+
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/DrawingUnits.h"
+#include "pieces/Pieces.h"
+
+namespace {
+
+// The picture's box on the page, in millimetres.
+constexpr double kPictureWidth = 72, kPictureHeight = 36;
+
+// A piece's outline in millimetres on paper.
+QPolygonF OutlineMm(const PieceCut& cut) {
+  QPolygonF outline;
+  for (const CutPoint& p : cut.outline)
+    outline << QPointF(p.x * DrawingUnits::kMillimetresAcross,
+                       p.y * DrawingUnits::kMillimetresDown);
+  return outline;
+}
+
+// Maps a rectangle in some units into the box at `boxMm`, keeping its shape.
+QTransform Fit(const QRectF& from, const QRectF& boxMm, const BookletPages& pages) {
+  const double scale = std::min(boxMm.width() / from.width(), boxMm.height() / from.height());
+  const QPointF offset((boxMm.width() - from.width() * scale) / 2,
+                       (boxMm.height() - from.height() * scale) / 2);
+  QTransform t;
+  t.translate(pages.Dots(boxMm.left() + offset.x()), pages.Dots(boxMm.top() + offset.y()));
+  t.scale(pages.Dots(scale), pages.Dots(scale));
+  t.translate(-from.left(), -from.top());
+  return t;
+}
+
+QPen Line(const BookletPages& pages, double widthMm, Qt::PenStyle style = Qt::SolidLine) {
+  return QPen(Qt::black, pages.Dots(widthMm), style, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// Step 1: the five outlines, side by side in two rows.
+void PaintOutlines(BookletPages& pages, const DrawingParameters& site, const QRectF& box) {
+  QPainter& p = pages.painter();
+  std::vector<std::pair<const Piece*, QPolygonF>> outlines;
+  for (const Piece& piece : kPieces)
+    if (piece.cut) outlines.emplace_back(&piece, OutlineMm(piece.cut(site)));
+  const double cellWidth = box.width() / 3, cellHeight = box.height() / 2;
+  p.setFont(BookletFont(7));
+  for (std::size_t k = 0; k < outlines.size(); ++k) {
+    const QRectF cell(box.left() + (k % 3) * cellWidth, box.top() + (k / 3) * cellHeight, cellWidth,
+                      cellHeight);
+    const QRectF shape = cell.adjusted(1, 1, -1, -4);
+    const QTransform t = Fit(outlines[k].second.boundingRect(), shape, pages);
+    p.setPen(Line(pages, 0.35));
+    p.drawPolygon(t.map(outlines[k].second));
+    p.drawText(QRectF(pages.Dots(cell.left()), pages.Dots(cell.bottom() - 3.5),
+                      pages.Dots(cell.width()), pages.Dots(3.5)),
+               Qt::AlignCenter,
+               QString::fromUtf8(outlines[k].first->title.data(),
+                                 qsizetype(outlines[k].first->title.size())));
+  }
+}
+
+// Step 2: plate D, its outline whole and its folds dashed.
+void PaintFolds(BookletPages& pages, const DrawingParameters& site, const QRectF& box) {
+  QPainter& p = pages.painter();
+  const PieceCut cut = PieceNamed("D")->cut(site);
+  const QPolygonF outline = OutlineMm(cut);
+  const QTransform t = Fit(outline.boundingRect(), box.adjusted(2, 1, -2, -1), pages);
+  p.setPen(Line(pages, 0.35));
+  p.drawPolygon(t.map(outline));
+  p.setPen(Line(pages, 0.5, Qt::DashLine));
+  for (const CutSegment& f : cut.folds) {
+    const QPointF a(f.a.x * DrawingUnits::kMillimetresAcross,
+                    f.a.y * DrawingUnits::kMillimetresDown);
+    const QPointF b(f.b.x * DrawingUnits::kMillimetresAcross,
+                    f.b.y * DrawingUnits::kMillimetresDown);
+    p.drawLine(t.map(a), t.map(b));
+  }
+}
+
+// The assembled profile, plate D's height a unit: y up from the base.
+struct ProfilePart {
+  const char *name, *foot;  // the plate, and the base's mark its lower tab meets
+  QPointF from, to;
+};
+std::array<ProfilePart, 4> Profile() {
+  const double gap = 0.075, bHeight = 26.0 / 27, reach = bHeight * std::tan(M_PI / 6);
+  return {{{"D", "D2", {0, 0}, {0, 1}},
+           {"C", "C1", {1, 0}, {0, 1}},
+           {"B", "B1", {1 + gap, 0}, {1 + gap, bHeight}},
+           {"A", "A2", {1 + gap + reach, 0}, {1 + gap, bHeight}}}};
+}
+
+// Steps 3 to 6: the base and the plates glued so far, the last one thick.
+void PaintProfile(BookletPages& pages, std::size_t upTo, const QRectF& box) {
+  QPainter& p = pages.painter();
+  const auto parts = Profile();
+  const QRectF world(-0.2, -1.25, 1.95, 1.5);  // y turned down below
+  const QTransform t = Fit(world, box, pages);
+  const auto at = [&](QPointF q) { return t.map(QPointF(q.x(), -q.y())); };
+  p.setPen(Line(pages, 0.6));
+  p.drawLine(at({-0.15, 0}), at({1.72, 0}));  // the base
+  p.setFont(BookletFont(7));
+  for (std::size_t k = 0; k <= upTo; ++k) {
+    const ProfilePart& part = parts[k];
+    p.setPen(Line(pages, k == upTo ? 0.9 : 0.25));
+    p.drawLine(at(part.from), at(part.to));
+    const QPointF middle = at((part.from + part.to) / 2);
+    p.drawText(middle + QPointF(pages.Dots(1.2), -pages.Dots(1)), QString::fromUtf8(part.name));
+    // The base's mark, below the foot; C1 and B1 stand side by side.
+    const double shift = k == 1 ? -4 : k == 2 ? 1 : -1.5;
+    p.drawText(at(part.from) + QPointF(pages.Dots(shift), pages.Dots(3.5)),
+               QString::fromUtf8(part.foot));
+  }
+  p.drawText(at({1.72, 0}) + QPointF(-pages.Dots(7), -pages.Dots(1.2)), QStringLiteral("base"));
+}
+
+struct Step {
+  const char* text;
+  int picture;  // 0 outlines, 1 folds, 2... the profile up to plate (picture - 2)
+};
+
+// clang-format off
+const Step kSteps[] = {
+    {"<b>1. Ritagliare</b> ogni pezzo lungo il contorno, la linea esterna, linguette comprese: "
+     "piastre A, B, C, D e base. Il foglio delle istruzioni non si taglia.", 0},
+    {"<b>2. Cordonare e piegare.</b> Con la riga e lo strumento per cordonare, ripassare le "
+     "pieghe, le linee dove una linguetta incontra la sua piastra (tratteggiate nella figura), "
+     "poi piegare ogni linguetta.", 1},
+    {"<b>3. Piastra D.</b> Incollare la linguetta D2 sulla base, lungo il segno «D2»: la D sta "
+     "in piedi, dietro.", 2},
+    {"<b>4. Piastra C.</b> Incollare la linguetta C1 sul segno «C1» della base e appoggiare il "
+     "bordo superiore della C alla linguetta D1, in cima alla D: la C scende a 45° dalla cima "
+     "della D alla base.", 3},
+    {"<b>5. Piastra B.</b> Incollare la linguetta B1 sul segno «B1»: la B sta in piedi "
+     "all'estremità bassa della C.", 4},
+    {"<b>6. Piastra A.</b> Incollare la linguetta A1 in cima alla B e la A2 sul segno «A2» "
+     "della base: la A scende dalla cima della B alla base, a 60° dall'orizzontale.", 5},
+};
+// clang-format on
+
+}  // namespace
+
+void PaintAssemblySteps(BookletPages& pages, const DrawingParameters& site) {
+  QPainter& p = pages.Page(QPageLayout::Portrait);
+  p.setPen(Qt::black);
+  const double left = BookletPages::kMargin;
+  double top = BookletPages::kMargin;
+  top += pages.Html(QStringLiteral("<h2>Montaggio</h2>"), QPointF(left, top), 170) + 2;
+  for (const Step& step : kSteps) {
+    const QRectF box(left, top, kPictureWidth, kPictureHeight);
+    p.setPen(Line(pages, 0.15));
+    p.drawRect(QRectF(pages.Dots(box.left()), pages.Dots(box.top()), pages.Dots(box.width()),
+                      pages.Dots(box.height())));
+    const QRectF inner = box.adjusted(2, 2, -2, -2);
+    if (step.picture == 0) PaintOutlines(pages, site, inner);
+    if (step.picture == 1) PaintFolds(pages, site, inner);
+    if (step.picture >= 2) PaintProfile(pages, std::size_t(step.picture - 2), inner);
+    pages.Html(QString::fromUtf8(step.text), QPointF(left + kPictureWidth + 6, top + 1),
+               170 - kPictureWidth - 6, 10.5);
+    top += kPictureHeight + 5;
+  }
+}

@@ -1,0 +1,101 @@
+#include "booklet/Booklet.h"
+
+#include <QBuffer>
+#include <QLocale>
+
+#include "booklet/AssemblySteps.h"
+#include "booklet/BookletPages.h"
+#include "booklet/BookletTexts.h"
+#include "devices/Emblem.h"
+#include "devices/RecordingCanvas.h"
+#include "devices/TrueScalePage.h"
+#include "drawing/NumberText.h"
+#include "pieces/Pieces.h"
+
+namespace {
+
+// A 100 mm rule from `from`, across or down, with a tick every centimetre
+// and longer ones at its ends, drawn with flat ends so that it is exactly
+// 100 mm long on the paper.
+void PaintRule(BookletPages& pages, QPointF fromMm, bool across) {
+  QPainter& p = pages.painter();
+  QPen pen(Qt::black, pages.Dots(0.3), Qt::SolidLine, Qt::FlatCap);  // 0.3 mm wide
+  p.setPen(pen);
+  const auto at = [&](double along, double aside) {
+    return across ? QPointF(pages.Dots(fromMm.x() + along), pages.Dots(fromMm.y() - aside))
+                  : QPointF(pages.Dots(fromMm.x() + aside), pages.Dots(fromMm.y() + along));
+  };
+  p.drawLine(at(0, 0), at(100, 0));
+  // The end ticks stand inside the ends, so that the ink spans 100 mm.
+  const double half = 0.15;
+  for (int mm = 0; mm <= 100; mm += 10) {
+    const double tick = mm == 0 || mm == 100 ? 6 : mm == 50 ? 4 : 2.5;
+    const double along = mm == 0 ? half : mm == 100 ? 100 - half : mm;
+    p.drawLine(at(along, 0), at(along, tick));
+  }
+}
+
+void PaintCover(BookletPages& pages, const BookletSite& b) {
+  QPainter& p = pages.Page(QPageLayout::Portrait);
+  p.setPen(Qt::black);
+  const double width = 210 - 2 * BookletPages::kMargin;
+  pages.Html(CoverHtml(b), QPointF(BookletPages::kMargin, BookletPages::kMargin), width, 12);
+  const double emblem = 40;  // mm, at the top right
+  p.drawImage(QRectF(pages.Dots(210 - BookletPages::kMargin - emblem),
+                     pages.Dots(BookletPages::kMargin), pages.Dots(emblem), pages.Dots(emblem)),
+              EmblemImage(600));
+  // Before anything is cut: both rules must measure 100 mm.
+  pages.Html(MeasureFirstHtml(), QPointF(BookletPages::kMargin, 150), 135);
+  PaintRule(pages, QPointF(BookletPages::kMargin, 250), true);
+  PaintRule(pages, QPointF(175, 160), false);
+  p.setFont(BookletFont(9));
+  p.drawText(QPointF(pages.Dots(BookletPages::kMargin), pages.Dots(257)),
+             QStringLiteral("100 mm in orizzontale"));
+  p.drawText(QPointF(pages.Dots(160), pages.Dots(267)), QStringLiteral("100 mm in verticale"));
+}
+
+}  // namespace
+
+int ComingYear(QDate today) { return today.month() < 7 ? today.year() : today.year() + 1; }
+
+QString BookletTitle(const BookletSite& b) {
+  const QLocale italian(QLocale::Italian, QLocale::Italy);
+  QString subject = QStringLiteral("fascicolo");
+  if (!b.town.isEmpty()) subject += QStringLiteral(", ") + b.town;
+  return QStringLiteral("Quindal - %1, latitudine %2°, scostamento %3°")
+      .arg(subject, PlainDecimalText(b.site.Latitude, italian),
+           PlainDecimalText(b.site.LongitudeOffset, italian));
+}
+
+QString BookletFileName(const BookletSite& b) {
+  QString name = b.town.isEmpty() ? QStringLiteral("fascicolo") : b.town.toLower();
+  // Letters and digits only, joined by hyphens: "San Donà di Piave" ->
+  // "san-donà-di-piave".
+  QString plain;
+  for (const QChar c : name) plain += c.isLetterOrNumber() ? c : QChar(u'-');
+  plain = plain.split(u'-', Qt::SkipEmptyParts).join(u'-');
+  return QStringLiteral("quindal-%1-%2.pdf").arg(plain).arg(b.year);
+}
+
+QByteArray RenderBooklet(const BookletSite& b) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    BookletPages pages(&buffer, BookletTitle(b));
+    PaintCover(pages, b);
+    pages.TextPages(MaterialsHtml());
+    // The six sheets exactly as the kit's PDF pages: the same painting at
+    // the same resolution.
+    for (const Piece& piece : kPieces) {
+      RecordingCanvas recorder;
+      piece.DrawingFor(b.hours).body(recorder, b.site);
+      PaintTrueScalePage(pages.Page(QPageLayout::Landscape), pages.DotsPerInch(), recorder.Calls());
+    }
+    PaintAssemblySteps(pages, b.site);
+    pages.TextPages(UseHtml(b));
+    pages.TextPages(ReadingTableHtml(b));
+    pages.TextPages(ObservationHtml());
+  }
+  return bytes;
+}
