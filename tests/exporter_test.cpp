@@ -60,6 +60,10 @@ TEST_F(ExporterTest, UsageErrorsExitTwoAndWriteNothing) {
       {"A", "B", "--latitude", "45", "--longitude", "0", "--output", out},
       {"A", "--latitude", "45", "--longitude", "0", "--output", Path("a.png"), "--taglio"},
       {"all", "--latitude", "45", "--longitude", "0", "--output", Path("a.pdf"), "--taglio"},
+      {"fascicolo", "--latitude", "45", "--longitude", "0", "--output", out},
+      {"fascicolo", "--latitude", "45", "--longitude", "0", "--output", Path("f.pdf"), "--anno",
+       "duemila"},
+      {"A", "--latitude", "45", "--longitude", "0", "--output", out, "--anno", "2027"},
   };
   // Its line, and where the whole usage is: not forty lines of it.
   const std::string hint = "\nPer l'aiuto: quindal-export --help\n";
@@ -369,6 +373,24 @@ TEST_F(ExporterTest, RefusedInputExitsOneAndWritesNothing) {
   EXPECT_EQ(runaway.err, "Valori non consentiti !!!\nlatitudine " + std::string(80, 'x') +
                              "…: non è un numero\n");
   EXPECT_TRUE(Files().isEmpty());
+}
+
+// The booklet holds the six sheets: their checks, and plate C's with
+// temporary hours, refuse it as they refuse the kit.
+TEST_F(ExporterTest, BookletOfTwelvePagesOrNothing) {
+  const QString out = Path("quindal-2027.pdf");
+  const Outcome polar = Export({"fascicolo", "--latitude", "70", "--longitude", "0", "--hours",
+                                "temporarie", "--output", out});
+  EXPECT_EQ(polar.status, kExportRefused);
+  EXPECT_EQ(polar.err,
+            "Valori non consentiti !!!\nlatitudine 70: oltre il circolo polare non ci sono ore "
+            "temporarie\n");
+  EXPECT_TRUE(Files().isEmpty());
+  ASSERT_EQ(Export({"fascicolo", "--latitude", "45", "--longitude", "0", "--timezone",
+                    "Europe/Rome", "--anno", "2027", "--output", out})
+                .status,
+            kExportOk);
+  EXPECT_EQ(PdfPageCount(out), 12);
 }
 
 TEST_F(ExporterTest, HoursSystemMattersToPlateCOnly) {

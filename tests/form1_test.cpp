@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +13,7 @@
 #include <QtTest>
 
 #include "devices/WindowFont.h"
+#include "pdf_pages.h"
 #include "pieces/GRAPH1.h"
 #include "shell/Form1.h"
 #include "shell/MainWindows.h"
@@ -50,6 +54,7 @@ class Form1Test : public QObject {
   void esciClosesTheWindow();
   void refusalOfTheInitialInputs();
   void acceptedInputOpensOneDrawingWindow();
+  void bookletByKeyboardOrRefused();
 };
 
 void Form1Test::captionsAndGeometry_data() {
@@ -159,10 +164,11 @@ void Form1Test::initialState() {
 
 void Form1Test::tabOrder() {
   Form1 form;
-  const QList<QWidget*> expected = {
-      form.Text1Box,      form.Text4Box,      form.LocationButton, form.Command4,     form.Command3,
-      form.Command1,      form.Command5,      form.Command6,       form.Command7,     form.Command2,
-      form.Option1Button, form.Option2Button, form.Option5Button,  form.Option6Button};
+  const QList<QWidget*> expected = {form.Text1Box,      form.Text4Box,      form.LocationButton,
+                                    form.BookletButton, form.Command4,      form.Command3,
+                                    form.Command1,      form.Command5,      form.Command6,
+                                    form.Command7,      form.Command2,      form.Option1Button,
+                                    form.Option2Button, form.Option5Button, form.Option6Button};
   QList<QWidget*> chain;
   QWidget* w = form.Text1Box;
   do {
@@ -264,6 +270,42 @@ void Form1Test::acceptedInputOpensOneDrawingWindow() {
   QVERIFY(window->isVisible());
   window->close();
   QTRY_VERIFY(!window);
+}
+
+// "Fascicolo..." (Ctrl+F) refuses what the drawing buttons refuse, with the
+// same box and recovery; with good inputs it offers a sensible name and
+// saves the booklet there.
+void Form1Test::bookletByKeyboardOrRefused() {
+  Form1 form;
+  form.show();
+  QApplication::setActiveWindow(&form);
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  form.Text1Box->setText("45");
+  BoxSeen box;
+  AnswerNextBox(box);
+  form.BookletButton->click();  // the longitude still holds its single blank
+  QVERIFY(box.seen);
+  QCOMPARE(box.text, QString("Valori non consentiti !!!"));
+  QCOMPARE(form.Text1(), QString());
+  QCOMPARE(form.focusWidget(), form.Text1Box);
+
+  form.SetText1("45");
+  form.SetText4("0");
+  QTemporaryDir folder;
+  QString offered;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+    dialog->selectFile(folder.filePath("fascicolo.pdf"));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  QCOMPARE(form.BookletButton->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+  form.BookletButton->click();
+  const QDate today = QDate::currentDate();
+  const int year = today.month() < 7 ? today.year() : today.year() + 1;
+  QCOMPARE(offered, QString("quindal-fascicolo-%1.pdf").arg(year));
+  QCOMPARE(PdfPageCount(folder.filePath("fascicolo.pdf")), 12);
 }
 
 int main(int argc, char** argv) { return RunWindowTest<Form1Test>(argc, argv); }

@@ -1,13 +1,21 @@
 #include "shell/Form1.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTimeZone>
 #include <limits>
 
+#include "booklet/Booklet.h"
+#include "devices/DrawingFile.h"
+#include "drawing/Preamble.h"
+#include "pieces/Pieces.h"
 #include "devices/WindowFont.h"
 #include "pieces/GRAPH1.h"
 #include "devices/Emblem.h"
@@ -135,11 +143,23 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   LocationButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   connect(LocationButton, &QPushButton::clicked, this, &Form1::FindLocation);
 
+  // The booklet, in the free strip below it.
+  BookletButton = new QPushButton(this);
+  BookletButton->setGeometry(538, 96, 34, 34);
+  BookletButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  BookletButton->setIconSize(QSize(22, 22));
+  BookletButton->setAutoDefault(false);
+  BookletButton->setToolTip(QStringLiteral(
+      "Fascicolo... (Ctrl+F): salva in PDF il fascicolo per costruire e leggere il quindal"));
+  BookletButton->setAccessibleName(QStringLiteral("Fascicolo..."));
+  BookletButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  connect(BookletButton, &QPushButton::clicked, this, &Form1::SaveBooklet);
+
   // Keyboard order: the two boxes, the buttons, then the option groups.
-  const QList<QWidget*> tabOrder = {Text1Box,      Text4Box,     LocationButton, Command4,
-                                    Command3,      Command1,     Command5,       Command6,
-                                    Command7,      Command2,     Option1Button,  Option2Button,
-                                    Option5Button, Option6Button};
+  const QList<QWidget*> tabOrder = {Text1Box,      Text4Box,      LocationButton, BookletButton,
+                                    Command4,      Command3,      Command1,       Command5,
+                                    Command6,      Command7,      Command2,       Option1Button,
+                                    Option2Button, Option5Button, Option6Button};
   for (qsizetype k = 0; k + 1 < tabOrder.size(); ++k) setTabOrder(tabOrder[k], tabOrder[k + 1]);
   Text1Box->setFocus();
 
@@ -180,6 +200,7 @@ void Form1::FindLocation() {
   SetText1(site->LatitudeText());
   SetText4(site->OffsetText());
   foundZone_ = site->zone;
+  foundName_ = site->name;
   foundText1_ = Text1();
   foundText4_ = Text4();
   activateWindow();
@@ -188,6 +209,33 @@ void Form1::FindLocation() {
 
 QString Form1::SiteZone() const {
   return Text1() == foundText1_ && Text4() == foundText4_ ? foundZone_ : QString();
+}
+
+void Form1::SaveBooklet() {
+  const HourSystem hours =
+      Option2Button->isChecked() ? HourSystem::Temporary : HourSystem::Astronomical;
+  std::optional<DrawingParameters> site;
+  for (const Piece& piece : kPieces) {
+    const PieceDrawing drawing = piece.DrawingFor(hours);
+    site = RunPreamble(*this, drawing.check ? ExtraCheck(drawing.check) : ExtraCheck());
+    if (!site) return;
+  }
+  const QString zone = SiteZone();
+  const BookletSite booklet{
+      *site, hours, zone.isEmpty() ? QString() : foundName_,
+      zone.isEmpty() ? QString::fromUtf8(QTimeZone::systemTimeZoneId()) : zone, ComingYear()};
+  QFileDialog dialog(this, QStringLiteral("Salva il fascicolo"), QDir::homePath(),
+                     QStringLiteral("PDF (*.pdf)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.selectFile(BookletFileName(booklet));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString path = dialog.selectedFiles().front();
+  QString reason;
+  DiskSink disk;
+  if (!disk.Write(path, RenderBooklet(booklet), reason))
+    QMessageBox::warning(this, QStringLiteral("Quindal"),
+                         QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
 }
 
 void Form1::ShowRefusal() {

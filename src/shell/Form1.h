@@ -43,17 +43,21 @@ class Form1 final : public QWidget, public InputPanel {
   QRadioButton *Option1Button, *Option2Button, *Option5Button, *Option6Button;
   QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
   QPushButton *LocationButton;  // opens the site finder
+  QPushButton *BookletButton;   // "Fascicolo...": saves the booklet for the inputs
 
   // "Località": on OK writes the site's latitude and offset into the boxes.
   void FindLocation();
   // The zone of the site the finder wrote, while the boxes still hold what
   // it wrote; else empty.
   QString SiteZone() const;
+  // "Fascicolo...": the inputs checked as for all six sheets, then the
+  // booklet saved where the file dialog says.
+  void SaveBooklet();
 
  private:
   void Command1Click();  // "Grafico C"
   void Run(Procedure procedure);
 
   Runner run_;
-  QString foundZone_, foundText1_, foundText4_;
+  QString foundZone_, foundName_, foundText1_, foundText4_;
 };
