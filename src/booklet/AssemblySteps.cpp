@@ -112,7 +112,7 @@ void PaintProfile(BookletPages& pages, std::size_t upTo, const QRectF& box) {
     p.drawText(at(part.from) + QPointF(pages.Dots(shift), pages.Dots(3.5)),
                QString::fromUtf8(part.foot));
   }
-  p.drawText(at({1.72, 0}) + QPointF(-pages.Dots(7), -pages.Dots(1.2)), QStringLiteral("base"));
+  p.drawText(at({0.5, 0}) + QPointF(-pages.Dots(2.5), pages.Dots(3.5)), QStringLiteral("base"));
 }
 
 struct Step {

@@ -39,8 +39,9 @@ void PaintCover(BookletPages& pages, const BookletSite& b) {
   QPainter& p = pages.Page(QPageLayout::Portrait);
   p.setPen(Qt::black);
   const double width = 210 - 2 * BookletPages::kMargin;
-  pages.Html(CoverHtml(b), QPointF(BookletPages::kMargin, BookletPages::kMargin), width, 12);
-  const double emblem = 40;  // mm, at the top right
+  const double emblem = 40;  // mm, at the top right, beside the words
+  pages.Html(CoverHtml(b), QPointF(BookletPages::kMargin, BookletPages::kMargin),
+             width - emblem - 5, 12);
   p.drawImage(QRectF(pages.Dots(210 - BookletPages::kMargin - emblem),
                      pages.Dots(BookletPages::kMargin), pages.Dots(emblem), pages.Dots(emblem)),
               EmblemImage(600));
