@@ -149,7 +149,7 @@ QString UseHtml(const BookletSite& b) {
              "A) cade sulla piastra C parallela al bordo superiore di C.</li>"
              "<li><b>Leggere.</b> Cercare sulla piastra C la colonna del giorno (le linee delle "
              "date) e leggere l'ora dove il bordo dell'ombra la attraversa: è il tempo vero "
-             "locale, TSVL.</li>"
+             "locale, TSVL.%1</li>"
              "<li><b>Mattina o pomeriggio?</b> Il quindal misura quanto è alto il Sole, e la "
              "stessa altezza torna la mattina e il pomeriggio: la piastra non li distingue. Lo "
              "dice la parte del cielo in cui sta il Sole (verso est la mattina, verso ovest il "
@@ -163,7 +163,12 @@ QString UseHtml(const BookletSite& b) {
              "<li><b>Vicino a mezzogiorno</b> il Sole cambia altezza molto lentamente: un "
              "decimo di millimetro d'ombra vale molti minuti. Le letture più precise si fanno a "
              "metà mattina e a metà pomeriggio.</li>"
-             "</ol>") +
+             "</ol>")
+             .arg(b.hours == HourSystem::Temporary
+                      ? QStringLiteral(" Con le ore temporarie la piastra C segna l'ora "
+                                       "temporaria: il giorno, dall'alba al tramonto, diviso in "
+                                       "dodici ore, 6 a mezzogiorno.")
+                      : QString()) +
          WorkedExample(b);
 }
 
