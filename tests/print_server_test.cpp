@@ -13,7 +13,11 @@
 #include <QTimer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cmath>
+#include <cstdio>
 #include <QTransform>
 
 #include "pdf_pages.h"
@@ -23,6 +27,7 @@
 #include "devices/WindowFont.h"
 #include "shell/Form2.h"
 #include "shell/PrintJob.h"
+#include "shell/PrinterCalibration.h"
 
 namespace {
 
@@ -88,17 +93,30 @@ class PrintServerTest : public ::testing::Test {
 
 PrivateCups* PrintServerTest::cups_ = nullptr;
 
-// The base's top edge, the rule and the origin, measured on the page.
+// The base's top edge and the two rules on a page, millimetres: the rule
+// down is the rightmost long line down.
+struct Measured {
+  DarkRun top, across;
+  double topMm, acrossMm, downMm;
+};
+Measured Measure(const QImage& page) {
+  const auto runs = LongDarkRuns(page, 900);
+  const auto down = LongDarkRuns(page.transformed(QTransform().rotate(90)), 900);
+  if (runs.size() < 2 || down.empty()) return {};
+  return {runs.front(), runs.back(), runs.front().LengthMm(), runs.back().LengthMm(),
+          down.back().LengthMm()};
+}
+
+// The base's top edge, the rules and the origin, measured on the page.
 void ExpectTrueScale(const QImage& page) {
   ASSERT_FALSE(page.isNull());
   EXPECT_NEAR(page.width(), 2970, 3);
-  const auto runs = LongDarkRuns(page, 900);
-  ASSERT_GE(runs.size(), 2u);
-  const DarkRun top = runs.front(), rule = runs.back();
-  EXPECT_NEAR(top.LengthMm(), 3800 * kMmAcross, 0.2);        // 198.57 mm
-  EXPECT_NEAR(top.first / 10.0, 10 + 100 * kMmAcross, 0.2);  // the origin, 10 mm in
-  EXPECT_NEAR(top.row / 10.0, 10 + 12 * kMmDown, 0.2);
-  EXPECT_NEAR(rule.LengthMm(), 100, 0.2);
+  const Measured m = Measure(page);
+  EXPECT_NEAR(m.topMm, 3800 * kMmAcross, 0.2);                 // 198.57 mm
+  EXPECT_NEAR(m.top.first / 10.0, 10 + 100 * kMmAcross, 0.2);  // the origin, 10 mm in
+  EXPECT_NEAR(m.top.row / 10.0, 10 + 12 * kMmDown, 0.2);
+  EXPECT_NEAR(m.acrossMm, 100, 0.2);
+  EXPECT_NEAR(m.downMm, 100, 0.2);
 }
 
 TEST_F(PrintServerTest, PiecesComeOutAtTrueScaleNamedAfterTheJob) {
@@ -163,6 +181,62 @@ TEST_F(PrintServerTest, FitCountsTheRuleAndEveryEdge) {
   EXPECT_TRUE(QFile::exists(cups_->Output("Edges")));
 }
 
+// A printer that shrinks is corrected: measured 98.0 across and 101.0 down,
+// the queue's page is stretched by 100/98 and 100/101 and says so. Nonsense
+// in the settings prints at true scale.
+TEST_F(PrintServerTest, CalibrationStretchesThePrintOnly) {
+  const CallList base = *DrawPiece(GRAPH1::DrawBase, "45");
+  StoreCalibration("Plain", "A4", {98.0, 101.0});
+  ASSERT_FALSE(Print("Plain", base));
+  ASSERT_TRUE(cups_->WaitForJobs());
+  const Measured m = Measure(Page("Plain"));
+  std::printf("calibrated print: top edge %.2f mm, rules %.2f and %.2f mm\n", m.topMm,
+              m.acrossMm, m.downMm);
+  EXPECT_NEAR(m.topMm, 202.62, 0.3);
+  EXPECT_NEAR(m.acrossMm, 102.04, 0.3);
+  EXPECT_NEAR(m.downMm, 99.01, 0.3);
+  QProcess text;
+  text.start("pdftotext", {cups_->Output("Plain"), "-"});
+  text.waitForFinished();
+  EXPECT_TRUE(text.readAllStandardOutput().contains(
+      "Stampa calibrata per Plain, foglio A4: righe misurate 98,0 mm e 101,0 mm"));
+  {
+    QSettings settings("Quindal", "quindal");
+    settings.setValue("calibrazione/Plain/A4/misura_x", "novantotto");
+  }
+  ASSERT_FALSE(Print("Plain", base));
+  ASSERT_TRUE(cups_->WaitForJobs());
+  ExpectTrueScale(Page("Plain"));
+  RemoveCalibration("Plain", "A4");
+}
+
+// What is kept is read strictly: a point as the decimal separator, 80 to
+// 120 mm, both axes; anything else is no calibration.
+TEST(CalibrationTest, StoredAndTypedMeasurements) {
+  const struct {
+    const char *x, *y;
+    bool kept;
+  } kStored[] = {{"98.0", "101", true},  {"80", "120", true},      {"98,0", "101", false},
+                 {"79.9", "100", false}, {"100", "120.01", false}, {"nan", "100", false},
+                 {"", "100", false},     {"inf", "inf", false}};
+  for (const auto& [x, y, kept] : kStored) {
+    {
+      QSettings settings("Quindal", "quindal");
+      settings.setValue("calibrazione/Q/A4/misura_x", x);
+      settings.setValue("calibrazione/Q/A4/misura_y", y);
+    }
+    EXPECT_EQ(StoredCalibration("Q", "A4").has_value(), kept) << x << " " << y;
+  }
+  RemoveCalibration("Q", "A4");
+  EXPECT_FALSE(StoredCalibration("Q", "A4"));
+  const struct {
+    const char* typed;
+    std::optional<double> value;
+  } kTyped[] = {{"98,4", 98.4}, {" 98.4 ", 98.4}, {"120", 120.0}, {"120,1", {}},
+                {"abc", {}},    {"", {}},         {"1e2", 100.0}};
+  for (const auto& [typed, value] : kTyped) EXPECT_EQ(ReadMeasurement(typed), value) << typed;
+}
+
 // The dialog comes back on what the user chose last, print to file included,
 // among the server's real printers; so does the retry after a refusal.
 TEST_F(PrintServerTest, PrintDialogComesBackOnTheSessionsChoice) {
@@ -212,6 +286,10 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   InstallWindowFontSubstitution();
   QApplication app(argc, argv);
+  // The settings of the run's own, never the user's or the machine's.
+  QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.filePath("user"));
+  QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, settings.filePath("system"));
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

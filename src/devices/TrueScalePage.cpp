@@ -25,6 +25,33 @@ QFont RuleFont() {
 
 constexpr double kRuleTextGap = 104;  // millimetres from the rule's left end to its words
 constexpr double kRuleDrop = 5;       // millimetres from the rule's top to its line
+constexpr double kNoteDrop = 4;       // millimetres from the rule's line to the note's baseline
+
+QFont NoteFont() {
+  QFont font = WindowFont();
+  font.setPointSizeF(6);
+  return font;
+}
+
+// The rule down, right of the drawing: its line kGapAboveRule right of the
+// drawing's right edge, from the origin's height down 100 mm, its ticks
+// towards the drawing, its words reading downward below it.
+void DrawVerticalRule(QPainter& painter, double dotsPerInch, double lineMm) {
+  const double dotsPerMm = dotsPerInch / DrawingUnits::kMillimetresPerInch;
+  const auto at = [&](double xMm, double yMm) { return QPointF(xMm * dotsPerMm, yMm * dotsPerMm); };
+  painter.setPen(QPen(Qt::black, 0));
+  painter.drawLine(at(lineMm, kOrigin), at(lineMm, kOrigin + 100));
+  for (int mm = 0; mm <= 100; mm += 10) {
+    const double tick = mm % 50 == 0 ? 5 : 3;
+    painter.drawLine(at(lineMm, kOrigin + mm), at(lineMm - tick, kOrigin + mm));
+  }
+  painter.save();
+  painter.translate(at(lineMm, kOrigin + kRuleTextGap));
+  painter.rotate(90);
+  painter.setFont(RuleFont());
+  painter.drawText(QPointF(0, 0), QString::fromUtf8(kCalibrationText));
+  painter.restore();
+}
 
 void DrawCalibrationRule(QPainter& painter, double dotsPerInch, double topMm) {
   const double dotsPerMm = dotsPerInch / DrawingUnits::kMillimetresPerInch;
@@ -77,7 +104,7 @@ QRectF DrawingBoundsMillimetres(const CallList& calls) {
   return QRectF(QPointF(MmAcross(left), MmDown(top)), QPointF(MmAcross(right), MmDown(bottom)));
 }
 
-QRectF PageContentMillimetres(const CallList& calls) {
+QRectF PageContentMillimetres(const CallList& calls, bool note) {
   const QRectF drawing = DrawingBoundsMillimetres(calls).translated(kOrigin, kOrigin);
   // The rule hangs kGapAboveRule below the drawing; its words stand on its
   // line, rising by the font's ascent and reaching past its right end.
@@ -89,21 +116,45 @@ QRectF PageContentMillimetres(const CallList& calls) {
                      metrics.horizontalAdvance(QString::fromUtf8(kCalibrationText)) * mmPerDot,
                      metrics.height() * mmPerDot);
   const QRectF rule(kOrigin, ruleTop, 100, kRuleDrop);
-  return drawing.united(rule).united(words);
+  // The rule down, and its words turned to read downward: their ascent
+  // reaches right of its line.
+  const double line = drawing.right() + kGapAboveRule;
+  const QRectF down(line - kRuleDrop, kOrigin, kRuleDrop, 100);
+  const QRectF downWords(line - metrics.descent() * mmPerDot, kOrigin + kRuleTextGap,
+                         metrics.height() * mmPerDot, words.width());
+  QRectF content = drawing.united(rule).united(words).united(down).united(downWords);
+  if (note) {
+    const QFontMetricsF small(NoteFont());
+    const double smallMm = DrawingUnits::kMillimetresPerInch / small.fontDpi();
+    content = content.united(QRectF(kOrigin, baseline, 160, kNoteDrop + small.descent() * smallMm));
+  }
+  return content;
 }
 
-bool FitsPrintableArea(const CallList& calls, const QPageLayout& layout) {
+bool FitsPrintableArea(const CallList& calls, const QPageLayout& layout, double scaleX,
+                       double scaleY, bool note) {
   QPageLayout inMillimetres = layout;
   inMillimetres.setUnits(QPageLayout::Millimeter);
   const QMarginsF m = inMillimetres.minimumMargins();
   const double margin = std::max({m.left(), m.top(), m.right(), m.bottom(), 0.0});
   const QRectF sheet = inMillimetres.fullRect(QPageLayout::Millimeter);
-  return sheet.adjusted(margin, margin, -margin, -margin).contains(PageContentMillimetres(calls));
+  const QRectF content = PageContentMillimetres(calls, note);
+  const QRectF stretched(content.left() * scaleX, content.top() * scaleY, content.width() * scaleX,
+                         content.height() * scaleY);
+  return sheet.adjusted(margin, margin, -margin, -margin).contains(stretched);
 }
 
-void PaintTrueScalePage(QPainter& painter, double dotsPerInch, const CallList& calls) {
+void PaintTrueScalePage(QPainter& painter, double dotsPerInch, const CallList& calls,
+                        const QString& note) {
   PaperCanvas canvas(painter, dotsPerInch);
   Replay(calls, canvas);
   const QRectF drawing = DrawingBoundsMillimetres(calls);
-  DrawCalibrationRule(painter, dotsPerInch, kOrigin + drawing.bottom() + kGapAboveRule);
+  const double ruleTop = kOrigin + drawing.bottom() + kGapAboveRule;
+  DrawCalibrationRule(painter, dotsPerInch, ruleTop);
+  DrawVerticalRule(painter, dotsPerInch, kOrigin + drawing.right() + kGapAboveRule);
+  if (note.isEmpty()) return;
+  const double dotsPerMm = dotsPerInch / DrawingUnits::kMillimetresPerInch;
+  painter.setFont(NoteFont());
+  painter.drawText(QPointF(kOrigin * dotsPerMm, (ruleTop + kRuleDrop + kNoteDrop) * dotsPerMm),
+                   note);
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "devices/TrueScalePage.h"
+#include "shell/PrinterCalibration.h"
 
 namespace {
 
@@ -36,6 +37,13 @@ void AskForTrueScale(QPrinter& printer) {
   engine->setProperty(kCupsOptions, options);
 }
 
+std::optional<PrinterCalibration> CalibrationOf(const QPrinter& printer) {
+  // A file is exchanged with other printers: it stays at true scale.
+  if (printer.outputFormat() != QPrinter::NativeFormat || !printer.outputFileName().isEmpty())
+    return std::nullopt;
+  return StoredCalibration(printer.printerName(), printer.pageLayout().pageSize().key());
+}
+
 std::optional<QString> TrueScaleProblem(const QPrinter& printer, const CallList& calls) {
   const QPageLayout layout = printer.pageLayout();
   if (printer.outputFormat() == QPrinter::NativeFormat) {
@@ -54,7 +62,9 @@ std::optional<QString> TrueScaleProblem(const QPrinter& printer, const CallList&
           .arg(printer.printerName(), layout.pageSize().name());
     }
   }
-  if (!FitsPrintableArea(calls, layout)) {
+  const std::optional<PrinterCalibration> calibration = CalibrationOf(printer);
+  const PrinterCalibration scale = calibration.value_or(PrinterCalibration{});
+  if (!FitsPrintableArea(calls, layout, scale.ScaleX(), scale.ScaleY(), calibration.has_value())) {
     return QStringLiteral(
         "Il disegno, con la scala di controllo sotto, non entra nel foglio "
         "scelto al netto dei margini della stampante: scegliere un foglio più "
@@ -71,7 +81,14 @@ std::optional<QString> PrintTrueScale(QPrinter& printer, const CallList& calls,
   AskForTrueScale(printer);
   QPainter painter;
   if (!painter.begin(&printer)) return QStringLiteral("La stampante non accetta il lavoro.");
-  PaintTrueScalePage(painter, printer.resolution(), calls);
+  QString note;
+  if (const std::optional<PrinterCalibration> calibration = CalibrationOf(printer)) {
+    // Stretched so that the printer's shrinking gives the true size back.
+    painter.scale(calibration->ScaleX(), calibration->ScaleY());
+    note =
+        CalibrationNote(printer.printerName(), printer.pageLayout().pageSize().key(), *calibration);
+  }
+  PaintTrueScalePage(painter, printer.resolution(), calls, note);
   painter.end();
   return std::nullopt;
 }

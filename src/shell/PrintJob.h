@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "devices/RecordingCanvas.h"
+#include "shell/PrinterCalibration.h"
 
 class QPrinter;
 
@@ -21,7 +22,12 @@ void AskForTrueScale(QPrinter& printer);
 // nothing when it can.
 std::optional<QString> TrueScaleProblem(const QPrinter& printer, const CallList& calls);
 
-// Sends the drawing, named `title`, at true scale with its calibration rule;
-// when there is a problem nothing is sent and the problem is returned.
+// The calibration the printer's queue and paper have (PrinterCalibration.h);
+// none when printing to a file.
+std::optional<PrinterCalibration> CalibrationOf(const QPrinter& printer);
+
+// Sends the drawing, named `title`, at true scale with its calibration rules,
+// stretched by the printer's calibration and saying so under the rule; when
+// there is a problem nothing is sent and the problem is returned.
 std::optional<QString> PrintTrueScale(QPrinter& printer, const CallList& calls,
                                       const QString& title);

@@ -1,0 +1,66 @@
+#include "shell/PrinterCalibration.h"
+
+#include <QLocale>
+#include <QSettings>
+#include <cmath>
+
+namespace {
+
+QString Key(const QString& printer, const QString& paper, const char* axis) {
+  return QStringLiteral("calibrazione/%1/%2/%3").arg(printer, paper, QString::fromUtf8(axis));
+}
+
+bool InRange(double value) {
+  return std::isfinite(value) && value >= kLeastMeasured && value <= kMostMeasured;
+}
+
+// A stored value: millimetres with a decimal point, as written by hand or by
+// StoreCalibration.
+std::optional<double> StoredValue(const QSettings& settings, const QString& key) {
+  bool ok = false;
+  const double value = settings.value(key).toString().trimmed().toDouble(&ok);
+  if (!ok || !InRange(value)) return std::nullopt;
+  return value;
+}
+
+QSettings Settings() { return QSettings(QStringLiteral("Quindal"), QStringLiteral("quindal")); }
+
+}  // namespace
+
+std::optional<double> ReadMeasurement(const QString& text) {
+  QString plain = text.trimmed();
+  plain.replace(u',', u'.');
+  bool ok = false;
+  const double value = QLocale::c().toDouble(plain, &ok);
+  if (!ok || !InRange(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<PrinterCalibration> StoredCalibration(const QString& printer, const QString& paper) {
+  if (printer.isEmpty() || paper.isEmpty()) return std::nullopt;
+  const QSettings settings = Settings();
+  const auto x = StoredValue(settings, Key(printer, paper, "misura_x"));
+  const auto y = StoredValue(settings, Key(printer, paper, "misura_y"));
+  if (!x || !y) return std::nullopt;
+  return PrinterCalibration{*x, *y};
+}
+
+void StoreCalibration(const QString& printer, const QString& paper,
+                      const PrinterCalibration& calibration) {
+  QSettings settings = Settings();
+  settings.setValue(Key(printer, paper, "misura_x"), QString::number(calibration.measuredX));
+  settings.setValue(Key(printer, paper, "misura_y"), QString::number(calibration.measuredY));
+}
+
+void RemoveCalibration(const QString& printer, const QString& paper) {
+  QSettings settings = Settings();
+  settings.remove(QStringLiteral("calibrazione/%1/%2").arg(printer, paper));
+}
+
+QString CalibrationNote(const QString& printer, const QString& paper,
+                        const PrinterCalibration& calibration) {
+  const QLocale italian(QLocale::Italian, QLocale::Italy);
+  return QStringLiteral("Stampa calibrata per %1, foglio %2: righe misurate %3 mm e %4 mm")
+      .arg(printer, paper, italian.toString(calibration.measuredX, 'f', 1),
+           italian.toString(calibration.measuredY, 'f', 1));
+}
