@@ -153,19 +153,23 @@ void PrintSaveTest::menuShortcutsAndClosing() {
       }
     });
     QTest::keyClick(window, key, modifiers);
-    QCOMPARE(entries, 2);
+    QCOMPARE(entries, 4);
   }
   QCOMPARE(window->contextMenuPolicy(), Qt::ActionsContextMenu);
   const QList<QAction*> actions = window->actions();
-  QCOMPARE(actions.size(), 3);
+  QCOMPARE(actions.size(), 5);
   QCOMPARE(actions[0]->text(), QString("Stampa in scala reale..."));
   QCOMPARE(actions[0]->shortcut(), QKeySequence("Ctrl+P"));
   QCOMPARE(actions[1]->text(), QString("Salva come..."));
   QCOMPARE(actions[1]->shortcut(), QKeySequence("Ctrl+S"));
+  // The mirror is a check box, off, for the run only.
+  QCOMPARE(actions[2]->text(), QString("Stampa speculare"));
+  QVERIFY(actions[2]->isCheckable() && !actions[2]->isChecked());
+  QCOMPARE(actions[3]->text(), QString("Calibra la stampante..."));
   // The shadow only over plates B and C.
-  QCOMPARE(actions[2]->text(), QString("Simula l'ombra"));
-  QCOMPARE(actions[2]->shortcut(), QKeySequence("O"));
-  QVERIFY(!actions[2]->isVisible());
+  QCOMPARE(actions[4]->text(), QString("Simula l'ombra"));
+  QCOMPARE(actions[4]->shortcut(), QKeySequence("O"));
+  QVERIFY(!actions[4]->isVisible());
   QVERIFY(QTest::qWaitForWindowExposed(window));
   QTest::keyClick(window, Qt::Key_Escape);
   QTRY_VERIFY(!window);

@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cmath>
@@ -25,7 +26,9 @@
 #include "private_cups.h"
 #include "devices/TrueScalePage.h"
 #include "devices/WindowFont.h"
+#include "shell/CalibrationDialog.h"
 #include "shell/Form2.h"
+#include "shell/PrintAndSave.h"
 #include "shell/PrintJob.h"
 #include "shell/PrinterCalibration.h"
 
@@ -190,8 +193,8 @@ TEST_F(PrintServerTest, CalibrationStretchesThePrintOnly) {
   ASSERT_FALSE(Print("Plain", base));
   ASSERT_TRUE(cups_->WaitForJobs());
   const Measured m = Measure(Page("Plain"));
-  std::printf("calibrated print: top edge %.2f mm, rules %.2f and %.2f mm\n", m.topMm,
-              m.acrossMm, m.downMm);
+  std::printf("calibrated print: top edge %.2f mm, rules %.2f and %.2f mm\n", m.topMm, m.acrossMm,
+              m.downMm);
   EXPECT_NEAR(m.topMm, 202.62, 0.3);
   EXPECT_NEAR(m.acrossMm, 102.04, 0.3);
   EXPECT_NEAR(m.downMm, 99.01, 0.3);
@@ -277,6 +280,112 @@ TEST_F(PrintServerTest, PrintDialogComesBackOnTheSessionsChoice) {
   EXPECT_EQ(printer.copyCount(), 2);
   EXPECT_FALSE(QFile::exists(dir.filePath("kept.pdf")));  // nothing sent
   slot.window()->close();
+}
+
+// "Calibra la stampante...": the sheet goes out at true scale even on a
+// calibrated queue, the dialog shows the calibration in force, refuses a
+// length out of range saying so, and keeps the two lengths measured.
+TEST_F(PrintServerTest, CalibrationFromTheDrawingWindowsMenu) {
+  // The print dialog takes the queue's own paper.
+  const QString paper = QPrinterInfo::printerInfo("Plain").defaultPageSize().key();
+  StoreCalibration("Plain", paper, {90.0, 110.0});
+  Form2Slot slot;
+  QPrinter& printer = slot.session().printer();
+  printer.setPrinterName("Plain");
+  ScriptedPanel panel("45", "0");
+  GRAPH1::DrawBase(panel, slot);
+  QStringList seen;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
+      seen << "print";
+      dialog->accept();
+    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      seen << box->text();
+      box->accept();
+    } else if (auto* measure = qobject_cast<CalibrationDialog*>(modal)) {
+      if (seen.size() == 1) seen << measure->inForce->text();
+      measure->across->setText(seen.size() == 2 ? "130" : "98,0");
+      measure->down->setText("101");
+      if (seen.size() == 2) seen << "130";
+      // After this answer returns: the refusal's box runs a loop of its own.
+      QTimer::singleShot(0, measure->save, &QPushButton::click);
+    }
+  });
+  answer.start(20);
+  slot.window()->calibrateAction()->trigger();
+  answer.stop();
+  EXPECT_EQ(seen, QStringList({"print", "In vigore: righe misurate 90,0 mm e 110,0 mm.", "130",
+                               "Le due misure vanno da 80 a 120 mm, con la virgola o il punto "
+                               "(per esempio 98,4)."}));
+  ASSERT_EQ(printer.pageLayout().pageSize().key(), paper);
+  const auto kept = StoredCalibration("Plain", paper);
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->measuredX, 98.0);
+  EXPECT_EQ(kept->measuredY, 101.0);
+  ASSERT_TRUE(cups_->WaitForJobs());
+  const QImage sheet = Page("Plain");
+  const auto across = LongDarkRuns(sheet, 900);
+  const auto down = LongDarkRuns(sheet.transformed(QTransform().rotate(90)), 900);
+  ASSERT_FALSE(across.empty() || down.empty());
+  EXPECT_NEAR(across.front().LengthMm(), 100, 0.2);  // true scale, never stretched
+  EXPECT_NEAR(down.back().LengthMm(), 100, 0.2);
+  RemoveCalibration("Plain", paper);
+  slot.window()->close();
+}
+
+// "Stampa speculare": the page turned left to right, the scale kept.
+TEST_F(PrintServerTest, MirroredPrintIsTheMirrorOfThePlainOne) {
+  const CallList base = *DrawPiece(GRAPH1::DrawBase, "45");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPrinterName("Plain");
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Landscape);
+  ASSERT_FALSE(PrintTrueScale(printer, base, "Quindal - Base", true));
+  ASSERT_TRUE(cups_->WaitForJobs());
+  const QImage mirrored = Page("Plain");
+  ExpectTrueScale(mirrored.mirrored(true, false));
+  const DarkRun top = Measure(mirrored).top;
+  EXPECT_NEAR(top.last / 10.0, 297 - 10 - 100 * kMmAcross, 0.2);  // the origin, at the right
+}
+
+// The printer, the paper and the orientation of the last print are chosen
+// again at the next run; a printer that has gone is not.
+TEST_F(PrintServerTest, PrintSetupIsRememberedForTheNextRun) {
+  QTemporaryDir dir;
+  const struct {
+    const char* printer;
+    bool toFile;
+    QPageLayout::Orientation orientation;
+    const char* expected;
+  } kCases[] = {{"Fit", false, QPageLayout::Portrait, "Fit"},
+                {"Gone", false, QPageLayout::Landscape, ""},
+                {"", true, QPageLayout::Portrait, ""}};
+  for (const auto& [name, toFile, orientation, expected] : kCases) {
+    SCOPED_TRACE(name);
+    QPrinter last(QPrinter::HighResolution);
+    if (toFile) {
+      last.setOutputFormat(QPrinter::PdfFormat);
+      last.setOutputFileName(dir.filePath("kept.pdf"));
+    } else {
+      last.setPrinterName(name);
+    }
+    last.setPageSize(QPageSize(QPageSize::A4));
+    last.setPageOrientation(orientation);
+    RememberPrintSetup(last);
+    if (std::string_view(name) == "Gone") {
+      QSettings("Quindal", "quindal").setValue("stampa/stampante", "Gone");
+    }
+    WindowSession next;
+    EXPECT_EQ(next.printer().outputFormat() == QPrinter::PdfFormat, toFile);
+    EXPECT_EQ(next.printer().outputFileName(), toFile ? dir.filePath("kept.pdf") : QString());
+    EXPECT_EQ(next.printer().printerName() == "Gone", false);
+    EXPECT_TRUE(!*expected || next.printer().printerName() == expected);
+    EXPECT_EQ(next.printer().pageLayout().orientation(), orientation);
+    EXPECT_EQ(next.printer().pageLayout().pageSize().key(), "A4");
+  }
+  QSettings("Quindal", "quindal").remove("stampa");
 }
 
 }  // namespace

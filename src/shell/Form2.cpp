@@ -18,6 +18,7 @@
 #include "drawing/DrawingUnits.h"
 #include "drawing/Palette.h"
 #include "pieces/Pieces.h"
+#include "shell/CalibrationDialog.h"
 #include "shell/PrintAndSave.h"
 
 namespace {
@@ -72,8 +73,17 @@ Form2::Form2(WindowSession& session) : live_(*this), session_(session) {
   shadowAction_->setShortcut(QKeySequence(Qt::Key_O));
   shadowAction_->setVisible(false);
   connect(shadowAction_, &QAction::triggered, this, &Form2::ToggleShadowBar);
+  mirrorAction_ = new QAction(QStringLiteral("Stampa speculare"), this);
+  mirrorAction_->setCheckable(true);
+  mirrorAction_->setChecked(session_.mirrored);
+  connect(mirrorAction_, &QAction::toggled, this, [this](bool on) { session_.mirrored = on; });
+  calibrateAction_ = new QAction(QStringLiteral("Calibra la stampante..."), this);
+  connect(calibrateAction_, &QAction::triggered, this,
+          [this] { CalibrateWithDialogs(this, session_.printer()); });
   addAction(printAction_);
   addAction(saveAction_);
+  addAction(mirrorAction_);
+  addAction(calibrateAction_);
   addAction(shadowAction_);
   setContextMenuPolicy(Qt::ActionsContextMenu);  // a right click opens the menu
   ShowHintOnce();
@@ -330,7 +340,9 @@ void Form2::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void Form2::PrintTrueScale() { PrintWithDialog(this, session_.printer(), calls(), title_); }
+void Form2::PrintTrueScale() {
+  PrintWithDialog(this, session_.printer(), calls(), title_, session_.mirrored);
+}
 
 void Form2::SaveAs() { SaveWithDialog(this, calls(), title_, cut_ ? &*cut_ : nullptr); }
 

@@ -58,6 +58,8 @@ class Form2 final : public QWidget {
   QAction* saveAction() const { return saveAction_; }
   // "Simula l'ombra": offered while the last piece drawn is plate B or C.
   QAction* shadowAction() const { return shadowAction_; }
+  QAction* mirrorAction() const { return mirrorAction_; }
+  QAction* calibrateAction() const { return calibrateAction_; }
 
   // The piece last drawn, its hour system and inputs, and the zone of the
   // site's clocks (empty: the system's).
@@ -109,6 +111,8 @@ class Form2 final : public QWidget {
   QAction* printAction_;
   QAction* saveAction_;
   QAction* shadowAction_;
+  QAction* mirrorAction_;     // "Stampa speculare", a check box
+  QAction* calibrateAction_;  // "Calibra la stampante..."
   ShadowBar* shadowBar_ = nullptr;
   struct Plate {
     bool plateB;

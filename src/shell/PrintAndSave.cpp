@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 
@@ -19,6 +21,41 @@ WindowSession::WindowSession() : printer_(std::make_unique<QPrinter>(QPrinter::H
   printer_->setPageSize(QPageSize(QPageSize::A4));
   printer_->setPageOrientation(QPageLayout::Landscape);
   printer_->setFullPage(true);
+  RestorePrintSetup(*printer_);
+}
+
+void RememberPrintSetup(const QPrinter& printer) {
+  QSettings settings(QStringLiteral("Quindal"), QStringLiteral("quindal"));
+  const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+  settings.setValue(QStringLiteral("stampa/su_file"), toFile);
+  settings.setValue(QStringLiteral("stampa/file"), toFile ? printer.outputFileName() : QString());
+  settings.setValue(QStringLiteral("stampa/stampante"), toFile ? QString() : printer.printerName());
+  settings.setValue(QStringLiteral("stampa/foglio"), printer.pageLayout().pageSize().key());
+  settings.setValue(QStringLiteral("stampa/orientamento"),
+                    printer.pageLayout().orientation() == QPageLayout::Portrait
+                        ? QStringLiteral("verticale")
+                        : QStringLiteral("orizzontale"));
+}
+
+void RestorePrintSetup(QPrinter& printer) {
+  const QSettings settings(QStringLiteral("Quindal"), QStringLiteral("quindal"));
+  if (settings.value(QStringLiteral("stampa/su_file")).toBool()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(settings.value(QStringLiteral("stampa/file")).toString());
+  } else if (const QString name = settings.value(QStringLiteral("stampa/stampante")).toString();
+             QPrinterInfo::availablePrinterNames().contains(name)) {
+    printer.setPrinterName(name);  // only a printer that is still there
+  }
+  // A paper the printer has, by its key ("A4"); anything else keeps A4.
+  const QString paper = settings.value(QStringLiteral("stampa/foglio")).toString();
+  QList<QPageSize> sizes = QPrinterInfo(printer).supportedPageSizes();
+  if (sizes.isEmpty())
+    sizes = {QPageSize(QPageSize::A4), QPageSize(QPageSize::A3), QPageSize(QPageSize::Letter),
+             QPageSize(QPageSize::Legal)};
+  for (const QPageSize& size : sizes)
+    if (size.key() == paper) printer.setPageSize(size);
+  const QString orientation = settings.value(QStringLiteral("stampa/orientamento")).toString();
+  if (orientation == QStringLiteral("verticale")) printer.setPageOrientation(QPageLayout::Portrait);
 }
 
 WindowSession::~WindowSession() = default;
@@ -41,7 +78,7 @@ void ChooseFileAgain(QPrintDialog& dialog, const QString& fileName) {
 }  // namespace
 
 void PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls,
-                     const QString& title) {
+                     const QString& title, bool mirrored) {
   for (;;) {
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     const QString fileName = printer.outputFileName();
@@ -49,8 +86,11 @@ void PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls,
     if (toFile) ChooseFileAgain(dialog, fileName);
     dialog.setWindowTitle(QStringLiteral("Stampa in scala reale"));
     if (dialog.exec() != QDialog::Accepted) return;
-    const std::optional<QString> problem = PrintTrueScale(printer, calls, title);
-    if (!problem) return;
+    const std::optional<QString> problem = PrintTrueScale(printer, calls, title, mirrored);
+    if (!problem) {
+      RememberPrintSetup(printer);
+      return;
+    }
     QMessageBox::warning(parent, QStringLiteral("Quindal"), *problem);
   }
 }

@@ -11,14 +11,17 @@ class QWidget;
 
 // What the drawing windows of one run share: the printer, paper,
 // orientation, copies and file name chosen at one print, kept for the next
-// of any piece (starting on A4 landscape), and whether the menu's hint has
-// been shown.
+// of any piece, and whether the menu's hint has been shown. The printer (or
+// the file), the paper and the orientation of the last print are also kept
+// in the settings and chosen again at the next run; otherwise it starts on
+// A4 landscape.
 class WindowSession {
  public:
   WindowSession();
   ~WindowSession();
   QPrinter& printer() { return *printer_; }
   bool hintShown = false;
+  bool mirrored = false;  // "Stampa speculare": for this run only
 
  private:
   std::unique_ptr<QPrinter> printer_;
@@ -28,7 +31,11 @@ class WindowSession {
 // drawing at true scale; a page that cannot keep the scale says why and
 // brings the dialog back.
 void PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls,
-                     const QString& title);
+                     const QString& title, bool mirrored = false);
+
+// The print setup kept for the next run, under stampa/ in the settings.
+void RememberPrintSetup(const QPrinter& printer);
+void RestorePrintSetup(QPrinter& printer);
 
 // "Salva come...": a file dialog on the sheet's own name, then the file
 // quindal-export writes, in the format of its extension or of the chosen

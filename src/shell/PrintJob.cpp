@@ -74,13 +74,19 @@ std::optional<QString> TrueScaleProblem(const QPrinter& printer, const CallList&
 }
 
 std::optional<QString> PrintTrueScale(QPrinter& printer, const CallList& calls,
-                                      const QString& title) {
+                                      const QString& title, bool mirrored) {
   printer.setFullPage(true);  // the painter's origin is the sheet's corner
   if (auto problem = TrueScaleProblem(printer, calls)) return problem;
   printer.setDocName(title);
   AskForTrueScale(printer);
   QPainter painter;
   if (!painter.begin(&printer)) return QStringLiteral("La stampante non accetta il lavoro.");
+  if (mirrored) {
+    // The sheet's right edge becomes its left: the margins are the same on
+    // every edge, so what fitted still fits.
+    painter.translate(printer.pageLayout().fullRectPixels(printer.resolution()).width(), 0);
+    painter.scale(-1, 1);
+  }
   QString note;
   if (const std::optional<PrinterCalibration> calibration = CalibrationOf(printer)) {
     // Stretched so that the printer's shrinking gives the true size back.

@@ -29,5 +29,7 @@ std::optional<PrinterCalibration> CalibrationOf(const QPrinter& printer);
 // Sends the drawing, named `title`, at true scale with its calibration rules,
 // stretched by the printer's calibration and saying so under the rule; when
 // there is a problem nothing is sent and the problem is returned.
+// `mirrored`: the page turned left to right, for toner transfer onto wood
+// or a drawing seen through glass.
 std::optional<QString> PrintTrueScale(QPrinter& printer, const CallList& calls,
-                                      const QString& title);
+                                      const QString& title, bool mirrored = false);
