@@ -738,8 +738,9 @@ TEST(PdfDeviceTest, DrawsAtTrueScaleFromTheTenMillimetreOrigin) {
   // The row of the horizontal line: 10 mm + 12 units down.
   const int row = static_cast<int>(std::lround((10 + 12 * 2.83125 / 1440 * 25.4) * 10));
   int first = -1, last = -1;
+  const int drawingRight = (10 + 4050.633 * 2.9625 / 1440 * 25.4) * 10;  // the rule down is beyond
   for (int r = row - 2; r <= row + 2 && first < 0; ++r) {
-    for (int x = 0; x < page.width(); ++x) {
+    for (int x = 0; x < drawingRight; ++x) {
       if (!dark(x, r)) continue;
       if (first < 0) first = x;
       last = x;
