@@ -24,6 +24,7 @@
 #include "pdf_pages.h"
 #include "piece_recorder.h"
 #include "private_cups.h"
+#include "devices/ExportDevices.h"
 #include "devices/TrueScalePage.h"
 #include "devices/WindowFont.h"
 #include "shell/CalibrationDialog.h"
@@ -203,6 +204,11 @@ TEST_F(PrintServerTest, CalibrationStretchesThePrintOnly) {
   text.waitForFinished();
   EXPECT_TRUE(text.readAllStandardOutput().contains(
       "Stampa calibrata per Plain, foglio A4: righe misurate 98,0 mm e 101,0 mm"));
+  // The same settings leave the exported PDF exactly at true scale.
+  const Measured exported = Measure(RenderPdfBytes(RenderPdf({&base})));
+  EXPECT_NEAR(exported.topMm, 198.57, 0.2);
+  EXPECT_NEAR(exported.acrossMm, 100, 0.2);
+  EXPECT_NEAR(exported.downMm, 100, 0.2);
   {
     QSettings settings("Quindal", "quindal");
     settings.setValue("calibrazione/Plain/A4/misura_x", "novantotto");
