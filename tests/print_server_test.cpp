@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cmath>
+#include <functional>
 #include <cstdio>
 #include <QTransform>
 
@@ -96,6 +97,18 @@ class PrintServerTest : public ::testing::Test {
 };
 
 PrivateCups* PrintServerTest::cups_ = nullptr;
+
+// Runs `run` while answering every modal window that shows, each time it
+// is the active one, with `answer`.
+void WhileAnswering(const std::function<void(QWidget*)>& answer, const std::function<void()>& run) {
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) answer(modal);
+  });
+  timer.start(20);
+  run();
+  timer.stop();
+}
 
 // The base's top edge and the two rules on a page, millimetres: the rule
 // down is the rightmost long line down.
@@ -262,9 +275,7 @@ TEST_F(PrintServerTest, PrintDialogComesBackOnTheSessionsChoice) {
   // The first dialog is accepted; portrait A4 is too narrow for the base, so
   // the refusal follows and the dialog comes back, where it is cancelled.
   QStringList seen;
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
+  const auto answer = [&](QWidget* modal) {
     if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
       auto* printers = dialog->findChild<QComboBox*>("printers");
       if (!printers->itemText(printers->count() - 1).contains("PDF")) return;  // not filled yet
@@ -277,10 +288,8 @@ TEST_F(PrintServerTest, PrintDialogComesBackOnTheSessionsChoice) {
       seen << "message";
       box->accept();
     }
-  });
-  answer.start(20);
-  slot.window()->PrintTrueScale();
-  answer.stop();
+  };
+  WhileAnswering(answer, [&] { slot.window()->PrintTrueScale(); });
   EXPECT_EQ(seen, QStringList({"file", "message", "file"}));
   EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
   EXPECT_EQ(printer.copyCount(), 2);
@@ -301,9 +310,7 @@ TEST_F(PrintServerTest, CalibrationFromTheDrawingWindowsMenu) {
   ScriptedPanel panel("45", "0");
   GRAPH1::DrawBase(panel, slot);
   QStringList seen;
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
+  const auto answer = [&](QWidget* modal) {
     if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
       seen << "print";
       dialog->accept();
@@ -318,10 +325,8 @@ TEST_F(PrintServerTest, CalibrationFromTheDrawingWindowsMenu) {
       // After this answer returns: the refusal's box runs a loop of its own.
       QTimer::singleShot(0, measure->save, &QPushButton::click);
     }
-  });
-  answer.start(20);
-  slot.window()->calibrateAction()->trigger();
-  answer.stop();
+  };
+  WhileAnswering(answer, [&] { slot.window()->calibrateAction()->trigger(); });
   EXPECT_EQ(seen, QStringList({"print", "In vigore: righe misurate 90,0 mm e 110,0 mm.", "130",
                                "Le due misure vanno da 80 a 120 mm, con la virgola o il punto "
                                "(per esempio 98,4)."}));
