@@ -117,15 +117,16 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
     problem = "manca --output";
     return std::nullopt;
   }
+  int bookletYear = 0;
   if (booklet) {
     if (format || forCutter || instant || FormatOfPath(*output) != FileFormat::Pdf) {
       problem =
           "fascicolo scrive un file PDF: --output FILE.pdf, niente --format, --taglio né --at";
       return std::nullopt;
     }
-    bool isNumber = false;
-    const int asked = year ? year->trimmed().toInt(&isNumber) : ComingYear();
-    if (year && (!isNumber || asked < 1970 || asked > 2100)) {
+    bool isNumber = true;
+    bookletYear = year ? year->trimmed().toInt(&isNumber) : ComingYear();
+    if (!isNumber || bookletYear < 1970 || bookletYear > 2100) {
       problem = "--anno vuole un anno dal 1970 al 2100: " + ShownValue(*year).toStdString();
       return std::nullopt;
     }
@@ -142,7 +143,7 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
   if (hours && *hours == "temporarie") request.hours = HourSystem::Temporary;
   if (booklet) {
     request.booklet = true;
-    request.year = year ? year->trimmed().toInt() : ComingYear();
+    request.year = bookletYear;
     request.format = FileFormat::Pdf;
     for (const Piece& sheet : kPieces) request.sheets.push_back(&sheet);
     return request;

@@ -1,7 +1,6 @@
 #include "booklet/Booklet.h"
 
 #include <QBuffer>
-#include <QLocale>
 
 #include "booklet/AssemblySteps.h"
 #include "booklet/BookletPages.h"
@@ -9,7 +8,7 @@
 #include "devices/Emblem.h"
 #include "devices/RecordingCanvas.h"
 #include "devices/TrueScalePage.h"
-#include "drawing/NumberText.h"
+#include "drawing/DocumentTitle.h"
 #include "pieces/Pieces.h"
 
 namespace {
@@ -60,12 +59,9 @@ void PaintCover(BookletPages& pages, const BookletSite& b) {
 int ComingYear(QDate today) { return today.month() < 7 ? today.year() : today.year() + 1; }
 
 QString BookletTitle(const BookletSite& b) {
-  const QLocale italian(QLocale::Italian, QLocale::Italy);
-  QString subject = QStringLiteral("fascicolo");
-  if (!b.town.isEmpty()) subject += QStringLiteral(", ") + b.town;
-  return QStringLiteral("Quindal - %1, latitudine %2°, scostamento %3°")
-      .arg(subject, PlainDecimalText(b.site.Latitude, italian),
-           PlainDecimalText(b.site.LongitudeOffset, italian));
+  return DocumentTitle(
+      b.town.isEmpty() ? QStringLiteral("fascicolo") : QStringLiteral("fascicolo, ") + b.town,
+      b.site);
 }
 
 QString BookletFileName(const BookletSite& b) {
