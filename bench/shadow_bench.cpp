@@ -63,7 +63,7 @@ void ShadowFrame(benchmark::State& state) {
     QPainter painter(&window);
     painter.drawImage(QPoint(0, 0), plate);
     painter.setTransform(toWindow);
-    PaintPlateCShadow(painter, *outcome.reading);
+    PaintShadowMarks(painter, ShadowMarksFor(*outcome.reading, false));
     benchmark::DoNotOptimize(window.constBits());
   }
 }

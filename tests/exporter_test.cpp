@@ -264,7 +264,9 @@ TEST_F(ExporterTest, ShadowPrintsTheReadingAndRefusesWhatIsNoInstant) {
             "locale (la piastra non distingue il mattino dal pomeriggio)\n");
   const Outcome night = Export(rome + QStringList{"--at", "2026-06-15 23:30"});
   EXPECT_EQ(night.status, kExportOk);
-  EXPECT_TRUE(night.out.ends_with("\naltezza\t-18.642\n")) << night.out;
+  EXPECT_TRUE(night.out.ends_with(
+      "\naltezza\t-18.642\nlettura\til Sole è sotto l'orizzonte: nessuna ombra\n"))
+      << night.out;
   const Outcome temporary =
       Export(rome + QStringList{"--at", "2026-06-15 12:00", "--hours", "temporarie"});
   EXPECT_TRUE(temporary.out.ends_with("\nora_temporaria\t5.216\n")) << temporary.out;
@@ -292,8 +294,11 @@ TEST_F(ExporterTest, ShadowPrintsTheReadingAndRefusesWhatIsNoInstant) {
         Path("a.png")},
        "--at vale con ombra, o con C o B"},
       {{"C", "--latitude", "45", "--longitude", "0", "--at", "2026-06-15 12:00", "--output",
-        Path("c.svg")},
-       "--at vale con ombra, o con C o B"},
+        Path("c.dxf")},
+       "--at vale con ombra, o con C o B in un file PNG, PDF o SVG"},
+      {{"C", "--latitude", "45", "--longitude", "0", "--at", "2026-06-15 12:00", "--taglio",
+        "--output", Path("c.svg")},
+       "--at vale con ombra, o con C o B in un file PNG, PDF o SVG"},
   };
   for (const auto& mistake : mistakes) {
     const Outcome outcome = Export(mistake.arguments);
@@ -304,26 +309,57 @@ TEST_F(ExporterTest, ShadowPrintsTheReadingAndRefusesWhatIsNoInstant) {
   EXPECT_TRUE(Files().isEmpty());
 }
 
-// Plates B and C in PNG with --at carry the shadow over the very picture
-// they have without it.
-TEST_F(ExporterTest, ShadowOnThePngOnlyWithAt) {
+// Plates B and C with --at carry the shadow over the very picture they have
+// without it: the PNG as the window shows it, the PDF and the SVG at true
+// scale with the marks on top (a teacher's worksheet).
+TEST_F(ExporterTest, ShadowOverThePieceWithAt) {
+  const auto differing = [](const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+      for (int x = 0; x < std::min(a.width(), b.width()); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+  };
   for (const char* piece : {"B", "C"}) {
+    SCOPED_TRACE(piece);
     const QStringList site = {piece, "--latitude", "45", "--longitude", "0"};
-    ASSERT_EQ(Export(site + QStringList{"--output", Path("plain.png")}).status, kExportOk);
-    ASSERT_EQ(Export(site + QStringList{"--timezone", "Etc/UTC", "--at", "2026-06-15 09:00",
-                                        "--output", Path("shadow.png")})
-                  .status,
-              kExportOk);
-    const QImage plain(Path("plain.png")), shadow(Path("shadow.png"));
-    const auto calls = DrawPiece(PieceNamed(piece)->drawing, "45");
-    ASSERT_TRUE(calls);
-    EXPECT_EQ(plain.convertToFormat(QImage::Format_RGB32),
-              QImage::fromData(Render(FileFormat::Png, *calls), "PNG")
-                  .convertToFormat(QImage::Format_RGB32));
-    int differing = 0;
-    for (int y = 0; y < plain.height(); ++y)
-      for (int x = 0; x < plain.width(); ++x) differing += plain.pixel(x, y) != shadow.pixel(x, y);
-    EXPECT_GT(differing, 1000) << piece;
+    const QStringList at = {"--timezone", "Etc/UTC", "--at", "2026-06-15 09:00"};
+    for (const char* extension : {"png", "pdf", "svg"}) {
+      SCOPED_TRACE(extension);
+      const QString plainPath = Path(QString("plain.") + extension);
+      const QString shadowPath = Path(QString("shadow.") + extension);
+      ASSERT_EQ(Export(site + QStringList{"--output", plainPath}).status, kExportOk);
+      ASSERT_EQ(Export(site + at + QStringList{"--output", shadowPath}).status, kExportOk);
+      if (QString(extension) == "png") {
+        const auto calls = DrawPiece(PieceNamed(piece)->drawing, "45");
+        ASSERT_TRUE(calls);
+        EXPECT_EQ(QImage(plainPath).convertToFormat(QImage::Format_RGB32),
+                  QImage::fromData(Render(FileFormat::Png, *calls), "PNG")
+                      .convertToFormat(QImage::Format_RGB32));
+        EXPECT_GT(differing(QImage(plainPath), QImage(shadowPath)), 1000);
+      } else if (QString(extension) == "pdf") {
+        ASSERT_EQ(PdfPageCount(shadowPath), 1);
+        const QImage plain = RenderPdfPage(plainPath), shadow = RenderPdfPage(shadowPath);
+        EXPECT_EQ(plain.size(), shadow.size());
+        EXPECT_GT(differing(plain, shadow), 1000);
+        // The page's own rules, below the drawing, stay as they were.
+        const int below = plain.height() * 175 / 210;  // the rule across, 10 mm + the drawing
+        EXPECT_EQ(plain.copy(0, below, plain.width(), plain.height() - below),
+                  shadow.copy(0, below, shadow.width(), shadow.height() - below));
+      } else {
+        // The same elements, in order, and the marks over them in a group.
+        QFile plain(plainPath), shadow(shadowPath);
+        ASSERT_TRUE(plain.open(QIODevice::ReadOnly) && shadow.open(QIODevice::ReadOnly));
+        const QByteArray before = plain.readAll(), after = shadow.readAll();
+        const qsizetype marks = after.indexOf("<g id=\"ombra\">");
+        ASSERT_GT(marks, 0);
+        EXPECT_EQ(after.left(marks), before.left(before.lastIndexOf("</svg>")));
+        EXPECT_TRUE(after.endsWith("</g>\n</svg>\n"));
+        EXPECT_EQ(after.count("<line "), before.count("<line ") + 2);
+        EXPECT_TRUE(QString(piece) == "B" ? after.contains(">delta ")
+                                          : QString::fromUtf8(after).contains(QRegularExpression(
+                                                ">\\d\\d:\\d\\d o \\d\\d:\\d\\d</text>")));
+      }
+    }
   }
 }
 
@@ -377,7 +413,7 @@ TEST_F(ExporterTest, RefusedInputExitsOneAndWritesNothing) {
 
 // The booklet holds the six sheets: their checks, and plate C's with
 // temporary hours, refuse it as they refuse the kit.
-TEST_F(ExporterTest, BookletOfTwelvePagesOrNothing) {
+TEST_F(ExporterTest, BookletOfElevenPagesOrNothing) {
   const QString out = Path("quindal-2027.pdf");
   const Outcome polar = Export({"fascicolo", "--latitude", "70", "--longitude", "0", "--hours",
                                 "temporarie", "--output", out});
@@ -390,7 +426,7 @@ TEST_F(ExporterTest, BookletOfTwelvePagesOrNothing) {
                     "Europe/Rome", "--anno", "2027", "--output", out})
                 .status,
             kExportOk);
-  EXPECT_EQ(PdfPageCount(out), 12);
+  EXPECT_EQ(PdfPageCount(out), 11);
 }
 
 TEST_F(ExporterTest, HoursSystemMattersToPlateCOnly) {

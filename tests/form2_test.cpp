@@ -8,7 +8,9 @@
 #include "offscreen_screen.h"
 #include "pieces/Pieces.h"
 #include "shell/Form2.h"
+#include <QComboBox>
 #include <QDateEdit>
+#include <QTimeZone>
 #include <QLabel>
 #include <QTimeEdit>
 #include "window_test_main.h"
@@ -25,6 +27,7 @@ class Form2Test : public QObject {
   void zoomAndPanFollowTheArithmetic();
   void aDragIsNotAClick();
   void theShadowIsPaintedOverTheDrawingNotIntoIt();
+  void theShadowOpensAtTheSitesPresentTime();
 };
 
 static int InkedPixels(const QImage& image) {
@@ -210,26 +213,67 @@ void Form2Test::theShadowIsPaintedOverTheDrawingNotIntoIt() {
   bar->dateBox->setDate({2026, 6, 21});
   bar->timeBox->setTime({9, 0});
   QCOMPARE(bar->sentence->text(),
-           QString("21/06/2026 ore 09:00 (Etc/UTC), ora solare: TMF 09:00:00, delta -1,65 min, "
-                   "TSVL 08:58:21; altezza del Sole 47,5°, la piastra C segna le 08:58 o le 15:02 "
-                   "di tempo vero locale (la piastra non distingue il mattino dal pomeriggio)"));
+           QString("Il quindal segna le 08:58 (o le 15:02), il Sole è alto %1°. L'orologio "
+                   "(Etc/UTC, senza ora legale) segna le 09:00 del 21/06/2026: TMF 09:00:00, "
+                   "delta %2 min, TSVL 08:58:21.")
+               .arg(QLocale().toString(47.5, 'f', 1), QLocale().toString(-1.65, 'f', 2)));
+  QVERIFY(bar->sentence->toolTip().startsWith("TMF: tempo medio del fuso"));
+  // The whole sentence stands on the 800 x 600 screen, under the drawing:
+  // the bar reaches the screen's foot and is as tall as its words.
+  QTRY_COMPARE(bar->geometry().bottom(), 599);
+  QCOMPARE(bar->width(), 800);
+  QVERIFY(bar->y() > 300);
+  const QRect words = bar->sentence->geometry();
+  QVERIFY(words.top() >= 0 && words.bottom() < bar->height());
+  QVERIFY(bar->sentence->heightForWidth(words.width()) <= words.height());
   QVERIFY(window->calls() == calls);
   QCOMPARE(window->image(), image);
   // On screen the plate is shaded below the shadow's edge (y = 1480.8) and
-  // left as it is above it, right of the day's column (x = 1899.3).
+  // left as it is above it, right of the day's column (x = 1899.3) and of the
+  // reading beside the dot; the reading stands just above the dot, right of it.
   const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const auto changed = [&](float top, float bottom) {
-    const QRect band(PixelAt(*window, 2000, top), PixelAt(*window, 3700, bottom));
+  const auto changed = [&](float left, float top, float right, float bottom) {
+    const QRect band(PixelAt(*window, left, top), PixelAt(*window, right, bottom));
     int n = 0;
     for (int y = band.top(); y <= band.bottom(); ++y)
       for (int x = band.left(); x <= band.right(); ++x) n += shown.pixel(x, y) != image.pixel(x, y);
     return double(n) / (band.width() * band.height());
   };
-  QCOMPARE(changed(300, 1450), 0.0);
-  QVERIFY(changed(1520, 1700) > 0.95);
+  QCOMPARE(changed(2600, 300, 3700, 1450), 0.0);
+  QVERIFY(changed(2000, 1520, 3700, 1700) > 0.95);
+  QVERIFY(changed(1960, 1340, 2300, 1430) > 0.05);  // the label "08:58 o 15:02"
+  // The plate's hour numbers beyond the dial's sides: the edge stops short.
+  const auto edgePixels = [&](float x) {
+    const QPoint at = PixelAt(*window, x, 1480.8f);
+    int n = 0;
+    for (int y = at.y() - 2; y <= at.y() + 2; ++y) n += shown.pixel(at.x(), y) == qRgb(20, 30, 120);
+    return n;
+  };
+  QVERIFY(edgePixels(3000) > 0);
+  QCOMPARE(edgePixels(3800), 0);
 
   GRAPH1::DrawPlateA(panel, slot);
   QVERIFY(!window->shadowAction()->isVisible());
   QVERIFY(!bar->isVisible());
   window->close();
+}
+
+// The bar opens at the present moment of the site's own zone, not of the
+// system's: Kiritimati is 14 hours ahead of UTC, and most of the time on
+// another date.
+void Form2Test::theShadowOpensAtTheSitesPresentTime() {
+  Form2Slot slot;
+  slot.SetClockZone("Pacific/Kiritimati");
+  ScriptedPanel panel("2", "0", false);
+  GRAPH1::DrawPlateB(panel, slot);
+  QVERIFY(QTest::qWaitForWindowExposed(slot.window()));
+  QTest::keyClick(slot.window(), Qt::Key_O);
+  ShadowBar* bar = slot.window()->shadowBar();
+  QVERIFY(bar && bar->isVisible());
+  const QDateTime there =
+      QDateTime::currentDateTime().toTimeZone(QTimeZone(QByteArray("Pacific/Kiritimati")));
+  const QDateTime shown(bar->dateBox->date(), bar->timeBox->time(), there.timeZone());
+  QVERIFY2(std::abs(shown.secsTo(there)) < 120, qPrintable(shown.toString(Qt::ISODate)));
+  QCOMPARE(bar->zoneBox->currentText(), QString("Pacific/Kiritimati"));
+  slot.window()->close();
 }

@@ -47,6 +47,7 @@ void PrintSaveTest::hintOnceARun() {
   QPointer<Form2> window = slot.window();
   QVERIFY(window->hint());
   QVERIFY(window->hint()->text().startsWith("Tasto destro"));
+  QVERIFY(window->hint()->text().contains("O: simula l'ombra"));
   QVERIFY(window->hint()->geometry().bottom() < window->height());
   QVERIFY(window->calls() == Recorded(GRAPH1::DrawBase));
   QVERIFY(QTest::qWaitForWindowExposed(window));

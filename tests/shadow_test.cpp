@@ -118,20 +118,84 @@ TEST(ShadowTest, WhatThePlatesRead) {
     return *ShadowAt({{45, 0, DateLineSpacing::Months}, hours, "Etc/UTC", {2026, 6, 21}, clock})
                 .reading;
   };
-  EXPECT_EQ(
-      ShadowSentence(reading(HourSystem::Astronomical, {9, 0}), false, italian).toStdString(),
-      "21/06/2026 ore 09:00 (Etc/UTC), ora solare: TMF 09:00:00, delta -1,65 min, TSVL "
-      "08:58:21; altezza del Sole 47,5°, la piastra C segna le 08:58 o le 15:02 di tempo vero "
-      "locale (la piastra non distingue il mattino dal pomeriggio)");
-  EXPECT_EQ(ReadingWords(reading(HourSystem::Temporary, {9, 0}), QLocale::c()).toStdString(),
-            "ora temporaria 3.65 o 8.35 (la piastra non distingue il mattino dal pomeriggio)");
-  EXPECT_EQ(
-      ShadowSentence(reading(HourSystem::Astronomical, {23, 0}), false, italian).toStdString(),
-      "21/06/2026 ore 23:00 (Etc/UTC), ora solare: TMF 23:00:00, delta -1,65 min, TSVL "
-      "22:58:21; il Sole è sotto l'orizzonte: nessuna ombra");
-  EXPECT_EQ(ShadowSentence(reading(HourSystem::Astronomical, {9, 0}), true, italian).toStdString(),
-            "21/06/2026 ore 09:00 (Etc/UTC), ora solare: TMF 09:00:00, delta -1,65 min, TSVL "
-            "08:58:21; la piastra B dà delta -1,65 min per questo giorno: TMF = TSVL - delta");
+  const struct {
+    HourSystem hours;
+    QTime clock;
+    bool plateB;
+    const char* sentence;
+  } kSentences[] = {
+      {HourSystem::Astronomical,
+       {9, 0},
+       false,
+       "Il quindal segna le 08:58 (o le 15:02), il Sole è alto 47,5°. L'orologio (Etc/UTC, "
+       "senza ora legale) segna le 09:00 del 21/06/2026: TMF 09:00:00, delta -1,65 min, TSVL "
+       "08:58:21."},
+      {HourSystem::Temporary,
+       {9, 0},
+       false,
+       "Il quindal segna l'ora temporaria 3:39 (o 8:21), il Sole è alto 47,5°. L'orologio "
+       "(Etc/UTC, senza ora legale) segna le 09:00 del 21/06/2026: TMF 09:00:00, delta -1,65 "
+       "min, TSVL 08:58:21."},
+      {HourSystem::Astronomical,
+       {23, 0},
+       false,
+       "Il Sole è sotto l'orizzonte: nessuna ombra. L'orologio (Etc/UTC, senza ora legale) "
+       "segna le 23:00 del 21/06/2026: TMF 23:00:00, delta -1,65 min, TSVL 22:58:21."},
+      {HourSystem::Astronomical,
+       {9, 0},
+       true,
+       "La piastra B dà delta -1,65 min per il 21/06: TMF = TSVL - delta. L'orologio (Etc/UTC, "
+       "senza ora legale) segna le 09:00 del 21/06/2026: TMF 09:00:00, delta -1,65 min, TSVL "
+       "08:58:21."},
+  };
+  for (const auto& c : kSentences) {
+    SCOPED_TRACE(c.sentence);
+    const QString sentence = ShadowSentence(reading(c.hours, c.clock), c.plateB, italian);
+    EXPECT_EQ(sentence.toStdString(), c.sentence);
+    // "ora solare" (standard time) would stand beside "tempo solare".
+    EXPECT_FALSE(sentence.contains("ora solare"));
+  }
+  // The plate's own reading, as ombra's "lettura" gives it: temporary hours
+  // in hours and minutes of temporary time, never decimals.
+  EXPECT_EQ(ReadingWords(reading(HourSystem::Temporary, {9, 0})).toStdString(),
+            "ora temporaria 3:39 o 8:21 (la piastra non distingue il mattino dal pomeriggio)");
+  EXPECT_EQ(ShadowSentence(*ShadowAt({{45, 0, DateLineSpacing::Months},
+                                      HourSystem::Astronomical,
+                                      "Europe/Rome",
+                                      {2026, 6, 21},
+                                      {12, 0}})
+                                .reading,
+                           false, italian)
+                .section(". ", 1)
+                .toStdString(),
+            "L'orologio (Europe/Rome, ora legale +60 min) segna le 12:00 del 21/06/2026: TMF "
+            "11:00:00, delta -1,65 min, TSVL 10:58:21.");
+}
+
+// Numbers a reader meets: no sign on a zero, temporary time in hours and
+// minutes, summer time in the words of its length.
+TEST(ShadowTest, NumbersInWords) {
+  const QLocale italian(QLocale::Italian), c = QLocale::c();
+  const struct {
+    double value;
+    int decimals;
+    const char *italianText, *cText;
+  } kRounded[] = {{-0.04, 1, "0,0", "0.0"}, {-0.004, 2, "0,00", "0.00"},
+                  {0.05, 1, "0,1", "0.1"},  {-1.65, 2, "-1,65", "-1.65"},
+                  {-0.0, 0, "0", "0"},      {12.25, 1, "12,3", "12.3"}};
+  for (const auto& r : kRounded) {
+    EXPECT_EQ(RoundedText(r.value, r.decimals, italian).toStdString(), r.italianText) << r.value;
+    EXPECT_EQ(RoundedText(r.value, r.decimals, c).toStdString(), r.cText) << r.value;
+  }
+  const struct {
+    double hour;
+    const char* text;
+  } kTemporary[] = {
+      {3.4667, "3:28"}, {8.6, "8:36"}, {8.9999, "9:00"}, {0, "0:00"}, {11.5, "11:30"}};
+  for (const auto& t : kTemporary) EXPECT_EQ(TemporaryHourText(t.hour).toStdString(), t.text);
+  EXPECT_EQ(SummerTimeWords(60).toStdString(), "1 ora");
+  EXPECT_EQ(SummerTimeWords(30).toStdString(), "30 minuti");
+  EXPECT_EQ(SummerTimeWords(120).toStdString(), "2 ore");
 }
 
 }  // namespace

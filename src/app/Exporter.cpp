@@ -152,7 +152,7 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
   const std::optional<FileFormat> extension = FormatOfPath(request.output);
   if (*piece == "all") {
     if (instant) {
-      problem = "--at vale con ombra, o con C o B in un file PNG";
+      problem = "--at vale con ombra, o con C o B in un file PNG, PDF o SVG";
       return std::nullopt;
     }
     request.all = true;
@@ -196,9 +196,10 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
   }
   request.format = *extension;
   if (!cutFormat(request.format)) return std::nullopt;
-  if (instant &&
-      (request.format != FileFormat::Png || (named->name != "B" && named->name != "C"))) {
-    problem = "--at vale con ombra, o con C o B in un file PNG";
+  const bool shadowFormat = request.format == FileFormat::Png ||
+                            request.format == FileFormat::Pdf || request.format == FileFormat::Svg;
+  if (instant && (!shadowFormat || (named->name != "B" && named->name != "C"))) {
+    problem = "--at vale con ombra, o con C o B in un file PNG, PDF o SVG";
     return std::nullopt;
   }
   request.at = instant;
@@ -207,12 +208,7 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
 
 // The refusal's second line: which value, and why.
 QString RefusalText(const InputState& inputs, const Piece& sheet, HourSystem hours) {
-  const QString reason = RefusalReason(inputs);
-  if (!reason.isEmpty()) return reason;
-  const QString latitude = QStringLiteral("latitudine ") + ShownValue(inputs.text1.trimmed());
-  if (sheet.temporaryDrawing.body && hours == HourSystem::Temporary)
-    return latitude + QStringLiteral(": oltre il circolo polare non ci sono ore temporarie");
-  return latitude + QStringLiteral(": non ammessa da questo pezzo");
+  return RefusalText(inputs, OwnCheckReason(sheet, hours));
 }
 
 int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err, FileSink& files);
@@ -377,7 +373,9 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
   } else if (request->at) {
     const std::optional<ShadowReading> reading = ReadShadow(*request, *site, zone, err);
     if (!reading) return kExportUsage;
-    bytes = ShadowPng(drawings.front(), *reading, request->sheets.front()->name == "B");
+    bytes = ShadowFile(request->format, drawings.front(), *reading,
+                       request->sheets.front()->name == "B",
+                       title(QString::fromUtf8(request->sheets.front()->title)));
   } else {
     bytes = Render(request->format, drawings.front(),
                    title(QString::fromUtf8(request->sheets.front()->title)), cutOf(0));

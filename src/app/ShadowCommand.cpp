@@ -35,26 +35,33 @@ void PrintShadow(const ShadowReading& r, std::ostream& out, std::ostream& err) {
   line("tsvl", ClockTimeText(r.tsvlMs));
   line("angolo_orario", number(r.hourAngleDeg));
   line("altezza", number(r.altitudeDeg));
-  if (!r.shadow) return;
+  if (!r.shadow) {
+    line("lettura", QStringLiteral("il Sole è sotto l'orizzonte: nessuna ombra"));
+    return;
+  }
   line("x", number(r.shadow->x));
   line("y", number(r.shadow->y));
   line("mm", number(MillimetresBelowTop(r.shadow->y)));
-  line("lettura", ReadingWords(r, QLocale::c()));
+  line("lettura", ReadingWords(r));
   if (r.temporaryHour) line("ora_temporaria", number(*r.temporaryHour));
 }
 
-QByteArray ShadowPng(const CallList& calls, const ShadowReading& r, bool plateB) {
+QByteArray ShadowFile(FileFormat format, const CallList& calls, const ShadowReading& r, bool plateB,
+                      const QString& title) {
+  const ShadowMarks marks = ShadowMarksFor(r, plateB);
+  if (format == FileFormat::Svg) return RenderSvg(calls, title, ShadowMarksSvg(marks));
+  if (format == FileFormat::Pdf)
+    return RenderPdf({&calls}, title, [&](QPainter& painter, double pixel) {
+      PaintShadowMarks(painter, marks, pixel);
+    });
   return RenderPng(calls, [&](QPainter& painter) {
     painter.save();
     painter.scale(DrawingUnits::kPixelsAcross, DrawingUnits::kPixelsDown);
-    if (plateB) {
-      PaintPlateBDay(painter, r);
-    } else {
-      PaintPlateCShadow(painter, r);
-    }
+    painter.setFont(WindowFont());
+    PaintShadowMarks(painter, marks);
     painter.restore();
     painter.setFont(WindowFont());
     PaintSentence(painter, QRect(0, 0, painter.device()->width(), painter.device()->height()),
-                  ShadowSentence(r, plateB, QLocale(QLocale::Italian)));
+                  ShadowSentence(r, plateB, QLocale()));
   });
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 
+#include "devices/FileFormats.h"
 #include "devices/RecordingCanvas.h"
 #include "shadow/ClockInstant.h"
 #include "shadow/ShadowAtInstant.h"
@@ -19,5 +20,8 @@ std::optional<ClockReading> ReadClockReading(const QString& text);
 // that happens twice.
 void PrintShadow(const ShadowReading& reading, std::ostream& out, std::ostream& err);
 
-// Plate B or C as the window shows it with the shadow's bar open at that instant.
-QByteArray ShadowPng(const CallList& calls, const ShadowReading& reading, bool plateB);
+// Plate B or C with the shadow at that instant over it, in `format` (PNG,
+// PDF or SVG; titled `title`): the PNG as the window shows it with the
+// shadow's bar open, the PDF and SVG at true scale with the marks on top.
+QByteArray ShadowFile(FileFormat format, const CallList& calls, const ShadowReading& reading,
+                      bool plateB, const QString& title);

@@ -10,6 +10,9 @@
 #include <unordered_map>
 
 #include "devices/DxfFile.h"
+#include "devices/PaperCanvas.h"
+#include "devices/WindowFont.h"
+#include "drawing/DrawingUnits.h"
 #include "devices/RasterCanvas.h"
 #include "devices/SvgCanvas.h"
 #include "devices/TrueScalePage.h"
@@ -67,14 +70,17 @@ QByteArray RenderPng(const CallList& calls, const std::function<void(QPainter&)>
   return bytes;
 }
 
-QByteArray RenderSvg(const CallList& calls, const QString& title) {
+QByteArray RenderSvg(const CallList& calls, const QString& title, const QString& over) {
   SvgCanvas canvas(title.toStdString());
   Replay(calls, canvas);
   const std::string svg = canvas.Finish();
-  return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
+  QByteArray bytes(svg.data(), static_cast<qsizetype>(svg.size()));
+  if (!over.isEmpty()) bytes.insert(bytes.lastIndexOf("</svg>"), over.toUtf8());
+  return bytes;
 }
 
-QByteArray RenderPdf(const std::vector<const CallList*>& pages, const QString& title) {
+QByteArray RenderPdf(const std::vector<const CallList*>& pages, const QString& title,
+                     const std::function<void(QPainter&, double pixel)>& over) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -87,6 +93,18 @@ QByteArray RenderPdf(const std::vector<const CallList*>& pages, const QString& t
   for (std::size_t k = 0; k < pages.size(); ++k) {
     if (k > 0) writer.newPage();
     PaintTrueScalePage(painter, writer.resolution(), *pages[k]);
+    if (over) {
+      // The drawing's units on the page: its origin, then true scale.
+      const double dotsPerMm = writer.resolution() / DrawingUnits::kMillimetresPerInch;
+      painter.save();
+      painter.translate(PaperCanvas::kOriginMillimetres * dotsPerMm,
+                        PaperCanvas::kOriginMillimetres * dotsPerMm);
+      painter.scale(DrawingUnits::kMillimetresAcross * dotsPerMm,
+                    DrawingUnits::kMillimetresDown * dotsPerMm);
+      painter.setFont(WindowFont());
+      over(painter, DrawingUnits::kMillimetresAcross * dotsPerMm / DrawingUnits::kPixelsAcross);
+      painter.restore();
+    }
   }
   painter.end();
   return bytes;

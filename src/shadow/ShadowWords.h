@@ -13,14 +13,35 @@ QString ClockTimeText(qint64 ms);
 // "HH:MM", to the nearest minute, within the day.
 QString MinuteText(qint64 ms);
 
-// What plate C shows: with equal hours the two local apparent times of that
-// altitude, with temporary hours the two temporary hours; an altitude dial
-// tells neither morning from afternoon. `locale` writes the decimals.
-QString ReadingWords(const ShadowReading& r, const QLocale& locale);
+// A temporary hour as hours and minutes of temporary time: 3.4667 -> "3:28".
+QString TemporaryHourText(double hour);
 
-// One line on what happens at that instant: clock time, summer time, TMF,
-// delta, TSVL, and what the plate shows (plate B: its delta for the day).
+// `value` to `decimals` places with `locale`'s separator; a value that rounds
+// to zero is written without a sign ("0,0", never "-0,0").
+QString RoundedText(double value, int decimals, const QLocale& locale);
+
+// What plate C shows, the earlier of the two first: with equal hours the two
+// local apparent times of that altitude ("08:58", "15:02"), with temporary
+// hours the two temporary hours ("3:39", "8:21").
+struct PlateReading {
+  QString morning, afternoon;
+};
+PlateReading ShownOnPlateC(const ShadowReading& r);
+
+// What plate C shows, in words; an altitude dial tells neither morning from
+// afternoon.
+QString ReadingWords(const ShadowReading& r);
+
+// What happens at that instant, the answer first: what the instrument shows
+// (plate B: its delta for the day), then the clock, summer time, TMF, delta
+// and TSVL. `locale` writes the decimals.
 QString ShadowSentence(const ShadowReading& r, bool plateB, const QLocale& locale);
+
+// What TMF, TSVL and delta mean, for a reader who meets them in the sentence.
+QString ShadowTermsNote();
 
 // For a clock time that happens twice, which of the two is taken; else empty.
 QString RepeatedHourNote(const ShadowReading& r);
+
+// A length of summer time in words: "1 ora", "2 ore", "30 minuti".
+QString SummerTimeWords(int minutes);

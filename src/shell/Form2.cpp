@@ -127,7 +127,8 @@ void Form2::ShowHintOnce() {
   if (session_.hintShown) return;
   session_.hintShown = true;
   hint_ = new QLabel(
-      QStringLiteral("Tasto destro (o Maiusc+F10): stampa in scala reale, salva - Esc: chiudi\n"
+      QStringLiteral("Tasto destro (o Maiusc+F10): stampa in scala reale, salva - O: simula "
+                     "l'ombra - Esc: chiudi\n"
                      "Ctrl+rotellina, Ctrl++, Ctrl+-: zoom - Ctrl+0: immagine esatta - "
                      "F: adatta allo schermo - trascina o frecce: sposta"),
       this);
@@ -187,7 +188,10 @@ void Form2::ToggleShadowBar() {
   if (!plate_) return;
   if (!shadowBar_) {
     shadowBar_ = new ShadowBar(this);
-    connect(shadowBar_, &ShadowBar::changed, this, qOverload<>(&QWidget::update));
+    connect(shadowBar_, &ShadowBar::changed, this, [this] {
+      PlaceShadowBar();  // its sentence may take another line
+      update();
+    });
   }
   DropHint();
   shadowBar_->SetPlate(plate_->plateB, plate_->site, plate_->hours, plate_->zone);
@@ -199,9 +203,11 @@ void Form2::ToggleShadowBar() {
 
 void Form2::PlaceShadowBar() {
   if (!shadowBar_) return;
-  // Along the bottom, as tall as its line of words needs at this width.
-  const int tall = std::max(shadowBar_->heightForWidth(width()), shadowBar_->sizeHint().height());
-  shadowBar_->setGeometry(0, height() - tall, width(), tall);
+  // Along the bottom of the screen, as tall as its words need at this width.
+  const QRect screen = rect().intersected(QRect(QPoint(0, 0), ScreenSize()));
+  const int tall =
+      std::max(shadowBar_->heightForWidth(screen.width()), shadowBar_->minimumSizeHint().height());
+  shadowBar_->setGeometry(screen.left(), screen.bottom() + 1 - tall, screen.width(), tall);
 }
 
 void Form2::resizeEvent(QResizeEvent* event) {

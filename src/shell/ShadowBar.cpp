@@ -45,6 +45,8 @@ ShadowBar::ShadowBar(QWidget* parent) : QWidget(parent) {
   sentence = new QLabel;
   sentence->setWordWrap(true);
   sentence->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  sentence->setToolTip(ShadowTermsNote());
+  sentence->setAccessibleDescription(ShadowTermsNote());
 
   auto* controls = new QHBoxLayout;
   controls->addWidget(new QLabel(QStringLiteral("Ombra il")));
@@ -85,6 +87,12 @@ void ShadowBar::SetPlate(bool plateB, const DrawingParameters& site, HourSystem 
   site_ = site;
   hours_ = hours;
   zoneBox->setCurrentText(zone.isEmpty() ? QString::fromUtf8(QTimeZone::systemTimeZoneId()) : zone);
+  // The bar first opens at the present moment of the site's own clocks.
+  if (!opened_) {
+    opened_ = true;
+    SetNow();
+    return;
+  }
   Recompute();
 }
 
@@ -102,7 +110,7 @@ void ShadowBar::Recompute() {
   reading_ = outcome.reading;
   if (reading_) {
     const QString note = RepeatedHourNote(*reading_);
-    sentence->setText(ShadowSentence(*reading_, plateB_, QLocale(QLocale::Italian)) +
+    sentence->setText(ShadowSentence(*reading_, plateB_, QLocale()) +
                       (note.isEmpty() ? QString() : QStringLiteral(" (") + note + u')'));
   } else {
     sentence->setText(outcome.problem);
@@ -114,11 +122,7 @@ void ShadowBar::Paint(QPainter& painter, const QTransform& toWindow) const {
   if (!isVisible() || !reading_) return;
   painter.save();
   painter.setTransform(toWindow);
-  if (plateB_) {
-    PaintPlateBDay(painter, *reading_);
-  } else {
-    PaintPlateCShadow(painter, *reading_);
-  }
+  PaintShadowMarks(painter, ShadowMarksFor(*reading_, plateB_));
   painter.restore();
 }
 

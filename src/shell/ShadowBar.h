@@ -54,6 +54,7 @@ class ShadowBar final : public QWidget {
   void Step();
   void StopAnimation();
 
+  bool opened_ = false;  // given a plate once: "now" was taken in its zone
   bool plateB_ = false;
   DrawingParameters site_;
   HourSystem hours_ = HourSystem::Astronomical;
