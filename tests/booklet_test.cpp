@@ -9,6 +9,8 @@
 
 #include "booklet/Booklet.h"
 #include "booklet/ReadingTable.h"
+#include "place/ZoneMeridian.h"
+#include "shadow/ShadowAtInstant.h"
 #include "devices/ExportDevices.h"
 #include "pdf_pages.h"
 #include "piece_recorder.h"
@@ -22,52 +24,67 @@ const BookletSite kTreviso{{45.667, -2.758, DateLineSpacing::Months},
                            "Europe/Rome",
                            2027};
 
+// The booklet for `site` written under the regional format `locale`, as a
+// file in `folder`.
+QString WriteBooklet(const QTemporaryDir& folder, const BookletSite& site, const QLocale& locale,
+                     const QString& name) {
+  const QLocale saved;
+  QLocale::setDefault(locale);
+  QFile file(folder.filePath(name));
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(RenderBooklet(site));
+  QLocale::setDefault(saved);
+  return file.fileName();
+}
+
+// The words of pages `first` to `last` of a PDF, as pdftotext reads them.
+QString PdfText(const QString& path, int first, int last) {
+  QProcess text;
+  text.start("pdftotext", {"-f", QString::number(first), "-l", QString::number(last), "-enc",
+                           "UTF-8", "-layout", path, "-"});
+  text.waitForFinished(30000);
+  return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+const QLocale kItalian(QLocale::Italian, QLocale::Italy);
+
 class BookletTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     folder_ = new QTemporaryDir;
-    QFile file(folder_->filePath("fascicolo.pdf"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(RenderBooklet(kTreviso));
+    WriteBooklet(*folder_, kTreviso, kItalian, "fascicolo.pdf");
   }
   static void TearDownTestSuite() { delete folder_; }
   static QString Path() { return folder_->filePath("fascicolo.pdf"); }
 
-  // The words of one page, as pdftotext reads them.
-  static QString PageText(int page) {
-    QProcess text;
-    text.start("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-enc",
-                             "UTF-8", Path(), "-"});
-    text.waitForFinished();
-    return QString::fromUtf8(text.readAllStandardOutput());
-  }
+  // The words of one page.
+  static QString PageText(int page) { return PdfText(Path(), page, page); }
 
   static QTemporaryDir* folder_;
 };
 QTemporaryDir* BookletTest::folder_ = nullptr;
 
 TEST_F(BookletTest, PagesInOrderEachPartOnItsOwn) {
-  ASSERT_EQ(PdfPageCount(Path()), 12);
+  ASSERT_EQ(PdfPageCount(Path()), 11);
   EXPECT_EQ(PdfTitle(Path()),
             "Quindal - fascicolo, Treviso, latitudine 45,667°, scostamento -2,758°");
   const struct {
     int page;
     const char* words;  // "" for a sheet: A4 landscape
   } kPages[] = {{1, "Prima di tutto: misurare"},
-                {2, "Materiali e attrezzi"},
+                {2, ""},
                 {3, ""},
                 {4, ""},
                 {5, ""},
                 {6, ""},
                 {7, ""},
-                {8, ""},
-                {9, "Montaggio"},
-                {10, "Come si usa"},
-                {11, "Tabella di lettura"},
-                {12, "Scheda di osservazione"}};
+                {8, "Montaggio"},
+                {9, "Come si usa"},
+                {10, "Tabella di lettura"},
+                {11, "Scheda di osservazione"}};
   // "Page    3 size: 841.92 x 595.2 pts (A4)", as pdfinfo lists them.
   QProcess info;
-  info.start("pdfinfo", {"-f", "1", "-l", "12", Path()});
+  info.start("pdfinfo", {"-f", "1", "-l", "11", Path()});
   info.waitForFinished();
   const QString sizes = QString::fromUtf8(info.readAllStandardOutput());
   for (const auto& [page, words] : kPages) {
@@ -80,13 +97,19 @@ TEST_F(BookletTest, PagesInOrderEachPartOnItsOwn) {
     EXPECT_EQ(m.captured(1).toDouble() > m.captured(2).toDouble(), landscape);
     EXPECT_TRUE(landscape || PageText(page).contains(QString::fromUtf8(words)));
   }
-  EXPECT_TRUE(PageText(1).contains("Treviso"));
-  EXPECT_TRUE(PageText(1).contains("latitudine 45,667° nord, 2,758° a ovest del meridiano"));
-  EXPECT_TRUE(PageText(1).contains("l'anno 2027"));
+  // The cover holds the site and, as they fit, the materials.
+  const QString cover = PageText(1).simplified();
+  EXPECT_TRUE(cover.contains("Treviso"));
+  EXPECT_TRUE(cover.contains("latitudine 45,667° nord, 2,758° a ovest del meridiano"));
+  EXPECT_TRUE(cover.contains("l'anno 2027"));
+  EXPECT_TRUE(cover.contains("Materiali e attrezzi"));
+  EXPECT_TRUE(cover.contains("Un righello millimetrato"));
 }
 
 // The sheets are the kit's PDF pages: the same drawing, the same rule.
 TEST_F(BookletTest, TheSixSheetsAreTheKitsPages) {
+  const QLocale saved;
+  QLocale::setDefault(kItalian);  // the regional format the booklet was written under
   std::vector<CallList> drawings;
   for (const Piece& piece : kPieces) {
     RecordingCanvas recorder;
@@ -100,11 +123,12 @@ TEST_F(BookletTest, TheSixSheetsAreTheKitsPages) {
   ASSERT_TRUE(kit.open(QIODevice::WriteOnly));
   kit.write(RenderPdf(pages));
   kit.close();
+  QLocale::setDefault(saved);
   for (int k = 0; k < 6; ++k) {
     SCOPED_TRACE(k);
     const QImage sheet = RenderPdfPage(kit.fileName(), k + 1);
     ASSERT_FALSE(sheet.isNull());
-    EXPECT_EQ(sheet, RenderPdfPage(Path(), k + 3));
+    EXPECT_EQ(sheet, RenderPdfPage(Path(), k + 2));
   }
 }
 
@@ -119,29 +143,120 @@ TEST_F(BookletTest, TheCoversRulesAreOneHundredMillimetresBothWays) {
 }
 
 // Worked by hand from the day table: delta is the equation of time plus
-// 4 minutes a degree of offset (-2.758 degrees: -11.03 min).
-//   1 January: -3 min 29 s - 11.03 min = -14.5 min; 9:00 shows 8:45:28.
-//   15 June, summer time: 9:00 is 8:00 mean time; -22 s - 11.03 min: 7:48:36.
-//   1 November, summer time over: +16 min 23 s - 11.03 min; 9:00 shows 9:05:21.
-TEST(ReadingTableTest, TimesWorkedOutByHand) {
+// 4 minutes a degree of offset (-2.758 degrees: -11.03 min), and the clock
+// is the instrument's reading less delta, plus summer time.
+//   1 January: -3 min 29 s - 11.03 min = -14.52 min: add 15.
+//   15 June, summer time: -22 s - 11.03 min = -11.40 min: add 60 + 11.4 = 71.
+//   1 November, summer time over: +16 min 23 s - 11.03 min = +5.35 min: add -5.
+TEST(ReadingTableTest, MinutesToAddWorkedOutByHand) {
   const std::vector<ReadingRow> rows =
       ReadingTable(kTreviso.site, HourSystem::Astronomical, "Europe/Rome", 2027);
   ASSERT_EQ(rows.size(), 24u);
   const struct {
     std::size_t row;
     const char* date;
-    std::array<const char*, 3> shown;
-  } kRows[] = {{0, "01/01", {"08:45", "11:45", "14:45"}},
-               {11, "15/06", {"07:49", "10:49", "13:49"}},
-               {20, "01/11", {"09:05", "12:05", "15:05"}}};
-  for (const auto& [row, date, shown] : kRows) {
+    int summer, add;
+    const char* text;
+  } kRows[] = {{0, "01/01", 0, 15, "+15 min"},
+               {11, "15/06", 60, 71, "+71 min"},
+               {20, "01/11", 0, -5, "−5 min"}};
+  for (const auto& [row, date, summer, add, text] : kRows) {
+    SCOPED_TRACE(date);
     EXPECT_EQ(rows[row].date.toString("dd/MM"), date);
-    for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(rows[row].shown[k], shown[k]) << date;
+    EXPECT_EQ(rows[row].summerMinutes, summer);
+    EXPECT_EQ(rows[row].minutesToAdd, add);
+    EXPECT_EQ(SignedMinutesText(rows[row].minutesToAdd), QString::fromUtf8(text));
+    EXPECT_TRUE(rows[row].lineClockTimes.empty());
   }
-  // The southern polar night: no Sun at any of the three.
-  const auto polar =
-      ReadingTable({-80, 0, DateLineSpacing::Months}, HourSystem::Astronomical, "Etc/UTC", 2027);
-  for (const QString& shown : polar[11].shown) EXPECT_EQ(shown, "—");
+  EXPECT_EQ(SignedMinutesText(0), "0 min");
+}
+
+// The temporary hours' table, read back through the shadow's own
+// computation: at each clock time it gives, the shadow stands on that line.
+TEST(ReadingTableTest, TemporaryLinesAgreeWithTheShadow) {
+  for (const char* zone : {"Europe/Rome", "Australia/Sydney"}) {
+    SCOPED_TRACE(zone);
+    const DrawingParameters site = QString(zone) == "Europe/Rome"
+                                       ? kTreviso.site
+                                       : DrawingParameters{-33.868, 1.209, DateLineSpacing::Months};
+    const std::vector<ReadingRow> rows = ReadingTable(site, HourSystem::Temporary, zone, 2027);
+    double worst = 0;
+    for (const ReadingRow& row : rows) {
+      ASSERT_EQ(row.lineClockTimes.size(), 11u);
+      QTime before;
+      for (int line = 1; line <= 11; ++line) {
+        const QTime clock = QTime::fromString(row.lineClockTimes[line - 1], "HH:mm");
+        ASSERT_TRUE(clock.isValid()) << row.lineClockTimes[line - 1].toStdString();
+        EXPECT_TRUE(!before.isValid() || before < clock);  // in order through the day
+        before = clock;
+        const ShadowOutcome at = ShadowAt({site, HourSystem::Temporary, zone, row.date, clock});
+        ASSERT_TRUE(at.reading && at.reading->temporaryHour);
+        worst = std::max(worst, std::fabs(*at.reading->temporaryHour - line));
+      }
+    }
+    // The table rounds to the minute: half a minute is under 0.02 temporary hours.
+    EXPECT_LT(worst, 0.02);
+  }
+}
+
+// What a family reads in booklets for other sites, hour systems and
+// regional formats: the words each one must hold and must not.
+TEST(BookletWordsTest, EachBookletSaysWhatItsReaderNeeds) {
+  // An offset that makes 15 May's delta -0.01 min: "−0,0" would show.
+  const ShadowOutcome may = ShadowAt({{45, 0, DateLineSpacing::Months},
+                                      HourSystem::Astronomical,
+                                      "Europe/Rome",
+                                      {2027, 5, 15},
+                                      {10, 0}});
+  ASSERT_TRUE(may.reading);
+  const double zeroDelta = -(may.reading->deltaMinutes + 0.01) / 4;
+  BookletSite temporary = kTreviso, lordHowe = kTreviso, nearZero = kTreviso;
+  temporary.hours = HourSystem::Temporary;
+  lordHowe.site = {-31.55, 9.08, DateLineSpacing::Months};
+  lordHowe.town = "Lord Howe Island";
+  lordHowe.zone = "Australia/Lord_Howe";
+  nearZero.site.LongitudeOffset = zeroDelta;
+  const struct {
+    const char* what;
+    BookletSite site;
+    QLocale locale;
+    std::vector<const char*> holds, lacks;  // regular expressions
+  } kBooklets[] = {
+      {"temporary hours",
+       temporary,
+       kItalian,
+       {"0 all'alba, 6 a mezzogiorno vero, 12 al tramonto",
+        "ora temporaria \\d{1,2}:\\d\\d o "
+        "\\d{1,2}:\\d\\d",
+        "Data\\s+1\\s+2\\s+3\\s+4\\s+5\\s+6\\s+7\\s+8\\s+9\\s+10\\s+11", "TMF \\+ 1 ora"},
+       {"ora temporaria \\d+,\\d", "tempo vero locale\\)"}},
+      {"equal hours: minutes to add, summer time marked",
+       kTreviso,
+       kItalian,
+       {"01/01\\s+\\+15 min", "15/06 \\(ora legale\\)\\s+\\+71 min", "01/11\\s+−5 min",
+        "si aggiungono [+−]\\d+ min"},
+       {"ore 9:00"}},
+      {"half an hour of summer time", lordHowe, kItalian, {"TMF \\+ 30 minuti"}, {"1 ora"}},
+      {"a C locale: the sheets' separator everywhere",
+       kTreviso,
+       QLocale::c(),
+       {"latitudine 45\\.667° nord", "45\\.667"},
+       {"45,667", "\\d,\\d"}},
+      {"a delta that rounds to zero", nearZero, kItalian, {"delta = 0,0 min"}, {"[-−]0,0\\b"}},
+  };
+  QTemporaryDir folder;
+  for (const auto& b : kBooklets) {
+    SCOPED_TRACE(b.what);
+    const QString path = WriteBooklet(folder, b.site, b.locale, "b.pdf");
+    const QString text = PdfText(path, 1, 11).simplified();
+    for (const char* pattern : b.holds)
+      EXPECT_TRUE(text.contains(QRegularExpression(QString::fromUtf8(pattern)))) << pattern;
+    for (const char* pattern : b.lacks)
+      EXPECT_FALSE(text.contains(QRegularExpression(QString::fromUtf8(pattern)))) << pattern;
+  }
+  EXPECT_EQ(LongestSummerMinutes("Australia/Lord_Howe", -31.55, 2027), 30);
+  EXPECT_EQ(LongestSummerMinutes("Europe/Rome", 45, 2027), 60);
+  EXPECT_EQ(LongestSummerMinutes("Asia/Kolkata", 19, 2027), 0);
 }
 
 TEST(ReadingTableTest, TheComingYearAndTheFileName) {

@@ -37,44 +37,39 @@ QPen Line(const BookletPages& pages, double widthMm, Qt::PenStyle style = Qt::So
   return QPen(Qt::black, pages.Dots(widthMm), style, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// Step 1: the five outlines, side by side in two rows.
-void PaintOutlines(BookletPages& pages, const DrawingParameters& site, const QRectF& box) {
+// A fold of the piece, in millimetres on paper.
+QLineF FoldMm(const CutSegment& f) {
+  return {f.a.x * DrawingUnits::kMillimetresAcross, f.a.y * DrawingUnits::kMillimetresDown,
+          f.b.x * DrawingUnits::kMillimetresAcross, f.b.y * DrawingUnits::kMillimetresDown};
+}
+
+// Steps 1 and 2: the five pieces side by side in two rows, each named; for
+// step 2 with its folds dashed, the tabs that step bends.
+void PaintPieces(BookletPages& pages, const DrawingParameters& site, const QRectF& box,
+                 bool withFolds) {
   QPainter& p = pages.painter();
-  std::vector<std::pair<const Piece*, QPolygonF>> outlines;
+  std::vector<std::pair<const Piece*, PieceCut>> cuts;
   for (const Piece& piece : kPieces)
-    if (piece.cut) outlines.emplace_back(&piece, OutlineMm(piece.cut(site)));
+    if (piece.cut) cuts.emplace_back(&piece, piece.cut(site));
   const double cellWidth = box.width() / 3, cellHeight = box.height() / 2;
   p.setFont(BookletFont(7));
-  for (std::size_t k = 0; k < outlines.size(); ++k) {
+  for (std::size_t k = 0; k < cuts.size(); ++k) {
     const QRectF cell(box.left() + (k % 3) * cellWidth, box.top() + (k / 3) * cellHeight, cellWidth,
                       cellHeight);
     const QRectF shape = cell.adjusted(1, 1, -1, -4);
-    const QTransform t = Fit(outlines[k].second.boundingRect(), shape, pages);
+    const QPolygonF outline = OutlineMm(cuts[k].second);
+    const QTransform t = Fit(outline.boundingRect(), shape, pages);
     p.setPen(Line(pages, 0.35));
-    p.drawPolygon(t.map(outlines[k].second));
-    p.drawText(QRectF(pages.Dots(cell.left()), pages.Dots(cell.bottom() - 3.5),
-                      pages.Dots(cell.width()), pages.Dots(3.5)),
-               Qt::AlignCenter,
-               QString::fromUtf8(outlines[k].first->title.data(),
-                                 qsizetype(outlines[k].first->title.size())));
-  }
-}
-
-// Step 2: plate D, its outline whole and its folds dashed.
-void PaintFolds(BookletPages& pages, const DrawingParameters& site, const QRectF& box) {
-  QPainter& p = pages.painter();
-  const PieceCut cut = PieceNamed("D")->cut(site);
-  const QPolygonF outline = OutlineMm(cut);
-  const QTransform t = Fit(outline.boundingRect(), box.adjusted(2, 1, -2, -1), pages);
-  p.setPen(Line(pages, 0.35));
-  p.drawPolygon(t.map(outline));
-  p.setPen(Line(pages, 0.5, Qt::DashLine));
-  for (const CutSegment& f : cut.folds) {
-    const QPointF a(f.a.x * DrawingUnits::kMillimetresAcross,
-                    f.a.y * DrawingUnits::kMillimetresDown);
-    const QPointF b(f.b.x * DrawingUnits::kMillimetresAcross,
-                    f.b.y * DrawingUnits::kMillimetresDown);
-    p.drawLine(t.map(a), t.map(b));
+    p.drawPolygon(t.map(outline));
+    if (withFolds) {
+      p.setPen(Line(pages, 0.3, Qt::DashLine));
+      for (const CutSegment& f : cuts[k].second.folds) p.drawLine(t.map(FoldMm(f)));
+    }
+    p.drawText(
+        QRectF(pages.Dots(cell.left()), pages.Dots(cell.bottom() - 3.5), pages.Dots(cell.width()),
+               pages.Dots(3.5)),
+        Qt::AlignCenter,
+        QString::fromUtf8(cuts[k].first->title.data(), qsizetype(cuts[k].first->title.size())));
   }
 }
 
@@ -117,7 +112,8 @@ void PaintProfile(BookletPages& pages, std::size_t upTo, const QRectF& box) {
 
 struct Step {
   const char* text;
-  int picture;  // 0 outlines, 1 folds, 2... the profile up to plate (picture - 2)
+  int picture;  // 0 the pieces, 1 the pieces and their folds, 2... the profile up to plate (picture
+                // - 2)
 };
 
 // clang-format off
@@ -125,8 +121,8 @@ const Step kSteps[] = {
     {"<b>1. Ritagliare</b> ogni pezzo lungo il contorno, la linea esterna, linguette comprese: "
      "piastre A, B, C, D e base. Il foglio delle istruzioni non si taglia.", 0},
     {"<b>2. Cordonare e piegare.</b> Con la riga e lo strumento per cordonare, ripassare le "
-     "pieghe, le linee dove una linguetta incontra la sua piastra (tratteggiate nella figura), "
-     "poi piegare ogni linguetta.", 1},
+     "pieghe, le linee dove una linguetta incontra la sua piastra (tratteggiate nella figura: "
+     "ogni piastra ha le sue; la base non ne ha), poi piegare ogni linguetta.", 1},
     {"<b>3. Piastra D.</b> Incollare la linguetta D2 sulla base, lungo il segno «D2»: la D sta "
      "in piedi, dietro.", 2},
     {"<b>4. Piastra C.</b> Incollare la linguetta C1 sul segno «C1» della base e appoggiare il "
@@ -153,8 +149,7 @@ void PaintAssemblySteps(BookletPages& pages, const DrawingParameters& site) {
     p.drawRect(QRectF(pages.Dots(box.left()), pages.Dots(box.top()), pages.Dots(box.width()),
                       pages.Dots(box.height())));
     const QRectF inner = box.adjusted(2, 2, -2, -2);
-    if (step.picture == 0) PaintOutlines(pages, site, inner);
-    if (step.picture == 1) PaintFolds(pages, site, inner);
+    if (step.picture <= 1) PaintPieces(pages, site, inner, step.picture == 1);
     if (step.picture >= 2) PaintProfile(pages, std::size_t(step.picture - 2), inner);
     pages.Html(QString::fromUtf8(step.text), QPointF(left + kPictureWidth + 6, top + 1),
                170 - kPictureWidth - 6, 10.5);

@@ -1,6 +1,7 @@
 #include "booklet/Booklet.h"
 
 #include <QBuffer>
+#include <algorithm>
 
 #include "booklet/AssemblySteps.h"
 #include "booklet/BookletPages.h"
@@ -34,24 +35,38 @@ void PaintRule(BookletPages& pages, QPointF fromMm, bool across) {
   }
 }
 
-void PaintCover(BookletPages& pages, const BookletSite& b) {
+// The cover: the site, the materials when they fit beside it, and the two
+// rules to measure before anything is cut. Says whether the materials are on it.
+bool PaintCover(BookletPages& pages, const BookletSite& b) {
   QPainter& p = pages.Page(QPageLayout::Portrait);
   p.setPen(Qt::black);
-  const double width = 210 - 2 * BookletPages::kMargin;
+  const double left = BookletPages::kMargin, width = 210 - 2 * left;
   const double emblem = 40;  // mm, at the top right, beside the words
-  pages.Html(CoverHtml(b), QPointF(BookletPages::kMargin, BookletPages::kMargin),
-             width - emblem - 5, 12);
-  p.drawImage(QRectF(pages.Dots(210 - BookletPages::kMargin - emblem),
-                     pages.Dots(BookletPages::kMargin), pages.Dots(emblem), pages.Dots(emblem)),
+  const double coverHeight = pages.Html(CoverHtml(b), QPointF(left, left), width - emblem - 5, 12);
+  p.drawImage(QRectF(pages.Dots(210 - left - emblem), pages.Dots(left), pages.Dots(emblem),
+                     pages.Dots(emblem)),
               EmblemImage(600));
-  // Before anything is cut: both rules must measure 100 mm.
-  pages.Html(MeasureFirstHtml(), QPointF(BookletPages::kMargin, 150), 135);
-  PaintRule(pages, QPointF(BookletPages::kMargin, 250), true);
-  PaintRule(pages, QPointF(175, 160), false);
+  // Before anything is cut: both rules must measure 100 mm. The rule across
+  // near the foot of the page, the rule down right of the words.
+  const double acrossY = 262, downX = 180, downTop = 172;
+  const double measureWidth = downX - left - 12;
+  const double measureTop = acrossY - 8 - pages.HtmlHeight(MeasureFirstHtml(), measureWidth);
+  const double materialsTop = left + std::max(coverHeight, emblem) + 6;
+  const double materialsWidth = downX - left - 8, materialsPoints = 10;
+  const bool materials =
+      materialsTop + pages.HtmlHeight(MaterialsHtml(), materialsWidth, materialsPoints) + 4 <=
+      std::min(measureTop, downTop);
+  if (materials)
+    pages.Html(MaterialsHtml(), QPointF(left, materialsTop), materialsWidth, materialsPoints);
+  pages.Html(MeasureFirstHtml(), QPointF(left, measureTop), measureWidth);
+  PaintRule(pages, QPointF(left, acrossY), true);
+  PaintRule(pages, QPointF(downX, downTop), false);
   p.setFont(BookletFont(9));
-  p.drawText(QPointF(pages.Dots(BookletPages::kMargin), pages.Dots(257)),
+  p.drawText(QPointF(pages.Dots(left), pages.Dots(acrossY + 7)),
              QStringLiteral("100 mm in orizzontale"));
-  p.drawText(QPointF(pages.Dots(160), pages.Dots(267)), QStringLiteral("100 mm in verticale"));
+  p.drawText(QPointF(pages.Dots(downX - 15), pages.Dots(downTop + 107)),
+             QStringLiteral("100 mm in verticale"));
+  return materials;
 }
 
 }  // namespace
@@ -80,8 +95,7 @@ QByteArray RenderBooklet(const BookletSite& b) {
   buffer.open(QIODevice::WriteOnly);
   {
     BookletPages pages(&buffer, BookletTitle(b));
-    PaintCover(pages, b);
-    pages.TextPages(MaterialsHtml());
+    if (!PaintCover(pages, b)) pages.TextPages(MaterialsHtml());
     // The six sheets exactly as the kit's PDF pages: the same painting at
     // the same resolution.
     for (const Piece& piece : kPieces) {

@@ -57,13 +57,24 @@ void BookletPages::TextPages(const QString& html) {
   }
 }
 
-double BookletPages::Html(const QString& html, QPointF atMm, double widthMm, double points) {
-  QTextDocument document;
+void BookletPages::SetUp(QTextDocument& document, const QString& html, double widthMm,
+                         double points) {
   document.documentLayout()->setPaintDevice(&writer_);
   document.setDefaultFont(BookletFont(points));
   document.setDocumentMargin(0);
   document.setTextWidth(Dots(widthMm));
   document.setHtml(html);
+}
+
+double BookletPages::HtmlHeight(const QString& html, double widthMm, double points) {
+  QTextDocument document;
+  SetUp(document, html, widthMm, points);
+  return document.size().height() / Dots(1);
+}
+
+double BookletPages::Html(const QString& html, QPointF atMm, double widthMm, double points) {
+  QTextDocument document;
+  SetUp(document, html, widthMm, points);
   painter_.save();
   painter_.translate(Dots(atMm.x()), Dots(atMm.y()));
   document.drawContents(&painter_);

@@ -5,6 +5,8 @@
 #include <QPdfWriter>
 #include <QString>
 
+class QTextDocument;
+
 // The booklet's pages as they are written: a PDF writer and its painter,
 // A4 either way round, in millimetres.
 class BookletPages {
@@ -20,6 +22,8 @@ class BookletPages {
   // HTML set on the current page, its top-left corner at `atMm`, `widthMm`
   // wide; returns its height in millimetres.
   double Html(const QString& html, QPointF atMm, double widthMm, double points = 11);
+  // The height HTML would take, in millimetres, without setting it.
+  double HtmlHeight(const QString& html, double widthMm, double points = 11);
 
   double Dots(double millimetres) const { return millimetres * writer_.resolution() / 25.4; }
   double DotsPerInch() const { return writer_.resolution(); }
@@ -28,6 +32,8 @@ class BookletPages {
   static constexpr double kMargin = 20;  // mm, round a text page
 
  private:
+  void SetUp(QTextDocument& document, const QString& html, double widthMm, double points);
+
   QPdfWriter writer_;
   QPainter painter_;
   bool started_ = false;

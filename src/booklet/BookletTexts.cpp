@@ -5,15 +5,18 @@
 #include <cmath>
 
 #include "booklet/ReadingTable.h"
+#include "place/ZoneMeridian.h"
 #include "drawing/NumberText.h"
 #include "shadow/ShadowAtInstant.h"
 #include "shadow/ShadowWords.h"
 
 namespace {
 
-const QLocale kItalian(QLocale::Italian, QLocale::Italy);
+// Numbers as the sheets write them: the regional separator, as the plates
+// use it, so that the booklet agrees with its own sheets.
+QString Number(double value, int decimals) { return RoundedText(value, decimals, QLocale()); }
 
-QString Degrees(double value) { return PlainDecimalText(std::fabs(value), kItalian) + u'°'; }
+QString Degrees(double value) { return PlainDecimalText(std::fabs(value), QLocale()) + u'°'; }
 
 QString HoursWords(HourSystem hours) {
   return hours == HourSystem::Temporary ? QStringLiteral("ore temporarie")
@@ -26,10 +29,11 @@ QString SpacingWords(DateLineSpacing spacing) {
 
 QString Heading(const QString& text) { return QStringLiteral("<h2>%1</h2>").arg(text); }
 
-// "+3,6" or "−2,0": a signed number of minutes, one decimal.
+// "+3,6" or "−2,0": a signed number of minutes, one decimal; "0,0" unsigned.
 QString SignedMinutes(double minutes) {
-  const QString value = kItalian.toString(std::fabs(minutes), 'f', 1);
-  return (minutes < 0 ? QStringLiteral("−") : QStringLiteral("+")) + value;
+  const QString value = Number(minutes, 1);
+  if (value == Number(0, 1)) return value;
+  return (minutes < 0 ? QStringLiteral("−") : QStringLiteral("+")) + Number(std::fabs(minutes), 1);
 }
 
 // The first of a few instants of the year at which the Sun is up at the
@@ -44,6 +48,29 @@ std::optional<ShadowReading> ExampleReading(const BookletSite& b) {
     if (outcome.reading && outcome.reading->SunUp()) return outcome.reading;
   }
   return std::nullopt;
+}
+
+// The example's last step: from what the plate shows back to the clock.
+QString ExampleBackToTheClock(const ShadowReading& r, const QString& partOfDay) {
+  const QString clock = r.query.clock.toString(QStringLiteral("HH:mm"));
+  const QString date = r.query.date.toString(QStringLiteral("dd/MM"));
+  if (r.temporaryHour) {
+    const double hour = *r.temporaryHour;
+    const int below = int(std::floor(hour));
+    return QStringLiteral(
+               "<li>Al contrario, letta sul quindal l'ora temporaria %1 di %2: fra le linee "
+               "%3 e %4. La Tabella di lettura, nella riga della data, dà l'ora "
+               "dell'orologio di ciascuna linea; fra le due si stima in proporzione: "
+               "l'orologio segna le %5.</li>")
+        .arg(TemporaryHourText(hour), partOfDay, QString::number(below), QString::number(below + 1),
+             clock);
+  }
+  return QStringLiteral(
+             "<li>Al contrario, letto sul quindal %1 di %2: il %3 si aggiungono %4 (la "
+             "Tabella di lettura, ora legale compresa), e %5 + %4 = %6, l'ora "
+             "dell'orologio.</li>")
+      .arg(MinuteText(r.tsvlMs), partOfDay, date, SignedMinutesText(MinutesToAdd(r)),
+           MinuteText(r.tsvlMs), clock);
 }
 
 QString WorkedExample(const BookletSite& b) {
@@ -64,20 +91,43 @@ QString WorkedExample(const BookletSite& b) {
               "dell'ombra taglia la colonna del giorno a %5 mm dal bordo superiore "
               "della piastra C.</li>")
               .arg(MinuteText(r->tmfMs), SignedMinutes(r->deltaMinutes), MinuteText(r->tsvlMs),
-                   kItalian.toString(r->altitudeDeg, 'f', 1) + u'°',
-                   kItalian.toString(MillimetresBelowTop(r->shadow->y), 'f', 1));
+                   Number(r->altitudeDeg, 1) + u'°', Number(MillimetresBelowTop(r->shadow->y), 1));
   const QString partOfDay =
       r->hourAngleDeg < 0 ? QStringLiteral("mattina") : QStringLiteral("pomeriggio");
-  html += QStringLiteral("<li>La piastra C mostra %1; è %2.</li>")
-              .arg(ReadingWords(*r, kItalian), partOfDay);
-  html += QStringLiteral(
-              "<li>Al contrario, letto sul quindal %1 di %2: TMF = TSVL − delta = "
-              "%3, e %4 segna %5.</li></ol>")
-              .arg(MinuteText(r->tsvlMs), partOfDay, MinuteText(r->tmfMs),
-                   r->summerMinutes ? QStringLiteral("con l'ora legale l'orologio")
-                                    : QStringLiteral("l'orologio"),
-                   clock);
-  return html;
+  html += QStringLiteral("<li>La piastra C mostra %1; è %2.</li>").arg(ReadingWords(*r), partOfDay);
+  return html + ExampleBackToTheClock(*r, partOfDay) + QStringLiteral("</ol>");
+}
+
+// What a reader of plate C does with what it shows, by hour system.
+QString ReadingStep(HourSystem hours) {
+  if (hours == HourSystem::Temporary)
+    return QStringLiteral(
+        "<li><b>Leggere.</b> Cercare sulla piastra C la colonna del giorno (le linee delle "
+        "date) e leggere l'ora dove il bordo dell'ombra la attraversa. Con le ore temporarie la "
+        "piastra C segna l'ora temporaria: il giorno, dall'alba al tramonto, diviso in dodici "
+        "ore uguali; 0 all'alba, 6 a mezzogiorno vero, 12 al tramonto. Un'ora temporaria si "
+        "scrive in ore e minuti di tempo temporaneo («3:28»). Per passare all'orologio: la "
+        "Tabella di lettura dà, per ogni data, l'ora dell'orologio in cui l'ombra attraversa "
+        "ciascuna linea, ora legale compresa.</li>");
+  return QStringLiteral(
+      "<li><b>Leggere.</b> Cercare sulla piastra C la colonna del giorno (le linee delle "
+      "date) e leggere l'ora dove il bordo dell'ombra la attraversa: è il tempo vero locale, "
+      "TSVL. Per passare all'orologio: la Tabella di lettura dà, per ogni data, i minuti da "
+      "aggiungere, ora legale compresa.</li>");
+}
+
+// What summer time adds, in the amount the zone's clocks really move that year.
+QString SummerStep(const BookletSite& b) {
+  const int minutes = LongestSummerMinutes(b.zone, b.site.Latitude, b.year);
+  if (minutes == 0)
+    return QStringLiteral(
+               "<li><b>Ora legale.</b> Nel %1 l'orologio del fuso %2 non ha ora legale: segna "
+               "il TMF tutto l'anno.</li>")
+        .arg(QString::number(b.year), b.zone.toHtmlEscaped());
+  return QStringLiteral(
+             "<li><b>Ora legale.</b> Quando è in vigore l'orologio segna %1 in più del TMF: ora "
+             "dell'orologio = TMF + %1.</li>")
+      .arg(SummerTimeWords(minutes));
 }
 
 }  // namespace
@@ -139,17 +189,15 @@ QString MaterialsHtml() {
 }
 
 QString UseHtml(const BookletSite& b) {
-  return Heading(QStringLiteral("Come si usa")) +
+  return Heading(QStringLiteral("Come si usa")) + QStringLiteral("<ol>") +
          QStringLiteral(
-             "<ol>"
              "<li><b>In piano.</b> Appoggiare la base su un ripiano al sole e controllarla con "
              "la livella, per il lungo e per il largo.</li>"
              "<li><b>Verso il Sole.</b> Le piastre B e A verso il Sole, la D dietro. Girare lo "
              "strumento finché l'ombra del bordo superiore della piastra B (dove vi appoggia la "
-             "A) cade sulla piastra C parallela al bordo superiore di C.</li>"
-             "<li><b>Leggere.</b> Cercare sulla piastra C la colonna del giorno (le linee delle "
-             "date) e leggere l'ora dove il bordo dell'ombra la attraversa: è il tempo vero "
-             "locale, TSVL.%1</li>"
+             "A) cade sulla piastra C parallela al bordo superiore di C.</li>") +
+         ReadingStep(b.hours) +
+         QStringLiteral(
              "<li><b>Mattina o pomeriggio?</b> Il quindal misura quanto è alto il Sole, e la "
              "stessa altezza torna la mattina e il pomeriggio: la piastra non li distingue. Lo "
              "dice la parte del cielo in cui sta il Sole (verso est la mattina, verso ovest il "
@@ -157,38 +205,70 @@ QString UseHtml(const BookletSite& b) {
              "avvicina a mezzogiorno è mattina, se se ne allontana è pomeriggio.</li>"
              "<li><b>Dal quindal all'orologio.</b> La piastra B dà per ogni giorno il delta, in "
              "minuti: la differenza fra il tempo vero del luogo e il tempo medio del fuso (TMF), "
-             "correzione di longitudine compresa. TMF = TSVL − delta, e TSVL = TMF + delta.</li>"
-             "<li><b>Ora legale.</b> Quando è in vigore l'orologio segna un'ora in più del TMF: "
-             "ora dell'orologio = TMF + 1 ora.</li>"
+             "correzione di longitudine compresa. TMF = TSVL − delta, e TSVL = TMF + delta.</li>") +
+         SummerStep(b) +
+         QStringLiteral(
              "<li><b>Vicino a mezzogiorno</b> il Sole cambia altezza molto lentamente: un "
              "decimo di millimetro d'ombra vale molti minuti. Le letture più precise si fanno a "
              "metà mattina e a metà pomeriggio.</li>"
-             "</ol>")
-             .arg(b.hours == HourSystem::Temporary
-                      ? QStringLiteral(" Con le ore temporarie la piastra C segna l'ora "
-                                       "temporaria: il giorno, dall'alba al tramonto, diviso in "
-                                       "dodici ore, 6 a mezzogiorno.")
-                      : QString()) +
+             "</ol>") +
          WorkedExample(b);
 }
 
-QString ReadingTableHtml(const BookletSite& b) {
-  QString html = Heading(QStringLiteral("Tabella di lettura")) +
-                 QStringLiteral(
-                     "<p>Che cosa mostra il quindal (tempo vero locale) quando "
-                     "l'orologio del fuso %1 segna le 9:00, le 12:00 e le 15:00, "
-                     "ora legale compresa, nel %2. «—»: il Sole è sotto "
-                     "l'orizzonte.</p>"
-                     "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"70%\">"
-                     "<tr><th>Data</th><th>ore 9:00</th><th>ore 12:00</th>"
-                     "<th>ore 15:00</th></tr>")
-                     .arg(b.zone.toHtmlEscaped(), QString::number(b.year));
-  for (const ReadingRow& row : ReadingTable(b.site, b.hours, b.zone, b.year)) {
-    html += QStringLiteral("<tr><td>%1</td>").arg(row.date.toString(QStringLiteral("dd/MM")));
-    for (const QString& shown : row.shown) html += QStringLiteral("<td>%1</td>").arg(shown);
+namespace {
+
+// The date cell of a row: the date, and summer time when the clocks keep it.
+QString DateCell(const ReadingRow& row) {
+  return QStringLiteral("<td>%1%2</td>")
+      .arg(row.date.toString(QStringLiteral("dd/MM")),
+           row.summerMinutes ? QStringLiteral(" (ora legale)") : QString());
+}
+
+QString TemporaryTableHtml(const BookletSite& b, const std::vector<ReadingRow>& rows) {
+  QString html =
+      QStringLiteral(
+          "<p>A che ora l'orologio del fuso %1 (ora legale compresa) segna il passaggio "
+          "dell'ombra su ciascuna linea delle ore temporarie della piastra C, nel %2. Fra due "
+          "linee si stima in proporzione; fra due date si prende la più vicina. «—»: una "
+          "linea che l'ombra quel giorno non raggiunge.</p>"
+          "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" "
+          "style=\"font-size:8pt\"><tr><th>Data</th>")
+          .arg(b.zone.toHtmlEscaped(), QString::number(b.year));
+  for (int line = kFirstTemporaryLine; line <= kLastTemporaryLine; ++line)
+    html += QStringLiteral("<th>%1</th>").arg(line);
+  html += QStringLiteral("</tr>");
+  for (const ReadingRow& row : rows) {
+    html += QStringLiteral("<tr>") + DateCell(row);
+    for (const QString& clock : row.lineClockTimes)
+      html += QStringLiteral("<td align=\"center\">%1</td>").arg(clock);
     html += QStringLiteral("</tr>");
   }
   return html + QStringLiteral("</table>");
+}
+
+QString AstronomicalTableHtml(const BookletSite& b, const std::vector<ReadingRow>& rows) {
+  QString html =
+      QStringLiteral(
+          "<p>Quanti minuti aggiungere a ciò che mostra il quindal (il tempo vero locale) "
+          "per avere l'ora dell'orologio del fuso %1, ora legale compresa, nel %2. Fra due "
+          "date si prende la più vicina.</p>"
+          "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"70%\">"
+          "<tr><th>Data</th><th>Aggiungere alla lettura</th></tr>")
+          .arg(b.zone.toHtmlEscaped(), QString::number(b.year));
+  for (const ReadingRow& row : rows)
+    html += QStringLiteral("<tr>") + DateCell(row) +
+            QStringLiteral("<td align=\"center\">%1</td></tr>")
+                .arg(SignedMinutesText(row.minutesToAdd));
+  return html + QStringLiteral("</table>");
+}
+
+}  // namespace
+
+QString ReadingTableHtml(const BookletSite& b) {
+  const std::vector<ReadingRow> rows = ReadingTable(b.site, b.hours, b.zone, b.year);
+  return Heading(QStringLiteral("Tabella di lettura")) + (b.hours == HourSystem::Temporary
+                                                              ? TemporaryTableHtml(b, rows)
+                                                              : AstronomicalTableHtml(b, rows));
 }
 
 QString ObservationHtml() {
@@ -205,7 +285,7 @@ QString ObservationHtml() {
          rows +
          QStringLiteral(
              "</table>"
-             "<h3>Per l'insegnante</h3><ul>"
+             "<h3 style=\"margin-top:18px\">Per l'insegnante</h3><ul>"
              "<li><b>Piastra A</b>: il puntello inclinato di 60° che regge la B; porta la "
              "latitudine per cui è costruito lo strumento.</li>"
              "<li><b>Piastra B</b>: il suo bordo superiore getta l'ombra sulla C; porta il delta "

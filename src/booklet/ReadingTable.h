@@ -2,24 +2,37 @@
 
 #include <QDate>
 #include <QString>
-#include <array>
 #include <vector>
 
 #include "drawing/DrawingParameters.h"
+#include "shadow/ShadowAtInstant.h"
 
-// What the instrument shows at the clock times a school day is read at, on
-// the 1st and the 15th of every month of a year.
-inline constexpr std::array<int, 3> kReadingHours = {9, 12, 15};
+// The temporary hour lines the table gives clock times for: 1 to 11 (0 and
+// 12 are sunrise and sunset, on the plate's horizon).
+inline constexpr int kFirstTemporaryLine = 1, kLastTemporaryLine = 11;
 
+// From the instrument to the clock, for one date.
 struct ReadingRow {
   QDate date;
-  // The local apparent time for each clock time, "HH:MM" to the nearest
-  // minute, or "—" with the Sun below the horizon (or a clock time the
-  // zone skips).
-  std::array<QString, kReadingHours.size()> shown;
+  int summerMinutes = 0;  // the zone's summer time that day, at noon
+  // Equal hours: what to add to the instrument's reading (local apparent
+  // time) to get the clock's time, summer time included, in whole minutes.
+  int minutesToAdd = 0;
+  // Temporary hours: the clock time, "HH:MM", at which the shadow crosses
+  // each hour line from the first to the last; "—" for a line it does not
+  // reach that day.
+  std::vector<QString> lineClockTimes;
 };
 
-// 24 rows, 1 and 15 January first, on the clocks of `zone` (IANA id),
-// summer time included where the zone has it.
+// The 1st and the 15th of every month of `year`, 1 January first, on the
+// clocks of `zone` (IANA id), summer time included where the zone has it.
+// The temporary hours' clock times only with `hours` temporary.
 std::vector<ReadingRow> ReadingTable(const DrawingParameters& site, HourSystem hours,
                                      const QString& zone, int year);
+
+// What to add to the local apparent time plate C shows to get the clock's
+// time at that reading, summer time included, in whole minutes.
+int MinutesToAdd(const ShadowReading& r);
+
+// Minutes as the table writes them: "+13 min", "−4 min", "0 min".
+QString SignedMinutesText(int minutes);

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimeZone>
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -54,4 +56,17 @@ std::optional<double> ZoneMeridianDeg(const QString& zone, double siteLatitude, 
   // Only zones that exist are kept: any text may be asked for.
   if (meridian) known.emplace(key, *meridian);
   return meridian;
+}
+
+int LongestSummerMinutes(const QString& zone, double siteLatitude, int year) {
+  const std::optional<QTimeZone> tz = ZoneNamed(zone);
+  const std::optional<double> meridian = ZoneMeridianDeg(zone, siteLatitude, QDate(year, 1, 1));
+  if (!tz || !meridian) return 0;
+  const QDateTime from(QDate(year, 1, 1), QTime(0, 0), QTimeZone::utc());
+  const QDateTime to(QDate(year + 1, 1, 1), QTime(0, 0), QTimeZone::utc());
+  int largest = tz->offsetFromUtc(from);
+  for (const QTimeZone::OffsetData& t : tz->transitions(from, to))
+    largest = std::max(largest, t.offsetFromUtc);
+  const int meridianSeconds = int(std::lround(*meridian * 240));  // 15 degrees an hour
+  return std::max(0, largest - meridianSeconds) / 60;
 }

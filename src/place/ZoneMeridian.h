@@ -22,3 +22,9 @@ bool KnownZone(const QString& zone);
 
 // The zone of that id, as `KnownZone` accepts it.
 std::optional<QTimeZone> ZoneNamed(const QString& zone);
+
+// The longest summer time the clocks of `zone` keep in `year`, minutes: the
+// largest offset of the year less the meridian's (60 in Rome, 30 at Lord
+// Howe, 0 in a zone without summer time). 0 for a zone the system does not
+// know.
+int LongestSummerMinutes(const QString& zone, double siteLatitude, int year);
