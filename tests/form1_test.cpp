@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -24,17 +25,25 @@
 // Closes the next modal box as a user would, by its default button, and keeps
 // what it showed.
 struct BoxSeen {
-  QString text, title;
+  QString text, title, informative;
   QMessageBox::Icon icon = QMessageBox::Information;
   int buttons = 0;
   bool seen = false;
 };
 
-static void AnswerNextBox(BoxSeen& seen) {
-  QTimer::singleShot(0, [&seen] {
+// Answers the next message box once it is up, within ten seconds.
+static void AnswerNextBox(BoxSeen& seen, int triesLeft = 500) {
+  QTimer::singleShot(20, [&seen, triesLeft] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    seen = {box->text(), box->windowTitle(), box->icon(), static_cast<int>(box->buttons().size()),
+    if (!box) {
+      if (triesLeft > 0) AnswerNextBox(seen, triesLeft - 1);
+      return;
+    }
+    seen = {box->text(),
+            box->windowTitle(),
+            box->informativeText(),
+            box->icon(),
+            static_cast<int>(box->buttons().size()),
             true};
     box->defaultButton()->click();
   });
@@ -232,6 +241,7 @@ void Form1Test::refusalOfTheInitialInputs() {
   form.Command4->click();  // the longitude still holds its single blank
   QVERIFY(box.seen);
   QCOMPARE(box.text, QString("Valori non consentiti !!!"));
+  QCOMPARE(box.informative, QString("scostamento: manca il valore"));  // the exporter's reason
   QCOMPARE(box.title, QString("Quindal"));
   QCOMPARE(box.icon, QMessageBox::NoIcon);
   QCOMPARE(box.buttons, 1);
@@ -292,12 +302,23 @@ void Form1Test::bookletByKeyboardOrRefused() {
   form.SetText1("45");
   form.SetText4("0");
   QTemporaryDir folder;
-  QString offered;
+  QString offered, offeredAfter;
+  QStringList years;
+  BoxSeen saved;
+  const int thisYear = QDate::currentDate().year();
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
     offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+    // The year beside the file name: this year and the next two; the name
+    // follows the year chosen.
+    auto* yearBox = dialog->findChild<QComboBox*>("anno");
+    if (!yearBox) return;
+    for (int k = 0; k < yearBox->count(); ++k) years << yearBox->itemText(k);
+    yearBox->setCurrentIndex(2);
+    offeredAfter = QFileInfo(dialog->selectedFiles().value(0)).fileName();
     dialog->selectFile(folder.filePath("fascicolo.pdf"));
+    AnswerNextBox(saved);
     QMetaObject::invokeMethod(dialog, "accept");
   });
   QCOMPARE(form.BookletButton->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -305,7 +326,14 @@ void Form1Test::bookletByKeyboardOrRefused() {
   const QDate today = QDate::currentDate();
   const int year = today.month() < 7 ? today.year() : today.year() + 1;
   QCOMPARE(offered, QString("quindal-fascicolo-%1.pdf").arg(year));
-  QCOMPARE(PdfPageCount(folder.filePath("fascicolo.pdf")), 12);
+  QCOMPARE(years, (QStringList{QString::number(thisYear), QString::number(thisYear + 1),
+                               QString::number(thisYear + 2)}));
+  QCOMPARE(offeredAfter, QString("quindal-fascicolo-%1.pdf").arg(thisYear + 2));
+  QCOMPARE(PdfPageCount(folder.filePath("fascicolo.pdf")), 11);
+  QTRY_VERIFY(saved.seen);  // then where it went
+  QCOMPARE(saved.text, QString("Fascicolo per l'anno %1 salvato in %2")
+                           .arg(thisYear + 2)
+                           .arg(folder.filePath("fascicolo.pdf")));
 }
 
 int main(int argc, char** argv) { return RunWindowTest<Form1Test>(argc, argv); }

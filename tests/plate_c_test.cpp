@@ -265,6 +265,9 @@ TEST(PlateCTest, PolarCirclesRefuseTemporaryHoursOnly) {
     RecordingTarget target;
     GRAPH1::DrawPlateC_Temporary(panel, target);
     EXPECT_EQ(panel.log, (QStringList{"ShowRefusal", "SetText1:", "SetText4:", "FocusText1"}));
+    EXPECT_EQ(
+        panel.refusal,
+        QString("latitudine %1: oltre il circolo polare non ci sono ore temporarie").arg(latitude));
     EXPECT_EQ(target.prepared, 0);
   }
   EXPECT_TRUE(DrawPiece(GRAPH1::DrawPlateC_Astronomical, "67"));

@@ -77,6 +77,7 @@ TEST_P(PreambleTest, RefusalShowsTheBoxThenEmptiesBothBoxesThenFocuses) {
   ScriptedPanel panel("45", "");
   EXPECT_FALSE(RunPreamble(panel));
   EXPECT_EQ(panel.log, (QStringList{"ShowRefusal", "SetText1:", "SetText4:", "FocusText1"}));
+  EXPECT_EQ(panel.refusal, "scostamento: manca il valore");  // the box says why
   EXPECT_TRUE(panel.text1.isEmpty());
   EXPECT_TRUE(panel.text4.isEmpty());
   EXPECT_FALSE(panel.option5);  // the options are not touched

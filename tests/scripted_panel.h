@@ -31,11 +31,15 @@ class ScriptedPanel final : public InputPanel {
     text4 = t;
   }
   void FocusText1() override { log << "FocusText1"; }
-  void ShowRefusal() override { log << "ShowRefusal"; }
+  void ShowRefusal(const QString& reason) override {
+    log << "ShowRefusal";
+    refusal = reason;
+  }
 
   bool Refused() const { return log.contains("ShowRefusal"); }
 
   QString text1, text4;
   bool option5, option6;
   QStringList log;
+  QString refusal;  // the reason the last refusal gave
 };

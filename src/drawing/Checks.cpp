@@ -41,3 +41,10 @@ QString RefusalReason(const InputState& inputs, const QLocale& locale) {
     return latitude;
   return why("scostamento", inputs.text4, -15, 15);
 }
+
+QString RefusalText(const InputState& inputs, const QString& ownReason, const QLocale& locale) {
+  const QString reason = RefusalReason(inputs, locale);
+  if (!reason.isEmpty()) return reason;
+  return QStringLiteral("latitudine ") + ShownValue(inputs.text1.trimmed()) + QStringLiteral(": ") +
+         ownReason;
+}

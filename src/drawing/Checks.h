@@ -7,6 +7,9 @@
 
 #include "drawing/DrawingParameters.h"
 
+// Why a drawing's own check refused a latitude, when it says no more.
+inline const QString kNotForThisPiece = QStringLiteral("non ammessa da questo pezzo");
+
 // The state of the inputs as the window shows them.
 struct InputState {
   QString text1;
@@ -29,3 +32,10 @@ std::optional<DrawingParameters> CheckInputs(const InputState& inputs, const Ext
 // dall'intervallo -90 … +90", "scostamento abc: non è un numero"). Empty when
 // they accept them (a drawing's own check may still refuse).
 QString RefusalReason(const InputState& inputs, const QLocale& locale = QLocale());
+
+// The refusal's second line, as the exporter and the window give it: the
+// common checks' reason, else the latitude with `ownReason`, why the
+// drawing's own check refused it ("latitudine 80: oltre il circolo polare
+// non ci sono ore temporarie").
+QString RefusalText(const InputState& inputs, const QString& ownReason,
+                    const QLocale& locale = QLocale());

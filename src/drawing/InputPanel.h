@@ -17,8 +17,8 @@ class InputPanel {
   virtual void SetText4(const QString& text) = 0;
   virtual void FocusText1() = 0;
   // A modal box with kRefusalMessage, titled kRefusalTitle, one OK button, no
-  // icon; returns when it is closed.
-  virtual void ShowRefusal() = 0;
+  // icon, and `reason` below it in smaller words; returns when it is closed.
+  virtual void ShowRefusal(const QString& reason) = 0;
 };
 
 inline const QString kRefusalMessage = QStringLiteral("Valori non consentiti !!!");

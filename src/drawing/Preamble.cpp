@@ -1,6 +1,7 @@
 #include "drawing/Preamble.h"
 
-std::optional<DrawingParameters> RunPreamble(InputPanel& panel, const ExtraCheck& extra) {
+std::optional<DrawingParameters> RunPreamble(InputPanel& panel, const ExtraCheck& extra,
+                                             const QString& ownReason) {
   InputState inputs;
   inputs.text1 = panel.Text1();
   inputs.option5 = panel.Option5();
@@ -9,7 +10,7 @@ std::optional<DrawingParameters> RunPreamble(InputPanel& panel, const ExtraCheck
 
   if (auto parameters = CheckInputs(inputs, extra)) return parameters;
 
-  panel.ShowRefusal();
+  panel.ShowRefusal(RefusalText(inputs, ownReason));
   panel.SetText1(QString());
   panel.SetText4(QString());
   panel.FocusText1();

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "drawing/Canvas.h"
+#include "drawing/Checks.h"
 #include "drawing/DrawingParameters.h"
 #include "pieces/PieceBodies.h"
 
@@ -46,6 +47,13 @@ inline constexpr std::array<Piece, 6> kPieces = {{
     {"base", "base", "Base", {GRAPH1::BaseBody}, {}, GRAPH1::BaseCut},
     {"istruzioni", "istruzioni", "Istruzioni", {GRAPH1::InstructionsBody}},
 }};
+
+// Why `piece`'s own check, in `hours`, refuses a latitude.
+inline QString OwnCheckReason(const Piece& piece, HourSystem hours) {
+  if (piece.temporaryDrawing.body && hours == HourSystem::Temporary)
+    return QStringLiteral("oltre il circolo polare non ci sono ore temporarie");
+  return kNotForThisPiece;
+}
 
 // The piece of that name (exactly as the list writes it), or null.
 constexpr const Piece* PieceNamed(std::string_view name) {

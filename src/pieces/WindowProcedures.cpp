@@ -13,7 +13,8 @@ void InWindow(std::string_view name, HourSystem hours, InputPanel& form1, Drawin
   const Piece& piece = *PieceNamed(name);
   const PieceDrawing drawing = piece.DrawingFor(hours);
   const auto parameters =
-      RunPreamble(form1, drawing.check ? ExtraCheck(drawing.check) : ExtraCheck());
+      RunPreamble(form1, drawing.check ? ExtraCheck(drawing.check) : ExtraCheck(),
+                  OwnCheckReason(piece, hours));
   if (!parameters) return;
   const QString subject = QString::fromUtf8(piece.title.data(), qsizetype(piece.title.size()));
   drawing.body(form2.PrepareWindow(DocumentTitle(subject, *parameters)), *parameters);

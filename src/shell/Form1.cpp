@@ -19,6 +19,8 @@
 #include "devices/WindowFont.h"
 #include "pieces/GRAPH1.h"
 #include "devices/Emblem.h"
+#include "shell/BookletIcon.h"
+#include "shell/BookletSaving.h"
 #include "shell/LocationDialog.h"
 #include "shell/PlaceIcon.h"
 
@@ -146,7 +148,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   // The booklet, in the free strip below it.
   BookletButton = new QPushButton(this);
   BookletButton->setGeometry(538, 96, 34, 34);
-  BookletButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  BookletButton->setIcon(BookletIcon());
   BookletButton->setIconSize(QSize(22, 22));
   BookletButton->setAutoDefault(false);
   BookletButton->setToolTip(QStringLiteral(
@@ -217,29 +219,20 @@ void Form1::SaveBooklet() {
   std::optional<DrawingParameters> site;
   for (const Piece& piece : kPieces) {
     const PieceDrawing drawing = piece.DrawingFor(hours);
-    site = RunPreamble(*this, drawing.check ? ExtraCheck(drawing.check) : ExtraCheck());
+    site = RunPreamble(*this, drawing.check ? ExtraCheck(drawing.check) : ExtraCheck(),
+                       OwnCheckReason(piece, hours));
     if (!site) return;
   }
   const QString zone = SiteZone();
-  const BookletSite booklet{
-      *site, hours, zone.isEmpty() ? QString() : foundName_,
-      zone.isEmpty() ? QString::fromUtf8(QTimeZone::systemTimeZoneId()) : zone, ComingYear()};
-  QFileDialog dialog(this, QStringLiteral("Salva il fascicolo"), QDir::homePath(),
-                     QStringLiteral("PDF (*.pdf)"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  dialog.selectFile(BookletFileName(booklet));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const QString path = dialog.selectedFiles().front();
-  QString reason;
-  DiskSink disk;
-  if (!disk.Write(path, RenderBooklet(booklet), reason))
-    QMessageBox::warning(this, QStringLiteral("Quindal"),
-                         QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
+  SaveBookletWithDialog(
+      this,
+      {*site, hours, zone.isEmpty() ? QString() : foundName_,
+       zone.isEmpty() ? QString::fromUtf8(QTimeZone::systemTimeZoneId()) : zone, ComingYear()});
 }
 
-void Form1::ShowRefusal() {
+void Form1::ShowRefusal(const QString& reason) {
   QMessageBox box(QMessageBox::NoIcon, kRefusalTitle, kRefusalMessage, QMessageBox::Ok, this);
+  box.setInformativeText(reason);
   box.setDefaultButton(QMessageBox::Ok);
   box.exec();
 }

@@ -34,7 +34,7 @@ class Form1 final : public QWidget, public InputPanel {
   void SetText1(const QString &text) override;
   void SetText4(const QString &text) override;
   void FocusText1() override;
-  void ShowRefusal() override;
+  void ShowRefusal(const QString &reason) override;
 
   // The controls keep their window names.
   QLineEdit *Text1Box, *Text4Box;
