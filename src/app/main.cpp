@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string_view>
 #include <string>
 
 #include "app/RuntimeDir.h"
@@ -24,9 +26,29 @@ void NoDisplay(QtMsgType type, const QMessageLogContext&, const QString&) {
   std::_Exit(1);
 }
 
+// --version and --help answer on standard output, display or not.
+std::optional<int> AnswerWithoutWindows(int argc, char* argv[]) {
+  if (argc != 2) return std::nullopt;
+  const std::string_view option = argv[1];
+  if (option == "--version" || option == "-v") {
+    std::printf("quindal %s\n", QUINDAL_VERSION);
+  } else if (option == "--help" || option == "-h") {
+    std::printf(
+        "Uso: quindal [--help | --version]\n"
+        "Apre la finestra principale del quindal: la latitudine, lo scostamento dal meridiano "
+        "del fuso (o la località), il sistema orario e le linee delle date, poi un pulsante "
+        "per ogni pezzo.\n"
+        "Per disegnare un pezzo senza finestre: quindal-export --help\n");
+  } else {
+    return std::nullopt;
+  }
+  return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 3;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const std::optional<int> status = AnswerWithoutWindows(argc, argv)) return *status;
   EnsureRuntimeDir();
   InstallWindowFontSubstitution();
   qInstallMessageHandler(NoDisplay);
