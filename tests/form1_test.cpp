@@ -64,6 +64,7 @@ class Form1Test : public QObject {
   void refusalOfTheInitialInputs();
   void acceptedInputOpensOneDrawingWindow();
   void bookletByKeyboardOrRefused();
+  void dialogsUseAProportionalFace();
 };
 
 void Form1Test::captionsAndGeometry_data() {
@@ -334,6 +335,14 @@ void Form1Test::bookletByKeyboardOrRefused() {
   QCOMPARE(saved.text, QString("Fascicolo per l'anno %1 salvato in %2")
                            .arg(thisYear + 2)
                            .arg(folder.filePath("fascicolo.pdf")));
+}
+
+// The program's dialogs are set in a proportional face, also where the
+// package's fonts are the only ones (ctest runs this once more that way).
+void Form1Test::dialogsUseAProportionalFace() {
+  ConfigureApplication();
+  const QFontInfo face(QApplication::font());
+  QVERIFY2(!face.fixedPitch(), qPrintable(face.family()));
 }
 
 int main(int argc, char** argv) { return RunWindowTest<Form1Test>(argc, argv); }

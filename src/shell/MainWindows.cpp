@@ -1,6 +1,7 @@
 #include "shell/MainWindows.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QThreadPool>
@@ -17,6 +18,15 @@ void ConfigureApplication() {
   QApplication::setApplicationName(QStringLiteral("Quindal"));
   QApplication::setDesktopFileName(QStringLiteral("quindal"));
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(EmblemImage(64))));
+  // With only the package's fonts installed fontconfig answers Liberation
+  // Mono for the desktop's sans-serif, and the dialogs' columns are cut: take
+  // the window font's face, proportional, at the desktop's size.
+  const QFont desktop = QApplication::font();
+  if (QFontInfo(desktop).fixedPitch() && WindowFontInstalled()) {
+    QFont proportional(QStringLiteral("Liberation Sans"));
+    proportional.setPointSizeF(desktop.pointSizeF());
+    QApplication::setFont(proportional);
+  }
   // The print and file dialogs speak Italian, like the rest of the program.
   auto* italian = new QTranslator(QApplication::instance());
   if (italian->load(QStringLiteral("qtbase_it"),
