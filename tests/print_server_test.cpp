@@ -316,18 +316,21 @@ TEST_F(PrintServerTest, CalibrationFromTheDrawingWindowsMenu) {
       dialog->accept();
     } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       seen << box->text();
-      box->accept();
+      box->defaultButton()->click();
     } else if (auto* measure = qobject_cast<CalibrationDialog*>(modal)) {
-      if (seen.size() == 1) seen << measure->inForce->text();
-      measure->across->setText(seen.size() == 2 ? "130" : "98,0");
+      if (seen.size() == 2) seen << measure->inForce->text();
+      measure->across->setText(seen.size() == 3 ? "130" : "98,0");
       measure->down->setText("101");
-      if (seen.size() == 2) seen << "130";
+      if (seen.size() == 3) seen << "130";
       // After this answer returns: the refusal's box runs a loop of its own.
       QTimer::singleShot(0, measure->save, &QPushButton::click);
     }
   };
   WhileAnswering(answer, [&] { slot.window()->calibrateAction()->trigger(); });
-  EXPECT_EQ(seen, QStringList({"print", "In vigore: righe misurate 90,0 mm e 110,0 mm.", "130",
+  EXPECT_EQ(seen, QStringList({"Si stampa il foglio di calibrazione: una riga da 100 mm in "
+                               "orizzontale e una in verticale, con una tacca ogni millimetro, "
+                               "sempre in scala reale.",
+                               "print", "In vigore: righe misurate 90,0 mm e 110,0 mm.", "130",
                                "Le due misure vanno da 80 a 120 mm, con la virgola o il punto "
                                "(per esempio 98,4)."}));
   ASSERT_EQ(printer.pageLayout().pageSize().key(), paper);
@@ -342,6 +345,23 @@ TEST_F(PrintServerTest, CalibrationFromTheDrawingWindowsMenu) {
   ASSERT_FALSE(across.empty() || down.empty());
   EXPECT_NEAR(across.front().LengthMm(), 100, 0.2);  // true scale, never stretched
   EXPECT_NEAR(down.back().LengthMm(), 100, 0.2);
+
+  // The next print is named after its piece, not the calibration sheet (on
+  // X11 the dialog names its file after the document), and once sent the
+  // window says where it went, in a line that fades.
+  QString offeredFile;
+  WhileAnswering(
+      [&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
+          offeredFile = dialog->printer()->docName();
+          dialog->accept();
+        }
+      },
+      [&] { slot.window()->PrintTrueScale(); });
+  EXPECT_TRUE(offeredFile.startsWith("Quindal - Base,")) << offeredFile.toStdString();
+  ASSERT_TRUE(slot.window()->note());
+  EXPECT_EQ(slot.window()->note()->text(), "Stampa inviata: Plain");
+  ASSERT_TRUE(cups_->WaitForJobs());
   RemoveCalibration("Plain", paper);
   slot.window()->close();
 }

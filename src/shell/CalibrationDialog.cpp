@@ -44,6 +44,22 @@ std::optional<QString> PrintCalibrationSheet(QPrinter& printer) {
 }  // namespace
 
 void CalibrateWithDialogs(QWidget* parent, QPrinter& printer) {
+  // First what comes out and what to do with it, then the print dialog.
+  QMessageBox intro(QMessageBox::Information, QStringLiteral("Calibra la stampante"),
+                    QStringLiteral("Si stampa il foglio di calibrazione: una riga da 100 mm in "
+                                   "orizzontale e una in verticale, con una tacca ogni "
+                                   "millimetro, sempre in scala reale."),
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+  intro.setInformativeText(
+      QStringLiteral("Scegliere ora la stampante e il foglio. Poi misurare con un righello le "
+                     "due righe stampate, da un estremo all'altro, e scrivere le due lunghezze "
+                     "nella finestra che segue: da allora le stampe su quella stampante e quel "
+                     "foglio escono in scala vera."));
+  intro.button(QMessageBox::Ok)->setText(QStringLiteral("Stampa..."));
+  intro.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+  intro.setDefaultButton(QMessageBox::Ok);
+  if (intro.exec() != QMessageBox::Ok) return;
+  printer.setDocName(QStringLiteral("Quindal - calibrazione della stampante"));
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("Calibra la stampante"));
   if (dialog.exec() != QDialog::Accepted) return;

@@ -121,32 +121,44 @@ QPointF Form2::Pointer() const {
   return rect().contains(at) ? QPointF(at) : QPointF(rect().center());
 }
 
+namespace {
+
+// A line of words over the picture, never in it, at the window's bottom
+// right: it fades after `showMs` and is gone.
+QLabel* TransientLine(QWidget* window, const QString& words, int showMs) {
+  auto* line = new QLabel(words, window);
+  line->setStyleSheet(
+      QStringLiteral("QLabel { background: rgba(40, 40, 40, 200); color: white; padding: 6px 10px; "
+                     "border-radius: 4px; }"));
+  line->setAttribute(Qt::WA_TransparentForMouseEvents);
+  line->adjustSize();
+  auto* opacity = new QGraphicsOpacityEffect(line);
+  line->setGraphicsEffect(opacity);
+  auto* fade = new QPropertyAnimation(opacity, "opacity", line);
+  fade->setStartValue(1.0);
+  fade->setEndValue(0.0);
+  fade->setDuration(1500);
+  QObject::connect(fade, &QPropertyAnimation::finished, line, &QObject::deleteLater);
+  QTimer::singleShot(showMs, fade, [fade] { fade->start(); });
+  line->show();
+  return line;
+}
+
+}  // namespace
+
 void Form2::ShowHintOnce() {
   // A borderless full-screen window says nothing of its menu: tell the user
   // once a run, without touching the picture.
   if (session_.hintShown) return;
   session_.hintShown = true;
-  hint_ = new QLabel(
+  hint_ = TransientLine(
+      this,
       QStringLiteral("Tasto destro (o Maiusc+F10): stampa in scala reale, salva - O: simula "
                      "l'ombra - Esc: chiudi\n"
                      "Ctrl+rotellina, Ctrl++, Ctrl+-: zoom - Ctrl+0: immagine esatta - "
                      "F: adatta allo schermo - trascina o frecce: sposta"),
-      this);
-  hint_->setStyleSheet(
-      QStringLiteral("QLabel { background: rgba(40, 40, 40, 200); color: white; padding: 6px 10px; "
-                     "border-radius: 4px; }"));
-  hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  hint_->adjustSize();
+      5000);
   PlaceHint();
-  // It fades after a few seconds.
-  auto* opacity = new QGraphicsOpacityEffect(hint_);
-  hint_->setGraphicsEffect(opacity);
-  auto* fade = new QPropertyAnimation(opacity, "opacity", hint_);
-  fade->setStartValue(1.0);
-  fade->setEndValue(0.0);
-  fade->setDuration(1500);
-  connect(fade, &QPropertyAnimation::finished, this, &Form2::DropHint);
-  QTimer::singleShot(5000, fade, [fade] { fade->start(); });
 }
 
 void Form2::DropHint() {
@@ -155,11 +167,13 @@ void Form2::DropHint() {
 }
 
 void Form2::PlaceHint() {
-  if (!hint_) return;
-  // Bottom right of what the window shows of the screen.
+  // Bottom right of what the window shows, above the shadow's bar when open.
   const QSize margin(16, 16);
-  hint_->move(width() - hint_->width() - margin.width(),
-              height() - hint_->height() - margin.height());
+  const int bottom = shadowBar_ && shadowBar_->isVisible() ? shadowBar_->y() : height();
+  for (QLabel* line : {hint_.data(), note_.data()})
+    if (line)
+      line->move(width() - line->width() - margin.width(),
+                 bottom - line->height() - margin.height());
 }
 
 void Form2::SetPlate(std::string_view piece, HourSystem hours, const DrawingParameters& site,
@@ -347,7 +361,14 @@ void Form2::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form2::PrintTrueScale() {
-  PrintWithDialog(this, session_.printer(), calls(), title_, session_.mirrored);
+  const QString sentTo =
+      PrintWithDialog(this, session_.printer(), calls(), title_, session_.mirrored);
+  if (sentTo.isEmpty()) return;
+  // Said over the picture for a few seconds: a box would only be one more click.
+  DropHint();
+  if (note_) note_->deleteLater();
+  note_ = TransientLine(this, QStringLiteral("Stampa inviata: %1").arg(sentTo), 4000);
+  PlaceHint();
 }
 
 void Form2::SaveAs() { SaveWithDialog(this, calls(), title_, cut_ ? &*cut_ : nullptr); }

@@ -73,6 +73,8 @@ class Form2 final : public QWidget {
   // The hint the first drawing window of a run shows over the picture, not
   // in it: what the right button and Esc do. Null in later windows.
   QLabel* hint() const { return hint_; }
+  // The line that says where the last print went, while it shows.
+  QLabel* note() const { return note_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -125,6 +127,7 @@ class Form2 final : public QWidget {
   std::optional<PieceCut> cut_;  // of the one piece drawn; none over several
   WindowSession& session_;
   QPointer<QLabel> hint_;
+  QPointer<QLabel> note_;
   QString title_;
 
   // Rasterises the record afresh for the window's size and the view.

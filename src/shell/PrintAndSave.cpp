@@ -77,19 +77,22 @@ void ChooseFileAgain(QPrintDialog& dialog, const QString& fileName) {
 
 }  // namespace
 
-void PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls,
-                     const QString& title, bool mirrored) {
+QString PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls,
+                        const QString& title, bool mirrored) {
+  // The dialog names its file after the document: this piece, not whatever
+  // went out last (the calibration sheet).
+  printer.setDocName(title);
   for (;;) {
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     const QString fileName = printer.outputFileName();
     QPrintDialog dialog(&printer, parent);
     if (toFile) ChooseFileAgain(dialog, fileName);
     dialog.setWindowTitle(QStringLiteral("Stampa in scala reale"));
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.exec() != QDialog::Accepted) return {};
     const std::optional<QString> problem = PrintTrueScale(printer, calls, title, mirrored);
     if (!problem) {
       RememberPrintSetup(printer);
-      return;
+      return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     }
     QMessageBox::warning(parent, QStringLiteral("Quindal"), *problem);
   }

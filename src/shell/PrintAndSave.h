@@ -29,9 +29,10 @@ class WindowSession {
 
 // "Stampa in scala reale...": the print dialog on `printer`, then the
 // drawing at true scale; a page that cannot keep the scale says why and
-// brings the dialog back.
-void PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls,
-                     const QString& title, bool mirrored = false);
+// brings the dialog back. Returns where the page went (the printer's name,
+// or the file's), or empty when nothing was sent.
+QString PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& calls,
+                        const QString& title, bool mirrored = false);
 
 // The print setup kept for the next run, under stampa/ in the settings.
 void RememberPrintSetup(const QPrinter& printer);
