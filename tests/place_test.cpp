@@ -75,19 +75,29 @@ TEST_F(PlaceTest, OffsetsOfKnownPlaces) {
   EXPECT_FALSE(FirstTown("xyzzyq"));
 }
 
+// The meridian is the zone's smallest offset of the year, whatever the
+// season of its summer: Troll keeps European summer time in the south, and
+// Dublin's "winter time" is the one that moves its clocks.
 TEST_F(PlaceTest, SummerTimeNeverCounts) {
   const struct {
     const char* zone;
-    double latitude, meridian;
-  } zones[] = {{"Europe/Rome", 45, 15},          {"Asia/Kolkata", 19, 82.5},
-               {"America/New_York", 40, -75},    {"Australia/Sydney", -33.9, 150},
-               {"America/Santiago", -33.4, -60}, {"UTC", 0, 0}};
+    double meridian;
+  } zones[] = {{"Europe/Rome", 15},          {"Asia/Kolkata", 82.5},
+               {"America/New_York", -75},    {"Australia/Sydney", 150},
+               {"America/Santiago", -60},    {"UTC", 0},
+               {"Europe/Dublin", 0},         {"Australia/Lord_Howe", 157.5},
+               {"Antarctica/Troll", 0}};
   for (const auto& z : zones) {
     for (const QDate today : {QDate(2026, 1, 10), QDate(2026, 7, 10), QDate(2031, 10, 30)})
-      EXPECT_EQ(ZoneMeridianDeg(z.zone, z.latitude, today), z.meridian) << z.zone;
+      EXPECT_EQ(ZoneMeridianDeg(z.zone, today), z.meridian) << z.zone;
   }
-  EXPECT_FALSE(ZoneMeridianDeg("Europe/Nowhere", 45));
-  EXPECT_FALSE(ZoneMeridianDeg("", 45));
+  EXPECT_FALSE(ZoneMeridianDeg("Europe/Nowhere"));
+  EXPECT_FALSE(ZoneMeridianDeg(""));
+  // The station itself is drawn, 2.53 degrees east of its meridian.
+  const auto troll = SiteFromCoordinates("Troll", -72.012, 2.535, "Antarctica/Troll");
+  ASSERT_TRUE(troll);
+  EXPECT_TRUE(troll->InRange());
+  EXPECT_EQ(troll->OffsetText(QLocale::c()), "2.535");
   EXPECT_DOUBLE_EQ(OffsetFromMeridian(179, -165), -16);  // across the date line
   EXPECT_DOUBLE_EQ(OffsetFromMeridian(-179, 180), 1);
 }
@@ -165,7 +175,7 @@ TEST(ZoneTest, EveryZoneQtReads) {
       {"../../etc/passwd", {}}, {"xyzzy", {}} /* Qt alone would read it as a POSIX rule, UTC */};
   for (const auto& z : zones) {
     EXPECT_EQ(KnownZone(z.zone), z.meridian.has_value()) << z.zone;
-    EXPECT_EQ(ZoneMeridianDeg(z.zone, 45), z.meridian) << z.zone;
+    EXPECT_EQ(ZoneMeridianDeg(z.zone), z.meridian) << z.zone;
   }
   EXPECT_TRUE(KnownZone(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
 }

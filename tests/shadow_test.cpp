@@ -108,6 +108,13 @@ TEST(ShadowTest, ClockTimesThatDoNotExistOrHappenTwice) {
   EXPECT_EQ(after.reading->summerMinutes, 0);
   EXPECT_TRUE(RepeatedHourNote(*after.reading).isEmpty());
 
+  // Troll keeps European summer time, two hours, in the southern winter.
+  for (const auto& [date, summer] : {std::pair{QDate(2026, 7, 15), 120}, {QDate(2026, 1, 15), 0}}) {
+    const ShadowOutcome troll = at(date, {12, 0}, "Antarctica/Troll");
+    ASSERT_TRUE(troll.reading);
+    EXPECT_EQ(troll.reading->summerMinutes, summer);
+  }
+
   EXPECT_EQ(at({2026, 6, 21}, {12, 0}, "Marte/Olimpo").problem.toStdString(),
             "fuso orario sconosciuto: Marte/Olimpo");
 }

@@ -118,7 +118,7 @@ QString ReadingStep(HourSystem hours) {
 
 // What summer time adds, in the amount the zone's clocks really move that year.
 QString SummerStep(const BookletSite& b) {
-  const int minutes = LongestSummerMinutes(b.zone, b.site.Latitude, b.year);
+  const int minutes = LongestSummerMinutes(b.zone, b.year);
   if (minutes == 0)
     return QStringLiteral(
                "<li><b>Ora legale.</b> Nel %1 l'orologio del fuso %2 non ha ora legale: segna "

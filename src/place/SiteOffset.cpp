@@ -26,7 +26,7 @@ double OffsetFromMeridian(double longitude, double meridian) {
 
 std::optional<SiteOffset> SiteFromCoordinates(QString name, double latitude, double longitude,
                                               const QString& zone) {
-  const std::optional<double> meridian = ZoneMeridianDeg(zone, latitude);
+  const std::optional<double> meridian = ZoneMeridianDeg(zone);
   if (!meridian) return std::nullopt;
   return SiteOffset{std::move(name), latitude,
                     longitude,       zone,

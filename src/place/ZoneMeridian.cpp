@@ -8,7 +8,7 @@
 #include <cmath>
 #include <map>
 #include <mutex>
-#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -39,28 +39,31 @@ std::optional<QTimeZone> ZoneNamed(const QString& zone) {
 
 bool KnownZone(const QString& zone) { return ZoneNamed(zone).has_value(); }
 
-std::optional<double> ZoneMeridianDeg(const QString& zone, double siteLatitude, QDate today) {
-  const int winterMonth = siteLatitude < 0 ? 7 : 1;
+std::optional<double> ZoneMeridianDeg(const QString& zone, QDate today) {
   // A search lists up to hundreds of towns of a few zones at each keystroke:
   // read each zone's rules from the database once.
   static std::mutex guard;
-  static std::map<std::tuple<QString, int, int>, double> known;
-  const auto key = std::make_tuple(zone, winterMonth, today.year());
+  static std::map<std::pair<QString, int>, double> known;
+  const auto key = std::make_pair(zone, today.year());
   const std::lock_guard lock(guard);
   if (const auto found = known.find(key); found != known.end()) return found->second;
   std::optional<double> meridian;
   if (const std::optional<QTimeZone> tz = ZoneNamed(zone)) {
-    const QDateTime noon(QDate(today.year(), winterMonth, 15), QTime(12, 0), QTimeZone::utc());
-    meridian = tz->offsetFromUtc(noon) / 3600.0 * 15.0;
+    const QDateTime from(QDate(today.year(), 1, 1), QTime(0, 0), QTimeZone::utc());
+    const QDateTime to(QDate(today.year() + 1, 1, 1), QTime(0, 0), QTimeZone::utc());
+    int smallest = tz->offsetFromUtc(from);
+    for (const QTimeZone::OffsetData& t : tz->transitions(from, to))
+      smallest = std::min(smallest, t.offsetFromUtc);
+    meridian = smallest / 3600.0 * 15.0;
   }
   // Only zones that exist are kept: any text may be asked for.
   if (meridian) known.emplace(key, *meridian);
   return meridian;
 }
 
-int LongestSummerMinutes(const QString& zone, double siteLatitude, int year) {
+int LongestSummerMinutes(const QString& zone, int year) {
   const std::optional<QTimeZone> tz = ZoneNamed(zone);
-  const std::optional<double> meridian = ZoneMeridianDeg(zone, siteLatitude, QDate(year, 1, 1));
+  const std::optional<double> meridian = ZoneMeridianDeg(zone, QDate(year, 1, 1));
   if (!tz || !meridian) return 0;
   const QDateTime from(QDate(year, 1, 1), QTime(0, 0), QTimeZone::utc());
   const QDateTime to(QDate(year + 1, 1, 1), QTime(0, 0), QTimeZone::utc());

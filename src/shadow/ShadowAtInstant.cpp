@@ -35,7 +35,7 @@ ShadowOutcome ShadowAt(const ShadowQuery& query) {
     return {std::nullopt, QStringLiteral("data od ora non valida")};
   const std::optional<QTimeZone> zone = ZoneNamed(query.zone);
   const std::optional<double> meridian =
-      zone ? ZoneMeridianDeg(query.zone, query.site.Latitude, query.date) : std::nullopt;
+      zone ? ZoneMeridianDeg(query.zone, query.date) : std::nullopt;
   if (!meridian)
     return {std::nullopt, QStringLiteral("fuso orario sconosciuto: ") + ShownValue(query.zone)};
 

@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
 
-  if (const auto meridian = ZoneMeridianDeg(text, 45)) {
+  if (const auto meridian = ZoneMeridianDeg(text)) {
     if (!std::isfinite(*meridian) || std::fabs(*meridian) > 14 * 15)
       Fail("a meridian off the globe");
     const auto site = SiteFromCoordinates(QString(), 45, 12, text);
