@@ -106,6 +106,25 @@ TEST_F(ExporterTest, PlaceDrawsWhatTypingItsRoundedTextsDraws) {
   const QByteArray typedBytes = typed.readAll();
   EXPECT_EQ(place.readAll(), typedBytes);
   EXPECT_EQ(site.readAll(), typedBytes);  // 12 14 30 E is 12,242 to three places
+
+  // A zone given beside the town is used for everything: Treviso is
+  // 12.242 degrees east of London's meridian, and London's noon is Rome's one
+  // o'clock; the booklet is London's too. Never Rome's figures under London's name.
+  const QStringList london = {"--timezone", "Europe/London", "--at", "2026-06-21 12:00"};
+  const Outcome byTown = Export(QStringList{"ombra", "--place", "Treviso"} + london);
+  ASSERT_EQ(byTown.status, kExportOk) << byTown.err;
+  EXPECT_NE(byTown.err.find("fuso Europe/London (da --timezone; quello della località è "
+                            "Europe/Rome)"),
+            std::string::npos)
+      << byTown.err;
+  const Outcome typedLondon =
+      Export(QStringList{"ombra", "--latitude", "45,667", "--longitude", "12,242"} + london);
+  EXPECT_EQ(byTown.out, typedLondon.out);
+  EXPECT_NE(byTown.out.find("fuso\tEurope/London\n"), std::string::npos);
+  const Outcome far =
+      Export({"ombra", "--place", "Treviso", "--timezone", "America/New_York"});
+  EXPECT_EQ(far.status, kExportRefused) << far.err;
+  EXPECT_NE(far.err.find("dal meridiano del suo fuso"), std::string::npos) << far.err;
 }
 
 TEST_F(ExporterTest, PlaceMistakesAndTheTownList) {

@@ -89,13 +89,20 @@ int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude, 
       return kExportUsage;
     }
     const Town& town = *towns.front();
-    if (zone && !site.timezone) *zone = town.zone;
+    // A zone given beside the town is the one used for everything: the
+    // instant, the meridian and the offset reckoned from it, the reading.
+    const QString used = site.timezone.value_or(town.zone);
+    if (zone) *zone = used;
     if (townName) *townName = town.name;
     err << "quindal-export: località " << Utf8(TownLabel(town)) << ", latitudine "
-        << Utf8(PlainDecimalText(town.latitude, kItalian)) << "°, fuso " << Utf8(town.zone) << "\n";
-    const auto found = SiteFromCoordinates(town.name, town.latitude, town.longitude, town.zone);
+        << Utf8(PlainDecimalText(town.latitude, kItalian)) << "°, fuso " << Utf8(used)
+        << (site.timezone ? Utf8(QStringLiteral(" (da --timezone; quello della località è %1)")
+                                     .arg(town.zone))
+                          : std::string())
+        << "\n";
+    const auto found = SiteFromCoordinates(town.name, town.latitude, town.longitude, used);
     if (!found) {
-      err << "quindal-export: fuso orario sconosciuto: " << Utf8(town.zone) << "\n";
+      err << "quindal-export: fuso orario sconosciuto: " << ShownValue(used).toStdString() << "\n";
       return kExportUsage;
     }
     return Take(*found, latitude, longitude, err);
