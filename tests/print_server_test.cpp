@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -203,7 +205,7 @@ TEST_F(PrintServerTest, FitCountsTheRuleAndEveryEdge) {
 // in the settings prints at true scale.
 TEST_F(PrintServerTest, CalibrationStretchesThePrintOnly) {
   const CallList base = *DrawPiece(GRAPH1::DrawBase, "45");
-  StoreCalibration("Plain", "A4", {98.0, 101.0});
+  ASSERT_TRUE(StoreCalibration("Plain", "A4", {98.0, 101.0}));
   ASSERT_FALSE(Print("Plain", base));
   ASSERT_TRUE(cups_->WaitForJobs());
   const Measured m = Measure(Page("Plain"));
@@ -229,7 +231,7 @@ TEST_F(PrintServerTest, CalibrationStretchesThePrintOnly) {
   ASSERT_FALSE(Print("Plain", base));
   ASSERT_TRUE(cups_->WaitForJobs());
   ExpectTrueScale(Page("Plain"));
-  RemoveCalibration("Plain", "A4");
+  EXPECT_TRUE(RemoveCalibration("Plain", "A4"));
 }
 
 // What is kept is read strictly: a point as the decimal separator, 80 to
@@ -249,7 +251,7 @@ TEST(CalibrationTest, StoredAndTypedMeasurements) {
     }
     EXPECT_EQ(StoredCalibration("Q", "A4").has_value(), kept) << x << " " << y;
   }
-  RemoveCalibration("Q", "A4");
+  EXPECT_TRUE(RemoveCalibration("Q", "A4"));
   EXPECT_FALSE(StoredCalibration("Q", "A4"));
   const struct {
     const char* typed;
@@ -257,6 +259,35 @@ TEST(CalibrationTest, StoredAndTypedMeasurements) {
   } kTyped[] = {{"98,4", 98.4}, {" 98.4 ", 98.4}, {"120", 120.0}, {"120,1", {}},
                 {"abc", {}},    {"", {}},         {"1e2", 100.0}};
   for (const auto& [typed, value] : kTyped) EXPECT_EQ(ReadMeasurement(typed), value) << typed;
+}
+
+// Settings that cannot be written (the file is a folder: even root cannot
+// write it): the dialog says so and what calibration is in force, and stays.
+TEST(CalibrationTest, ACalibrationThatCannotBeSavedSaysSo) {
+  QTemporaryDir blocked;
+  ASSERT_TRUE(QDir(blocked.path()).mkpath("Quindal/quindal.conf"));
+  const QString kept = QSettings("Quindal", "quindal").fileName();
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocked.path());
+  EXPECT_FALSE(StoreCalibration("Q", "A4", {98.0, 101.0}));
+  EXPECT_FALSE(StoredCalibration("Q", "A4"));
+  CalibrationDialog measure("Q", "A4");
+  measure.across->setText("98");
+  measure.down->setText("101");
+  QString said;
+  WhileAnswering(
+      [&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+          said = box->text();
+          box->accept();
+        }
+      },
+      [&] { measure.save->click(); });
+  EXPECT_EQ(said, QString("Impossibile salvare nelle impostazioni (%1). In vigore: nessuna "
+                          "calibrazione.")
+                      .arg(blocked.filePath("Quindal/quindal.conf")));
+  EXPECT_EQ(measure.result(), 0);  // not closed as if saved
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                     QFileInfo(kept).dir().absolutePath().section('/', 0, -2));
 }
 
 // The dialog comes back on what the user chose last, print to file included,
@@ -303,7 +334,7 @@ TEST_F(PrintServerTest, PrintDialogComesBackOnTheSessionsChoice) {
 TEST_F(PrintServerTest, CalibrationFromTheDrawingWindowsMenu) {
   // The print dialog takes the queue's own paper.
   const QString paper = QPrinterInfo::printerInfo("Plain").defaultPageSize().key();
-  StoreCalibration("Plain", paper, {90.0, 110.0});
+  ASSERT_TRUE(StoreCalibration("Plain", paper, {90.0, 110.0}));
   Form2Slot slot;
   QPrinter& printer = slot.session().printer();
   printer.setPrinterName("Plain");
@@ -362,7 +393,7 @@ TEST_F(PrintServerTest, CalibrationFromTheDrawingWindowsMenu) {
   ASSERT_TRUE(slot.window()->note());
   EXPECT_EQ(slot.window()->note()->text(), "Stampa inviata: Plain");
   ASSERT_TRUE(cups_->WaitForJobs());
-  RemoveCalibration("Plain", paper);
+  EXPECT_TRUE(RemoveCalibration("Plain", paper));
   slot.window()->close();
 }
 

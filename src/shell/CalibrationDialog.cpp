@@ -1,6 +1,7 @@
 #include "shell/CalibrationDialog.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -129,11 +130,21 @@ void CalibrationDialog::Save() {
     (x ? down : across)->setFocus();
     return;
   }
-  StoreCalibration(printer_, paper_, {*x, *y});
+  if (!StoreCalibration(printer_, paper_, {*x, *y})) {
+    CannotSave();
+    return;
+  }
   accept();
 }
 
 void CalibrationDialog::Remove() {
-  RemoveCalibration(printer_, paper_);
+  if (!RemoveCalibration(printer_, paper_)) CannotSave();
   ShowInForce();
+}
+
+void CalibrationDialog::CannotSave() {
+  ShowInForce();
+  QMessageBox::warning(this, QStringLiteral("Quindal"),
+                       QStringLiteral("Impossibile salvare nelle impostazioni (%1). %2")
+                           .arg(QDir::toNativeSeparators(SettingsFileName()), inForce->text()));
 }

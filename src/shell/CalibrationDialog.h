@@ -31,6 +31,8 @@ class CalibrationDialog final : public QDialog {
  private:
   void Save();
   void Remove();
+  // Says that the settings could not be written, and what calibration is in force.
+  void CannotSave();
   void ShowInForce();
 
   QString printer_, paper_;

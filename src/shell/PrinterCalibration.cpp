@@ -45,17 +45,23 @@ std::optional<PrinterCalibration> StoredCalibration(const QString& printer, cons
   return PrinterCalibration{*x, *y};
 }
 
-void StoreCalibration(const QString& printer, const QString& paper,
+bool StoreCalibration(const QString& printer, const QString& paper,
                       const PrinterCalibration& calibration) {
   QSettings settings = Settings();
   settings.setValue(Key(printer, paper, "misura_x"), QString::number(calibration.measuredX));
   settings.setValue(Key(printer, paper, "misura_y"), QString::number(calibration.measuredY));
+  settings.sync();
+  return settings.status() == QSettings::NoError;
 }
 
-void RemoveCalibration(const QString& printer, const QString& paper) {
+bool RemoveCalibration(const QString& printer, const QString& paper) {
   QSettings settings = Settings();
   settings.remove(QStringLiteral("calibrazione/%1/%2").arg(printer, paper));
+  settings.sync();
+  return settings.status() == QSettings::NoError;
 }
+
+QString SettingsFileName() { return Settings().fileName(); }
 
 QString CalibrationNote(const QString& printer, const QString& paper,
                         const PrinterCalibration& calibration) {

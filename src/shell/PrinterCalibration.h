@@ -28,9 +28,14 @@ std::optional<double> ReadMeasurement(const QString& text);
 // The calibration kept for that queue and paper (QPageSize::key(), "A4").
 // A missing, unreadable or out-of-range value means none.
 std::optional<PrinterCalibration> StoredCalibration(const QString& printer, const QString& paper);
-void StoreCalibration(const QString& printer, const QString& paper,
-                      const PrinterCalibration& calibration);
-void RemoveCalibration(const QString& printer, const QString& paper);
+// Both say whether the settings took the change: a settings file or folder
+// that cannot be written leaves the calibration as it was.
+[[nodiscard]] bool StoreCalibration(const QString& printer, const QString& paper,
+                                    const PrinterCalibration& calibration);
+[[nodiscard]] bool RemoveCalibration(const QString& printer, const QString& paper);
+
+// Where the settings are kept, for a message that cannot write them.
+QString SettingsFileName();
 
 // The words a calibrated page carries under its rule.
 QString CalibrationNote(const QString& printer, const QString& paper,
