@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -11,16 +13,19 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <map>
 #include <sstream>
 #include <streambuf>
 #include <thread>
 
 #include "app/Exporter.h"
 #include "devices/DrawingFile.h"
+#include "devices/KitReplacement.h"
 
 namespace {
 
@@ -103,10 +108,21 @@ TEST_F(ExportFaultsTest, FifoAndSocket) {
   EXPECT_EQ(unread.status, kExportWriteFailed);
   EXPECT_TRUE(unread.err.ends_with(": nessun programma legge dalla FIFO\n")) << unread.err;
 
+  // The reader never blocks for long: should the exporter refuse the FIFO, the
+  // test fails after ten seconds instead of waiting for ever.
   QByteArray received;
   std::thread reader([&] {
-    QFile in(fifo);
-    if (in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) received = in.readAll();
+    const int fd = ::open(QFile::encodeName(fifo), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    for (int waited = 0; waited < 10000; waited += 50) {
+      pollfd ready{fd, POLLIN, 0};
+      if (::poll(&ready, 1, 50) <= 0) continue;
+      char chunk[65536];
+      const ssize_t n = ::read(fd, chunk, sizeof chunk);
+      if (n > 0) received.append(chunk, n);
+      if (n == 0 && !received.isEmpty()) break;  // the writer has closed its end
+    }
+    ::close(fd);
   });
   Outcome read{};
   for (int tries = 0; tries < 200; ++tries) {  // until the reader has opened its end
@@ -170,6 +186,59 @@ TEST_F(ExportFaultsTest, KitIsAllOrNothing) {
             kExportOk);
   EXPECT_EQ(QDir(Path("kit")).entryList(QDir::Files).size(), 6);
   EXPECT_TRUE(Read(Path("kit/plate-a.svg")).startsWith("<?xml"));
+}
+
+// A kit run killed at any moment while it replaces a kit leaves, once the
+// next run into the folder has settled it, the old kit whole or the new one
+// whole, and nothing beside them: the real program, killed with SIGKILL at
+// moments spread over its run.
+TEST_F(ExportFaultsTest, KitKilledAtAnyMomentIsOldOrNew) {
+  const QString kit = Path("kit");
+  const auto run = [&](const char* latitude, int killAfterMs) {
+    QProcess exporter;
+    exporter.start(QUINDAL_EXPORTER, {"all", "--latitude", latitude, "--longitude", "0", "--format",
+                                      "svg", "--output", kit});
+    if (!exporter.waitForStarted(10000)) return -1;
+    if (killAfterMs >= 0 && !exporter.waitForFinished(killAfterMs)) {
+      ::kill(pid_t(exporter.processId()), SIGKILL);
+    }
+    exporter.waitForFinished(60000);
+    return exporter.exitStatus() == QProcess::NormalExit ? exporter.exitCode() : -2;
+  };
+  const auto contents = [&] {
+    std::map<QString, QByteArray> files;
+    for (const QString& name :
+         QDir(kit).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+      files[name] = Read(QDir(kit).filePath(name));
+    return files;
+  };
+  ASSERT_EQ(run("46", -1), kExportOk);
+  const auto newKit = contents();
+  QElapsedTimer clock;
+  clock.start();
+  ASSERT_EQ(run("45", -1), kExportOk);
+  const auto oldKit = contents();
+  const int runMs = int(clock.elapsed());
+  ASSERT_EQ(oldKit.size(), 6u);
+  ASSERT_NE(oldKit, newKit);
+  // A run killed long ago left one of these beside the files.
+  QFile stale(QDir(kit).filePath("base.svg.quindal-4242-precedente"));
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly) && stale.write("vecchio") == 7);
+  stale.close();
+  int old = 0, renewed = 0;
+  // Most of a run is drawing; the kills gather where the files are written.
+  for (const int percent : {30, 60, 80, 90, 95, 100, 110}) {
+    run("46", runMs * percent / 100);
+    SettleKilledKitRun(kit);
+    const auto now = contents();
+    EXPECT_TRUE(now == oldKit || now == newKit) << "killed at " << percent << " % of a run";
+    (now == oldKit ? old : renewed) += 1;
+    if (now == newKit) {
+      ASSERT_EQ(run("45", -1), kExportOk);  // the old kit again
+    }
+  }
+  EXPECT_GT(old, 0);  // the kills fell both before and after the new kit took over
+  EXPECT_GT(renewed, 0);
 }
 
 // A stream whose every write fails, as a closed or full standard output.

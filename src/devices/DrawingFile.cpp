@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include "devices/KitReplacement.h"
 #include <cerrno>
 #include <memory>
 #include <filesystem>
@@ -131,15 +133,6 @@ bool DiskSink::Write(const QString& path, const QByteArray& bytes, QString& reas
 }
 
 bool DiskSink::WriteAll(const FileSet& files, QString& failed, QString& reason) {
-  const auto fail = [&](const QString& path, int error, const QString& systemText) {
-    failed = path;
-    reason = ItalianReason(error, systemText);
-    return false;
-  };
-  // Every file whole beside its place; an unfinished one goes with its
-  // QSaveFile, and nothing has been replaced yet.
-  std::vector<std::unique_ptr<QSaveFile>> staged;
-  std::vector<QString> targets;
   for (const auto& [path, bytes] : files) {
     const Target target = Resolve(path);
     if (target.kind != Kind::Missing && target.kind != Kind::Regular) {
@@ -149,56 +142,8 @@ bool DiskSink::WriteAll(const FileSet& files, QString& failed, QString& reason) 
                    : Refusal(target);
       return false;
     }
-    auto file = std::make_unique<QSaveFile>(target.path);
-    errno = 0;
-    if (!file->open(QIODevice::WriteOnly)) return fail(path, errno, file->errorString());
-    errno = 0;
-    if (!Put(*file, bytes)) {
-      const int error = errno;
-      const QString why = file->errorString();
-      file->cancelWriting();
-      return fail(path, error, why);
-    }
-    staged.push_back(std::move(file));
-    targets.push_back(target.path);
   }
-
-  // A second name for every file already there, so that a rename that fails
-  // can put back those already replaced.
-  std::vector<QString> kept(targets.size());
-  const auto dropKept = [&] {
-    for (const QString& backup : kept)
-      if (!backup.isEmpty()) QFile::remove(backup);
-  };
-  for (std::size_t k = 0; k < targets.size(); ++k) {
-    if (!QFileInfo::exists(targets[k])) continue;
-    const QString backup = targets[k] + QStringLiteral(".quindal-%1-precedente").arg(::getpid());
-    errno = 0;
-    if (::link(QFile::encodeName(targets[k]).constData(), QFile::encodeName(backup).constData()) !=
-            0 &&
-        !QFile::copy(targets[k], backup)) {
-      const int error = errno;
-      dropKept();
-      return fail(files[k].first, error, {});
-    }
-    kept[k] = backup;
-  }
-  for (std::size_t k = 0; k < staged.size(); ++k) {
-    errno = 0;
-    if (staged[k]->commit()) continue;
-    const int error = errno;
-    const QString why = staged[k]->errorString();
-    for (std::size_t j = 0; j < k; ++j) {
-      if (kept[j].isEmpty()) {
-        QFile::remove(targets[j]);
-      } else {
-        ::rename(QFile::encodeName(kept[j]).constData(), QFile::encodeName(targets[j]).constData());
-        kept[j].clear();
-      }
-    }
-    dropKept();
-    return fail(files[k].first, error, why);
-  }
-  dropKept();
-  return true;
+  return ReplaceKit(
+      files, [this](QIODevice& device, const QByteArray& bytes) { return Put(device, bytes); },
+      failed, reason);
 }

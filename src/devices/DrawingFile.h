@@ -56,8 +56,10 @@ class DiskSink final : public FileSink {
   bool MakeFolder(const QString& path, QString& reason) override;
   void RemoveEmptyFolder(const QString& path) override;
   bool Write(const QString& path, const QByteArray& bytes, QString& reason) override;
-  // Each file whole beside its place first, then all renamed into place; a
-  // rename that fails puts the files already replaced back.
+  // Each file whole beside its place first, then all renamed into place in
+  // one short step under a journal (devices/KitReplacement.h): a run killed at
+  // any moment leaves, once the next kit run into the folder has settled it,
+  // the old kit whole or the new one whole.
   bool WriteAll(const FileSet& files, QString& failed, QString& reason) override;
 
  private:
