@@ -241,6 +241,34 @@ TEST_F(ExportFaultsTest, KitKilledAtAnyMomentIsOldOrNew) {
   EXPECT_GT(renewed, 0);
 }
 
+// Any name the file system takes is taken, as it was given: a name of 251
+// bytes (the temporary file beside it has a short name of its own), one of
+// two-byte letters; a name whose bytes are not UTF-8 is refused, never
+// written under another name.
+TEST_F(ExportFaultsTest, EveryNameAsGivenOrRefused) {
+  const QString longName = QString(247, u'a') + ".pdf", accented = QString(100, u'é') + ".pdf";
+  for (const QStringList& command :
+       {QStringList{"C"}, QStringList{"all"}, QStringList{"fascicolo", "--timezone", "Etc/UTC"}}) {
+    for (const QString& name : {longName, accented}) {
+      SCOPED_TRACE((command.front() + " " + name).toStdString());
+      const Outcome outcome = Export(command + kSite + QStringList{"--output", Path(name)});
+      EXPECT_EQ(outcome.status, kExportOk) << outcome.err;
+      EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                QStringList{name});
+      QFile::remove(Path(name));
+    }
+  }
+  QProcess exporter;
+  exporter.setWorkingDirectory(dir_.path());
+  exporter.start("bash", {"-c", "\"$0\" C --latitude 45 --longitude 0 --output $'\\xe9t\\xe9.pdf'",
+                          QUINDAL_EXPORTER});
+  ASSERT_TRUE(exporter.waitForFinished(60000));
+  EXPECT_EQ(exporter.exitCode(), kExportUsage);
+  EXPECT_TRUE(exporter.readAllStandardError().startsWith(
+      "quindal-export: l'argomento 7 non è testo UTF-8"));
+  EXPECT_TRUE(QDir(dir_.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
 // A stream whose every write fails, as a closed or full standard output.
 class FailingBuffer final : public std::streambuf {
  protected:

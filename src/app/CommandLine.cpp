@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <QFile>
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -161,4 +163,19 @@ QString CommandLine::HelpText() const {
 std::optional<QString> CommandLine::Value(const QString& name) const {
   if (!parser.isSet(name)) return std::nullopt;
   return parser.value(name);
+}
+
+std::optional<QStringList> TextArguments(int argc, char* argv[], std::string& problem) {
+  QStringList words;
+  for (int k = 1; k < argc; ++k) {
+    const QString word = QFile::decodeName(argv[k]);
+    if (QFile::encodeName(word) != QByteArray(argv[k])) {
+      problem = "l'argomento " + std::to_string(k) +
+                " non è testo UTF-8 (un nome di file in un'altra codifica?): si scriverebbe "
+                "sotto un altro nome";
+      return std::nullopt;
+    }
+    words << word;
+  }
+  return words;
 }

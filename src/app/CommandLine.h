@@ -4,6 +4,12 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
+
+// The words of argv as text. A word whose bytes are not text in the
+// system's encoding (a file name in Latin-1 under UTF-8) would come back as
+// another name: nothing, with the mistake in `problem`.
+std::optional<QStringList> TextArguments(int argc, char* argv[], std::string& problem);
 
 // The exporter's command line, read by Qt's own parser: options as
 // "--name value" or "--name=value", -h/--help, -v/--version. A repeated

@@ -22,8 +22,6 @@
 
 namespace {
 
-// After a usage mistake, one line that says where the whole usage is.
-const char kHelpHint[] = "Per l'aiuto: quindal-export --help\n";
 
 struct Request {
   std::optional<QString> placesQuery;  // "places TEXT": list, draw nothing

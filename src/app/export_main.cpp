@@ -6,6 +6,7 @@
 #include <csignal>
 #include <iostream>
 
+#include "app/CommandLine.h"
 #include "app/Exporter.h"
 #include "app/RuntimeDir.h"
 #include "devices/WindowFont.h"
@@ -36,8 +37,12 @@ int main(int argc, char* argv[]) {
   std::signal(SIGPIPE, SIG_IGN);
   qInstallMessageHandler(QuietQtMessages);
   // Taken before Qt sees them: a value such as "-reverse" is the user's, not Qt's.
-  QStringList arguments;
-  for (int k = 1; k < argc; ++k) arguments << QString::fromLocal8Bit(argv[k]);
+  std::string problem;
+  const std::optional<QStringList> arguments = TextArguments(argc, argv, problem);
+  if (!arguments) {
+    std::cerr << "quindal-export: " << problem << "\n" << kHelpHint;
+    return kExportUsage;
+  }
 
   EnsureRuntimeDir();
   // No window is ever shown: run on machines without a display too.
@@ -45,5 +50,5 @@ int main(int argc, char* argv[]) {
   InstallWindowFontSubstitution();
   int qtArgc = 1;
   QGuiApplication app(qtArgc, argv);
-  return RunExport(arguments, std::cout, std::cerr);
+  return RunExport(*arguments, std::cout, std::cerr);
 }

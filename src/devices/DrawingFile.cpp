@@ -117,19 +117,48 @@ bool DiskSink::Write(const QString& path, const QByteArray& bytes, QString& reas
     if (!Put(device, bytes)) return fail(errno, device.errorString());
     return true;
   }
-  QSaveFile file(target.path);
+  return WriteBeside(target.path, bytes, reason);
+}
+
+bool DiskSink::WriteBeside(const QString& path, const QByteArray& bytes, QString& reason) {
+  // The temporary file has a short name of its own, so that any name the
+  // file system takes is taken; it gets the mode the file had, or a new
+  // file's.
+  const QFileInfo info(path);
+  QByteArray name = QFile::encodeName(info.absolutePath() + QStringLiteral("/.quindal-XXXXXX"));
   errno = 0;
-  if (!file.open(QIODevice::WriteOnly)) return fail(errno, file.errorString());
-  errno = 0;
-  if (!Put(file, bytes)) {
-    const int error = errno;
-    const QString why = file.errorString();
-    file.cancelWriting();  // the temporary file goes, the old file stays
-    return fail(error, why);
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) {
+    reason = ItalianReason(errno, {});
+    return false;
   }
-  errno = 0;
-  if (!file.commit()) return fail(errno, file.errorString());
-  return true;
+  struct stat old {};
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, ::stat(QFile::encodeName(path).constData(), &old) == 0 ? old.st_mode & 07777
+                                                                       : 0666 & ~mask);
+  bool written = true;
+  int error = 0;
+  QString why;
+  {
+    QFile device;
+    device.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    errno = 0;
+    if (!Put(device, bytes) || ::fsync(fd) != 0) {
+      written = false;
+      error = errno;
+      why = device.errorString();
+    }
+  }
+  ::close(fd);
+  if (written && ::rename(name.constData(), QFile::encodeName(path).constData()) != 0) {
+    written = false;
+    error = errno;
+  }
+  if (written) return true;
+  ::unlink(name.constData());  // the old file stays as it was
+  reason = ItalianReason(error, why);
+  return false;
 }
 
 bool DiskSink::WriteAll(const FileSet& files, QString& failed, QString& reason) {

@@ -64,5 +64,7 @@ class DiskSink final : public FileSink {
 
  private:
   bool Put(QIODevice& device, const QByteArray& bytes) const;
+  // Writes a regular file's bytes beside it, then renames them into place.
+  bool WriteBeside(const QString& path, const QByteArray& bytes, QString& reason);
   DeviceWriter writer_;
 };

@@ -1,6 +1,7 @@
 #include "devices/KitReplacement.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,6 +75,16 @@ void SettleKilledKitRun(const QString& folder) {
 bool ReplaceKit(const FileSet& files, const BytesWriter& put, QString& failed, QString& reason) {
   if (files.empty()) return true;
   const QString folder = QFileInfo(files.front().first).absolutePath();
+  // One kit run at a time in a folder: another one's files beside their
+  // places are not a killed run's to clear.
+  const int lock = ::open(Native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (lock >= 0) ::flock(lock, LOCK_EX);
+  const struct Unlock {
+    int fd;
+    ~Unlock() {
+      if (fd >= 0) ::close(fd);  // closing releases the lock
+    }
+  } unlock{lock};
   SettleKilledKitRun(folder);
   std::vector<QString> targets, staged, kept;
   const auto undo = [&] {
