@@ -293,11 +293,12 @@ TEST_F(ExportFaultsTest, LostStandardOutputIsAFailure) {
   const struct {
     const char* redirect;
     const char* says;
-  } shells[] = {{">/dev/full", "spazio esaurito sul disco"}, {">&-", "è chiuso"}};
+  } shells[] = {{"--version >/dev/full", "spazio esaurito sul disco"},
+                {"--version >&-", "è chiuso"},
+                {"--help >/dev/full", "spazio esaurito sul disco"}};
   for (const auto& c : shells) {
     QProcess exporter;
-    exporter.start("bash",
-                   {"-c", QString("\"$0\" --version %1").arg(c.redirect), QUINDAL_EXPORTER});
+    exporter.start("bash", {"-c", QString("\"$0\" %1").arg(c.redirect), QUINDAL_EXPORTER});
     ASSERT_TRUE(exporter.waitForFinished(60000));
     EXPECT_EQ(exporter.exitCode(), kExportWriteFailed) << c.redirect;
     EXPECT_EQ(exporter.readAllStandardError().toStdString(),

@@ -140,8 +140,10 @@ CommandLine::Outcome CommandLine::Read(const QStringList& arguments) {
   }
   if (parser.isSet(QStringLiteral("help"))) return Help;
   if (parser.isSet(QStringLiteral("version"))) return Version;
+  // Switches (--taglio) too: the parser lists every option as often as it is given.
+  const QStringList given = parser.optionNames();
   for (const OptionText& option : kOptions) {
-    if (parser.values(QString::fromUtf8(option.name)).size() > 1) {
+    if (given.count(QString::fromUtf8(option.name)) > 1) {
       problem = QStringLiteral("opzione ripetuta: --%1").arg(QString::fromUtf8(option.name));
       return Mistake;
     }

@@ -22,7 +22,6 @@
 
 namespace {
 
-
 struct Request {
   std::optional<QString> placesQuery;  // "places TEXT": list, draw nothing
   SiteRequest site;
@@ -47,6 +46,11 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
   SiteRequest site{value("latitude"), value("longitude"), value("place"), value("site-longitude"),
                    value("timezone")};
   const bool anyOption = !line.parser.optionNames().isEmpty();
+  // An empty zone would quietly mean the system's.
+  if (site.timezone && site.timezone->trimmed().isEmpty()) {
+    problem = "--timezone vuole un fuso orario, come Europe/Rome";
+    return std::nullopt;
+  }
   const bool forCutter = line.parser.isSet(QStringLiteral("taglio"));
   // --taglio asks an SVG for the cutter; a DXF is one already.
   const auto cutFormat = [&](FileFormat& chosen) {
@@ -193,6 +197,10 @@ std::optional<Request> Parse(const CommandLine& line, const FileSink& files, std
     return std::nullopt;
   }
   request.format = *extension;
+  if (forCutter && !named->cut) {
+    problem = std::string(named->fileStem) + " si stampa, non si taglia: niente --taglio";
+    return std::nullopt;
+  }
   if (!cutFormat(request.format)) return std::nullopt;
   const bool shadowFormat = request.format == FileFormat::Png ||
                             request.format == FileFormat::Pdf || request.format == FileFormat::Svg;
@@ -246,13 +254,19 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
 }
 
 int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err, FileSink& files) {
+  errno = 0;
   const int status = RunCommand(arguments, out, err, files);
   // What was printed must have arrived: a listing lost to a closed or full
-  // standard output is a failure, not a success.
-  errno = 0;
-  out.flush();
+  // standard output is a failure, not a success. A long text (the help) meets
+  // the failure while it is written, a short one at the flush: either way
+  // the system's reason is the one that write left.
+  int error = errno;
+  if (out.good()) {
+    errno = 0;
+    out.flush();
+    error = errno;
+  }
   if (out.good()) return status;
-  const int error = errno;
   err << "quindal-export: impossibile scrivere sullo standard output: "
       << ItalianReason(error).toStdString() << "\n";
   return kExportWriteFailed;
@@ -341,13 +355,8 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     for (std::size_t k = 0; k < drawings.size(); ++k) {
       const Piece& sheet = *request->sheets[k];
       // The cutting files are the pieces that are cut: the assembly sheet
-      // is printed.
-      if (InfoOf(request->format).forCutting && !sheet.cut) {
-        err << "quindal-export: " << sheet.fileStem
-            << " si stampa, non si taglia: non è tra i file "
-            << (request->format == FileFormat::Dxf ? "DXF" : "SVG per il taglio") << " del kit\n";
-        continue;
-      }
+      // is printed, and nobody asked for it by name.
+      if (InfoOf(request->format).forCutting && !sheet.cut) continue;
       const QString name = QString::fromUtf8(sheet.fileStem) + "." + ExtensionOf(request->format);
       kit.emplace_back(
           folder.filePath(name),
