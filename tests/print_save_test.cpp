@@ -127,6 +127,12 @@ void PrintSaveTest::drawingMustFitThePaper() {
     QVERIFY2(!FitsPrintableArea(calls, layout(QPageSize::A5, QPageLayout::Landscape)),
              piece.name.data());
   }
+  // The rule down stands right of the drawing, past its right edge: the
+  // base (208.6 mm with its origin) with the rule does not fit 222 mm across.
+  QPageLayout narrow(QPageSize(QSizeF(222, 300), QPageSize::Millimeter), QPageLayout::Portrait,
+                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  QVERIFY(!FitsPrintableArea(Recorded(GRAPH1::DrawBase), narrow));
+  QVERIFY(PageContentMillimetres(Recorded(GRAPH1::DrawBase)).right() > 222);
   // Plate C is 3940 units (206 mm) wide: not on A4 portrait.
   QVERIFY(!FitsPrintableArea(Recorded(GRAPH1::DrawPlateC_Astronomical),
                              layout(QPageSize::A4, QPageLayout::Portrait)));

@@ -205,6 +205,16 @@ TEST_F(PrintServerTest, FitCountsTheRuleAndEveryEdge) {
 // in the settings prints at true scale.
 TEST_F(PrintServerTest, CalibrationStretchesThePrintOnly) {
   const CallList base = *DrawPiece(GRAPH1::DrawBase, "45");
+  // Each axis its own factor: measured 120 across and 80 down, the page
+  // grows by 1.25 down and no longer fits A4 landscape; nothing is sent.
+  ASSERT_TRUE(StoreCalibration("Plain", "A4", {120.0, 80.0}));
+  QFile::remove(cups_->Output("Plain"));
+  const auto tooTall = Print("Plain", base);
+  ASSERT_TRUE(tooTall);
+  EXPECT_TRUE(tooTall->startsWith("Il disegno, con la scala di controllo sotto, non entra"))
+      << tooTall->toStdString();
+  ASSERT_TRUE(cups_->WaitForJobs());
+  EXPECT_FALSE(QFile::exists(cups_->Output("Plain")));
   ASSERT_TRUE(StoreCalibration("Plain", "A4", {98.0, 101.0}));
   ASSERT_FALSE(Print("Plain", base));
   ASSERT_TRUE(cups_->WaitForJobs());
