@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "booklet/AssemblySteps.h"
 #include "booklet/Booklet.h"
 #include "booklet/ReadingTable.h"
 #include "place/ZoneMeridian.h"
@@ -258,6 +259,26 @@ TEST(BookletWordsTest, EachBookletSaysWhatItsReaderNeeds) {
   EXPECT_EQ(LongestSummerMinutes("Europe/Rome", 2027), 60);
   EXPECT_EQ(LongestSummerMinutes("Asia/Kolkata", 2027), 0);
   EXPECT_EQ(LongestSummerMinutes("Antarctica/Troll", 2027), 120);
+}
+
+// The assembly pictures stand as the steps' words say: D and B upright, C
+// at 45 degrees from the top of D to the base, A at 60 degrees from the top
+// of B to the base.
+TEST(AssemblyProfileTest, PlatesStandAtTheirAngles) {
+  const auto parts = AssemblyProfile();
+  const struct {
+    const char* name;
+    double degrees;
+  } kAngles[] = {{"D", 90}, {"C", 45}, {"B", 90}, {"A", 60}};
+  for (std::size_t k = 0; k < parts.size(); ++k) {
+    SCOPED_TRACE(kAngles[k].name);
+    EXPECT_STREQ(parts[k].name, kAngles[k].name);
+    const QPointF along = parts[k].to - parts[k].from;
+    EXPECT_NEAR(std::atan2(along.y(), std::fabs(along.x())) * 180 / M_PI, kAngles[k].degrees, 1e-9);
+    EXPECT_EQ(parts[k].from.y(), 0);  // its foot on the base
+  }
+  EXPECT_EQ(parts[1].to, parts[0].to);  // C leans on the top of D
+  EXPECT_EQ(parts[3].to, parts[2].to);  // A on the top of B
 }
 
 TEST(ReadingTableTest, TheComingYearAndTheFileName) {

@@ -7,6 +7,7 @@
 #include <boost/geometry.hpp>
 #include <boost/geometry/geometries/point_xy.hpp>
 #include <boost/geometry/geometries/polygon.hpp>
+#include <algorithm>
 #include <variant>
 
 #include "piece_recorder.h"
@@ -78,6 +79,25 @@ TEST(PieceCutTest, OutlinesAndFoldsAreThePiecesOwnLines) {
           for (const CutPoint end : {fold.a, fold.b})
             EXPECT_LT(bg::distance(At(end), outline.outer()), kSame)
                 << "a fold ends on the outline";
+          // Between a plate and its tab, never along the outline's edge.
+          EXPECT_TRUE(
+              bg::within(Point((fold.a.x + fold.b.x) / 2, (fold.a.y + fold.b.y) / 2), outline))
+              << "a fold lies inside the outline";
+        }
+        // The lower tab hangs from the plate's bottom edge: its fold is
+        // level, and the outline reaches below it only by the tab.
+        if (!cut.folds.empty()) {
+          const CutSegment lowest = *std::max_element(
+              cut.folds.begin(), cut.folds.end(),
+              [](const CutSegment& a, const CutSegment& b) { return a.a.y < b.a.y; });
+          EXPECT_NEAR(lowest.a.y, lowest.b.y, kSame);
+          const auto [left, right] = std::minmax(lowest.a.x, lowest.b.x);
+          for (const CutPoint& p : cut.outline) {
+            if (p.y > lowest.a.y + kSame) {
+              EXPECT_TRUE(p.x >= left - kSame && p.x <= right + kSame)
+                  << "below the bottom edge only the tab: " << p.x << ", " << p.y;
+            }
+          }
         }
 
         int outside = 0;

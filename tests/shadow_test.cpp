@@ -5,8 +5,13 @@
 
 #include <cmath>
 
+#include "shadow/ClockInstant.h"
 #include "shadow/ShadowAtInstant.h"
+#include "shadow/ShadowOverlay.h"
 #include "shadow/ShadowWords.h"
+#include "solar/DayTable.h"
+#include "solar/DeltaChart.h"
+#include "solar/Sexagesimal.h"
 
 namespace {
 
@@ -203,6 +208,47 @@ TEST(ShadowTest, NumbersInWords) {
   EXPECT_EQ(SummerTimeWords(60).toStdString(), "1 ora");
   EXPECT_EQ(SummerTimeWords(30).toStdString(), "30 minuti");
   EXPECT_EQ(SummerTimeWords(120).toStdString(), "2 ore");
+}
+
+// The marks over plate B stand on the day's delta as the chart draws it:
+// 15 January at offset 0 is the equation of time, about -9.2 minutes, below
+// the chart's zero line (the chart's values grow upward). Plate C's marks
+// carry the reading beside the dot.
+TEST(ShadowTest, MarksStandWhereThePlatesSayIt) {
+  const ShadowReading january = *ShadowAt({{45, 0, DateLineSpacing::Months},
+                                           HourSystem::Astronomical,
+                                           "Etc/UTC",
+                                           {2026, 1, 15},
+                                           {10, 0}})
+                                     .reading;
+  const ShadowMarks b = ShadowMarksFor(january, true);
+  ASSERT_EQ(b.lines.size(), 2u);
+  const double top = DeltaChart::TopValue(0);
+  ASSERT_EQ(january.row, 15);
+  const double equation = SexagesimalToDecimal(DayTable[15].EquationOfTime);
+  EXPECT_LT(equation, -9);
+  EXPECT_NEAR(b.lines[1].line.y1(), DeltaChart::ValueY(top, equation), 1e-9);
+  EXPECT_GT(b.lines[1].line.y1(), DeltaChart::ValueY(top, 0));
+  EXPECT_NEAR(b.lines[0].line.x1(), DeltaChart::RowX(15), 1e-9);
+  ASSERT_TRUE(b.dot);
+  EXPECT_EQ(b.dot->y(), b.lines[1].line.y1());
+
+  const ShadowMarks c = ShadowMarksFor(january, false);
+  ASSERT_TRUE(c.dot && c.shade);
+  EXPECT_EQ(c.label.toStdString(), "09:51 o 14:09");  // TSVL 09:50:48
+  EXPECT_EQ(c.dot->y(), january.shadow->y);
+  EXPECT_EQ(c.lines[0].line.x1(), kDialLeft);  // the edge stops at the dial's sides
+  EXPECT_EQ(c.lines[0].line.x2(), kDialRight);
+}
+
+// "Now" is the zone's own date and time, not the system's: Kiritimati is
+// 14 hours ahead of UTC.
+TEST(ShadowTest, NowIsTheZonesOwn) {
+  const QDateTime there =
+      QDateTime::currentDateTime().toTimeZone(QTimeZone(QByteArray("Pacific/Kiritimati")));
+  const ClockReading now = ClockNow("Pacific/Kiritimati");
+  EXPECT_EQ(now.date, there.date());
+  EXPECT_LE(std::abs(now.time.secsTo(QTime(there.time().hour(), there.time().minute()))), 60);
 }
 
 }  // namespace

@@ -73,23 +73,10 @@ void PaintPieces(BookletPages& pages, const DrawingParameters& site, const QRect
   }
 }
 
-// The assembled profile, plate D's height a unit: y up from the base.
-struct ProfilePart {
-  const char *name, *foot;  // the plate, and the base's mark its lower tab meets
-  QPointF from, to;
-};
-std::array<ProfilePart, 4> Profile() {
-  const double gap = 0.075, bHeight = 26.0 / 27, reach = bHeight * std::tan(M_PI / 6);
-  return {{{"D", "D2", {0, 0}, {0, 1}},
-           {"C", "C1", {1, 0}, {0, 1}},
-           {"B", "B1", {1 + gap, 0}, {1 + gap, bHeight}},
-           {"A", "A2", {1 + gap + reach, 0}, {1 + gap, bHeight}}}};
-}
-
 // Steps 3 to 6: the base and the plates glued so far, the last one thick.
 void PaintProfile(BookletPages& pages, std::size_t upTo, const QRectF& box) {
   QPainter& p = pages.painter();
-  const auto parts = Profile();
+  const auto parts = AssemblyProfile();
   const QRectF world(-0.2, -1.25, 1.95, 1.5);  // y turned down below
   const QTransform t = Fit(world, box, pages);
   const auto at = [&](QPointF q) { return t.map(QPointF(q.x(), -q.y())); };
@@ -136,6 +123,14 @@ const Step kSteps[] = {
 // clang-format on
 
 }  // namespace
+
+std::array<ProfilePart, 4> AssemblyProfile() {
+  const double gap = 0.075, bHeight = 26.0 / 27, reach = bHeight * std::tan(M_PI / 6);
+  return {{{"D", "D2", {0, 0}, {0, 1}},
+           {"C", "C1", {1, 0}, {0, 1}},
+           {"B", "B1", {1 + gap, 0}, {1 + gap, bHeight}},
+           {"A", "A2", {1 + gap + reach, 0}, {1 + gap, bHeight}}}};
+}
 
 void PaintAssemblySteps(BookletPages& pages, const DrawingParameters& site) {
   QPainter& p = pages.Page(QPageLayout::Portrait);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPointF>
+#include <array>
+
 #include "booklet/BookletPages.h"
 #include "drawing/DrawingParameters.h"
 
@@ -10,3 +13,11 @@
 // step adds is drawn thick, the ones before it thin: nothing is told by
 // colour.
 void PaintAssemblySteps(BookletPages& pages, const DrawingParameters& site);
+
+// The assembled profile, plate D's height a unit, y up from the base: each
+// plate from its foot on the base to its top, in the order they are glued.
+struct ProfilePart {
+  const char *name, *foot;  // the plate, and the base's mark its lower tab meets
+  QPointF from, to;
+};
+std::array<ProfilePart, 4> AssemblyProfile();
