@@ -285,7 +285,7 @@ QString ObservationHtml() {
          rows +
          QStringLiteral(
              "</table>"
-             "<h3 style=\"margin-top:18px\">Per l'insegnante</h3><ul>"
+             "<p>&nbsp;</p><h3>Per l'insegnante</h3><ul>"
              "<li><b>Piastra A</b>: il puntello inclinato di 60° che regge la B; porta la "
              "latitudine per cui è costruito lo strumento.</li>"
              "<li><b>Piastra B</b>: il suo bordo superiore getta l'ombra sulla C; porta il delta "
