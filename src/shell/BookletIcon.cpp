@@ -1,17 +1,11 @@
 #include "shell/BookletIcon.h"
 
-#include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+
+#include "shell/DrawnIcon.h"
 
 QIcon BookletIcon() {
-  QIcon icon;
-  for (const int size : {16, 24, 32, 48}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 24.0, size / 24.0);
+  return DrawnIcon([](QPainter& p) {
     // Two pages meeting at the spine, a little raised at the outer edges.
     const QPen edge(QColor(40, 40, 40), 1.2);
     p.setPen(edge);
@@ -33,8 +27,5 @@ QIcon BookletIcon() {
     p.setPen(QPen(QColor(90, 90, 90), 1));
     for (const double y : {9.0, 12.0, 15.0, 18.0})
       p.drawLine(QPointF(14, y), QPointF(20.5, y - 0.4));
-    p.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
+  });
 }

@@ -1,17 +1,11 @@
 #include "shell/PlaceIcon.h"
 
-#include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+
+#include "shell/DrawnIcon.h"
 
 QIcon PlaceIcon() {
-  QIcon icon;
-  for (const int size : {16, 24, 32, 48}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 24.0, size / 24.0);
+  return DrawnIcon([](QPainter& p) {
     // The globe: outline, equator, one meridian.
     p.setPen(QPen(QColor(30, 80, 160), 1.5));
     p.setBrush(QColor(200, 225, 255));
@@ -29,8 +23,5 @@ QIcon PlaceIcon() {
     p.drawPath(pin);
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(17, 5), 1.3, 1.3);
-    p.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
+  });
 }
