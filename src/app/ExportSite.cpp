@@ -96,9 +96,10 @@ int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude, 
     if (townName) *townName = town.name;
     err << "quindal-export: località " << Utf8(TownLabel(town)) << ", latitudine "
         << Utf8(PlainDecimalText(town.latitude, kItalian)) << "°, fuso " << Utf8(used)
-        << (site.timezone ? Utf8(QStringLiteral(" (da --timezone; quello della località è %1)")
-                                     .arg(town.zone))
-                          : std::string())
+        << (site.timezone
+                ? Utf8(
+                      QStringLiteral(" (da --timezone; quello della località è %1)").arg(town.zone))
+                : std::string())
         << "\n";
     const auto found = SiteFromCoordinates(town.name, town.latitude, town.longitude, used);
     if (!found) {

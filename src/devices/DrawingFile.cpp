@@ -136,7 +136,7 @@ bool DiskSink::WriteBeside(const QString& path, const QByteArray& bytes, QString
   const mode_t mask = ::umask(0);
   ::umask(mask);
   ::fchmod(fd, ::stat(QFile::encodeName(path).constData(), &old) == 0 ? old.st_mode & 07777
-                                                                       : 0666 & ~mask);
+                                                                      : 0666 & ~mask);
   bool written = true;
   int error = 0;
   QString why;
