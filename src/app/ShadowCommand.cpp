@@ -55,12 +55,11 @@ QByteArray ShadowFile(FileFormat format, const CallList& calls, const ShadowRead
       PaintShadowMarks(painter, marks, pixel);
     });
   return RenderPng(calls, [&](QPainter& painter) {
+    painter.setFont(WindowFont());
     painter.save();
     painter.scale(DrawingUnits::kPixelsAcross, DrawingUnits::kPixelsDown);
-    painter.setFont(WindowFont());
     PaintShadowMarks(painter, marks);
     painter.restore();
-    painter.setFont(WindowFont());
     PaintSentence(painter, QRect(0, 0, painter.device()->width(), painter.device()->height()),
                   ShadowSentence(r, plateB, QLocale()));
   });

@@ -6,13 +6,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include "devices/KitReplacement.h"
 #include <cerrno>
-#include <memory>
 #include <filesystem>
 #include <system_error>
+
+#include "devices/KitReplacement.h"
 
 QString ItalianReason(int error, const QString& systemText) {
   switch (error) {
@@ -137,27 +135,13 @@ bool DiskSink::WriteBeside(const QString& path, const QByteArray& bytes, QString
   ::umask(mask);
   ::fchmod(fd, ::stat(QFile::encodeName(path).constData(), &old) == 0 ? old.st_mode & 07777
                                                                       : 0666 & ~mask);
-  bool written = true;
-  int error = 0;
-  QString why;
-  {
-    QFile device;
-    device.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
-    errno = 0;
-    if (!Put(device, bytes) || ::fsync(fd) != 0) {
-      written = false;
-      error = errno;
-      why = device.errorString();
-    }
-  }
+  int error = PutOnDisk(
+      fd, bytes, [this](QIODevice& device, const QByteArray& data) { return Put(device, data); });
   ::close(fd);
-  if (written && ::rename(name.constData(), QFile::encodeName(path).constData()) != 0) {
-    written = false;
-    error = errno;
-  }
-  if (written) return true;
+  if (!error && ::rename(name.constData(), QFile::encodeName(path).constData()) != 0) error = errno;
+  if (!error) return true;
   ::unlink(name.constData());  // the old file stays as it was
-  reason = ItalianReason(error, why);
+  reason = ItalianReason(error, error > 0 ? qt_error_string(error) : QString());
   return false;
 }
 

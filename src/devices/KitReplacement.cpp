@@ -21,16 +21,11 @@ QByteArray Native(const QString& path) { return QFile::encodeName(path); }
 
 // Creates `path` afresh with `bytes`, on disk before it returns; `mode` as
 // the file it will replace has it, when there is one.
-int WriteWhole(const QString& path, const QByteArray& bytes, mode_t mode, const BytesWriter& put) {
+int WriteWhole(const QString& path, const QByteArray& bytes, mode_t mode,
+               const DiskSink::DeviceWriter& put) {
   const int fd = ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
   if (fd < 0) return errno;
-  int error = 0;
-  {
-    QFile device;
-    device.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
-    errno = 0;
-    if (!put(device, bytes) || ::fsync(fd) != 0) error = errno ? errno : EIO;
-  }
+  const int error = PutOnDisk(fd, bytes, put);
   ::close(fd);
   if (error) ::unlink(Native(path).constData());
   return error;
@@ -53,6 +48,14 @@ int WriteJournal(const QString& folder, const std::vector<QString>& targets) {
 
 }  // namespace
 
+int PutOnDisk(int fd, const QByteArray& bytes, const DiskSink::DeviceWriter& put) {
+  QFile device;
+  device.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+  errno = 0;
+  if (put(device, bytes) && ::fsync(fd) == 0) return 0;
+  return errno ? errno : -1;
+}
+
 void SettleKilledKitRun(const QString& folder) {
   QFile journal(JournalOf(folder));
   if (journal.open(QIODevice::ReadOnly)) {
@@ -72,7 +75,8 @@ void SettleKilledKitRun(const QString& folder) {
     if (kLeftover.match(name).hasMatch()) QFile::remove(dir.filePath(name));
 }
 
-bool ReplaceKit(const FileSet& files, const BytesWriter& put, QString& failed, QString& reason) {
+bool ReplaceKit(const FileSet& files, const DiskSink::DeviceWriter& put, QString& failed,
+                QString& reason) {
   if (files.empty()) return true;
   const QString folder = QFileInfo(files.front().first).absolutePath();
   // One kit run at a time in a folder: another one's files beside their

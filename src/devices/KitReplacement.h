@@ -23,8 +23,12 @@ void SettleKilledKitRun(const QString& folder);
 // Writes `files` (all in one folder) as above, after settling that folder.
 // On failure `failed` names the file and everything is as it was.
 // `put` writes the bytes into the open file.
-using BytesWriter = std::function<bool(QIODevice& device, const QByteArray& bytes)>;
-bool ReplaceKit(const FileSet& files, const BytesWriter& put, QString& failed, QString& reason);
+bool ReplaceKit(const FileSet& files, const DiskSink::DeviceWriter& put, QString& failed,
+                QString& reason);
+
+// Puts `bytes` through `put` into the open file `fd` and onto the disk: 0,
+// the system's error, or -1 when `put` failed without one.
+int PutOnDisk(int fd, const QByteArray& bytes, const DiskSink::DeviceWriter& put);
 
 // The journal's name, in the kit's folder.
 inline constexpr char kKitJournal[] = ".quindal-kit-in-corso";

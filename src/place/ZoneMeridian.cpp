@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QTimeZone>
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <mutex>
 #include <utility>
@@ -19,6 +18,18 @@ bool InZoneDatabase(const QByteArray& id) {
   const QByteArray tzdir =
       qEnvironmentVariableIsEmpty("TZDIR") ? QByteArray("/usr/share/zoneinfo") : qgetenv("TZDIR");
   return QFileInfo(QFile::decodeName(tzdir + '/' + id)).isFile();
+}
+
+// The smallest and largest offsets from UTC the zone keeps in `year`, seconds.
+std::pair<int, int> OffsetsOfYear(const QTimeZone& zone, int year) {
+  const QDateTime from(QDate(year, 1, 1), QTime(0, 0), QTimeZone::utc());
+  const QDateTime to(QDate(year + 1, 1, 1), QTime(0, 0), QTimeZone::utc());
+  int smallest = zone.offsetFromUtc(from), largest = smallest;
+  for (const QTimeZone::OffsetData& t : zone.transitions(from, to)) {
+    smallest = std::min(smallest, t.offsetFromUtc);
+    largest = std::max(largest, t.offsetFromUtc);
+  }
+  return {smallest, largest};
 }
 
 }  // namespace
@@ -48,14 +59,8 @@ std::optional<double> ZoneMeridianDeg(const QString& zone, QDate today) {
   const std::lock_guard lock(guard);
   if (const auto found = known.find(key); found != known.end()) return found->second;
   std::optional<double> meridian;
-  if (const std::optional<QTimeZone> tz = ZoneNamed(zone)) {
-    const QDateTime from(QDate(today.year(), 1, 1), QTime(0, 0), QTimeZone::utc());
-    const QDateTime to(QDate(today.year() + 1, 1, 1), QTime(0, 0), QTimeZone::utc());
-    int smallest = tz->offsetFromUtc(from);
-    for (const QTimeZone::OffsetData& t : tz->transitions(from, to))
-      smallest = std::min(smallest, t.offsetFromUtc);
-    meridian = smallest / 3600.0 * 15.0;
-  }
+  if (const std::optional<QTimeZone> tz = ZoneNamed(zone))
+    meridian = OffsetsOfYear(*tz, today.year()).first / 3600.0 * 15.0;
   // Only zones that exist are kept: any text may be asked for.
   if (meridian) known.emplace(key, *meridian);
   return meridian;
@@ -63,13 +68,8 @@ std::optional<double> ZoneMeridianDeg(const QString& zone, QDate today) {
 
 int LongestSummerMinutes(const QString& zone, int year) {
   const std::optional<QTimeZone> tz = ZoneNamed(zone);
-  const std::optional<double> meridian = ZoneMeridianDeg(zone, QDate(year, 1, 1));
-  if (!tz || !meridian) return 0;
-  const QDateTime from(QDate(year, 1, 1), QTime(0, 0), QTimeZone::utc());
-  const QDateTime to(QDate(year + 1, 1, 1), QTime(0, 0), QTimeZone::utc());
-  int largest = tz->offsetFromUtc(from);
-  for (const QTimeZone::OffsetData& t : tz->transitions(from, to))
-    largest = std::max(largest, t.offsetFromUtc);
-  const int meridianSeconds = int(std::lround(*meridian * 240));  // 15 degrees an hour
-  return std::max(0, largest - meridianSeconds) / 60;
+  if (!tz) return 0;
+  // The meridian is the smallest offset: summer time is the rest.
+  const auto [smallest, largest] = OffsetsOfYear(*tz, year);
+  return (largest - smallest) / 60;
 }

@@ -16,7 +16,7 @@ namespace {
 
 // The year box, placed under the file dialog's own rows: the booklet's
 // name follows the year chosen until the user types a name of their own.
-QComboBox* AddYearBox(QFileDialog& dialog, BookletSite& booklet) {
+void AddYearBox(QFileDialog& dialog, BookletSite& booklet) {
   auto* years = new QComboBox(&dialog);
   years->setObjectName(QStringLiteral("anno"));
   years->setAccessibleName(QStringLiteral("Anno delle tabelle"));
@@ -38,7 +38,6 @@ QComboBox* AddYearBox(QFileDialog& dialog, BookletSite& booklet) {
     if (chosen.isEmpty() || QFileInfo(chosen.front()).fileName() == offered)
       dialog.selectFile(BookletFileName(booklet));
   });
-  return years;
 }
 
 }  // namespace

@@ -78,7 +78,6 @@ ShadowBar::ShadowBar(QWidget* parent) : QWidget(parent) {
   });
   frames_.setInterval(16);
   connect(&frames_, &QTimer::timeout, this, &ShadowBar::Step);
-  SetNow();
 }
 
 void ShadowBar::SetPlate(bool plateB, const DrawingParameters& site, HourSystem hours,
@@ -108,6 +107,8 @@ void ShadowBar::Recompute() {
   const ShadowOutcome outcome =
       ShadowAt({site_, hours_, zoneBox->currentText().trimmed(), dateBox->date(), timeBox->time()});
   reading_ = outcome.reading;
+  // Worked out once an instant: the window paints them on every repaint.
+  marks_ = reading_ ? std::optional(ShadowMarksFor(*reading_, plateB_)) : std::nullopt;
   if (reading_) {
     const QString note = RepeatedHourNote(*reading_);
     sentence->setText(ShadowSentence(*reading_, plateB_, QLocale()) +
@@ -119,10 +120,10 @@ void ShadowBar::Recompute() {
 }
 
 void ShadowBar::Paint(QPainter& painter, const QTransform& toWindow) const {
-  if (!isVisible() || !reading_) return;
+  if (!isVisible() || !marks_) return;
   painter.save();
   painter.setTransform(toWindow);
-  PaintShadowMarks(painter, ShadowMarksFor(*reading_, plateB_));
+  PaintShadowMarks(painter, *marks_);
   painter.restore();
 }
 

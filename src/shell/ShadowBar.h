@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "shadow/ShadowAtInstant.h"
+#include "shadow/ShadowOverlay.h"
 
 class QComboBox;
 class QDateEdit;
@@ -59,6 +60,7 @@ class ShadowBar final : public QWidget {
   DrawingParameters site_;
   HourSystem hours_ = HourSystem::Astronomical;
   std::optional<ShadowReading> reading_;
+  std::optional<ShadowMarks> marks_;  // of `reading_`, on plate B or C
   QTimer frames_;
   QElapsedTimer since_;
   QPushButton* running_ = nullptr;  // the animation's button
