@@ -58,8 +58,9 @@ void ShadowFrame(benchmark::State& state) {
   int minute = 8 * 60;
   for (auto _ : state) {
     minute = minute < 16 * 60 ? minute + 1 : 8 * 60;
-    const ShadowOutcome outcome = ShadowAt({kSite, HourSystem::Astronomical, "Europe/Rome",
-                                            QDate(2026, 6, 21), QTime(minute / 60, minute % 60)});
+    const ShadowOutcome outcome =
+        ShadowAt({ProjectOfSite(kSite, HourSystem::Astronomical, "Europe/Rome"), QDate(2026, 6, 21),
+                  QTime(minute / 60, minute % 60)});
     QPainter painter(&window);
     painter.drawImage(QPoint(0, 0), plate);
     painter.setTransform(toWindow);
@@ -72,8 +73,9 @@ void ShadowReadingOnly(benchmark::State& state) {
   int day = 0;
   for (auto _ : state) {
     day = (day + 1) % 365;
-    benchmark::DoNotOptimize(ShadowAt({kSite, HourSystem::Astronomical, "Europe/Rome",
-                                       QDate(2026, 1, 1).addDays(day), QTime(10, 0)}));
+    benchmark::DoNotOptimize(
+        ShadowAt({ProjectOfSite(kSite, HourSystem::Astronomical, "Europe/Rome"),
+                  QDate(2026, 1, 1).addDays(day), QTime(10, 0)}));
   }
 }
 

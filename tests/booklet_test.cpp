@@ -18,16 +18,23 @@
 
 namespace {
 
+// A booklet's project: a site of a town, its zone and year.
+CheckedProject TownProject(const DrawingParameters& site, HourSystem hours, const QString& town,
+                           const QString& zone, int year) {
+  CheckedProject project = ProjectOfSite(site, hours, zone);
+  project.project.site.town = town;
+  project.project.year = year;
+  return project;
+}
+
 // Treviso: its latitude and its offset from the meridian of Europe/Rome.
-const BookletSite kTreviso{{45.667, -2.758, DateLineSpacing::Months},
-                           HourSystem::Astronomical,
-                           "Treviso",
-                           "Europe/Rome",
-                           2027};
+const CheckedProject kTreviso =
+    TownProject({45.667, -2.758, DateLineSpacing::Months}, HourSystem::Astronomical, "Treviso",
+                "Europe/Rome", 2027);
 
 // The booklet for `site` written under the regional format `locale`, as a
 // file in `folder`.
-QString WriteBooklet(const QTemporaryDir& folder, const BookletSite& site, const QLocale& locale,
+QString WriteBooklet(const QTemporaryDir& folder, const CheckedProject& site, const QLocale& locale,
                      const QString& name) {
   const QLocale saved;
   QLocale::setDefault(locale);
@@ -114,7 +121,7 @@ TEST_F(BookletTest, TheSixSheetsAreTheKitsPages) {
   std::vector<CallList> drawings;
   for (const Piece& piece : kPieces) {
     RecordingCanvas recorder;
-    piece.drawing.body(recorder, kTreviso.site);
+    piece.drawing.body(recorder, kTreviso.parameters);
     drawings.push_back(recorder.Calls());
   }
   std::vector<const CallList*> pages;
@@ -150,8 +157,7 @@ TEST_F(BookletTest, TheCoversRulesAreOneHundredMillimetresBothWays) {
 //   15 June, summer time: -22 s - 11.03 min = -11.40 min: add 60 + 11.4 = 71.
 //   1 November, summer time over: +16 min 23 s - 11.03 min = +5.35 min: add -5.
 TEST(ReadingTableTest, MinutesToAddWorkedOutByHand) {
-  const std::vector<ReadingRow> rows =
-      ReadingTable(kTreviso.site, HourSystem::Astronomical, "Europe/Rome", 2027);
+  const std::vector<ReadingRow> rows = ReadingTable(kTreviso, 2027);
   ASSERT_EQ(rows.size(), 24u);
   const struct {
     std::size_t row;
@@ -178,9 +184,10 @@ TEST(ReadingTableTest, TemporaryLinesAgreeWithTheShadow) {
   for (const char* zone : {"Europe/Rome", "Australia/Sydney"}) {
     SCOPED_TRACE(zone);
     const DrawingParameters site = QString(zone) == "Europe/Rome"
-                                       ? kTreviso.site
+                                       ? kTreviso.parameters
                                        : DrawingParameters{-33.868, 1.209, DateLineSpacing::Months};
-    const std::vector<ReadingRow> rows = ReadingTable(site, HourSystem::Temporary, zone, 2027);
+    const std::vector<ReadingRow> rows =
+        ReadingTable(ProjectOfSite(site, HourSystem::Temporary, zone), 2027);
     double worst = 0;
     for (const ReadingRow& row : rows) {
       ASSERT_EQ(row.lineClockTimes.size(), 11u);
@@ -190,7 +197,8 @@ TEST(ReadingTableTest, TemporaryLinesAgreeWithTheShadow) {
         ASSERT_TRUE(clock.isValid()) << row.lineClockTimes[line - 1].toStdString();
         EXPECT_TRUE(!before.isValid() || before < clock);  // in order through the day
         before = clock;
-        const ShadowOutcome at = ShadowAt({site, HourSystem::Temporary, zone, row.date, clock});
+        const ShadowOutcome at =
+            ShadowAt({ProjectOfSite(site, HourSystem::Temporary, zone), row.date, clock});
         ASSERT_TRUE(at.reading && at.reading->temporaryHour);
         worst = std::max(worst, std::fabs(*at.reading->temporaryHour - line));
       }
@@ -204,22 +212,21 @@ TEST(ReadingTableTest, TemporaryLinesAgreeWithTheShadow) {
 // regional formats: the words each one must hold and must not.
 TEST(BookletWordsTest, EachBookletSaysWhatItsReaderNeeds) {
   // An offset that makes 15 May's delta -0.01 min: "−0,0" would show.
-  const ShadowOutcome may = ShadowAt({{45, 0, DateLineSpacing::Months},
-                                      HourSystem::Astronomical,
-                                      "Europe/Rome",
-                                      {2027, 5, 15},
-                                      {10, 0}});
+  const ShadowOutcome may = ShadowAt(
+      {ProjectOfSite({45, 0, DateLineSpacing::Months}, HourSystem::Astronomical, "Europe/Rome"),
+       {2027, 5, 15},
+       {10, 0}});
   ASSERT_TRUE(may.reading);
   const double zeroDelta = -(may.reading->deltaMinutes + 0.01) / 4;
-  BookletSite temporary = kTreviso, lordHowe = kTreviso, nearZero = kTreviso;
-  temporary.hours = HourSystem::Temporary;
-  lordHowe.site = {-31.55, 9.08, DateLineSpacing::Months};
-  lordHowe.town = "Lord Howe Island";
-  lordHowe.zone = "Australia/Lord_Howe";
-  nearZero.site.LongitudeOffset = zeroDelta;
+  CheckedProject temporary = kTreviso, lordHowe = kTreviso, nearZero = kTreviso;
+  temporary.project.hours = HourSystem::Temporary;
+  lordHowe.parameters = {-31.55, 9.08, DateLineSpacing::Months};
+  lordHowe.project.site.town = "Lord Howe Island";
+  lordHowe.project.site.zone = "Australia/Lord_Howe";
+  nearZero.parameters.LongitudeOffset = zeroDelta;
   const struct {
     const char* what;
-    BookletSite site;
+    CheckedProject site;
     QLocale locale;
     std::vector<const char*> holds, lacks;  // regular expressions
   } kBooklets[] = {
@@ -285,10 +292,10 @@ TEST(ReadingTableTest, TheComingYearAndTheFileName) {
   EXPECT_EQ(ComingYear(QDate(2026, 6, 30)), 2026);
   EXPECT_EQ(ComingYear(QDate(2026, 7, 1)), 2027);
   EXPECT_EQ(BookletFileName(kTreviso), "quindal-treviso-2027.pdf");
-  BookletSite typed = kTreviso;
-  typed.town = "San Donà di Piave";
+  CheckedProject typed = kTreviso;
+  typed.project.site.town = "San Donà di Piave";
   EXPECT_EQ(BookletFileName(typed), "quindal-san-donà-di-piave-2027.pdf");
-  typed.town.clear();
+  typed.project.site.town.clear();
   EXPECT_EQ(BookletFileName(typed), "quindal-fascicolo-2027.pdf");
 }
 

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>

@@ -198,8 +198,8 @@ int main(int argc, char** argv) { return RunWindowTest<Form2Test>(argc, argv, {8
 // of the drawing changes; another piece takes the bar away.
 void Form2Test::theShadowIsPaintedOverTheDrawingNotIntoIt() {
   Form2Slot slot;
-  slot.SetClockZone("Etc/UTC");
   ScriptedPanel panel("45", "0", false);
+  panel.zone = "Etc/UTC";
   GRAPH1::DrawPlateC_Astronomical(panel, slot);
   Form2* window = slot.window();
   QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -263,8 +263,8 @@ void Form2Test::theShadowIsPaintedOverTheDrawingNotIntoIt() {
 // another date.
 void Form2Test::theShadowOpensAtTheSitesPresentTime() {
   Form2Slot slot;
-  slot.SetClockZone("Pacific/Kiritimati");
   ScriptedPanel panel("2", "0", false);
+  panel.zone = "Pacific/Kiritimati";
   GRAPH1::DrawPlateB(panel, slot);
   QVERIFY(QTest::qWaitForWindowExposed(slot.window()));
   QTest::keyClick(slot.window(), Qt::Key_O);

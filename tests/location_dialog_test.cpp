@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QTimeZone>
+#include <QToolButton>
 #include <QtTest>
 
 #include "devices/WindowFont.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "drawing/NumberText.h"
-#include "drawing/Preamble.h"
+#include "project/Preamble.h"
 
 namespace {
 

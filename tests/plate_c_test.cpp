@@ -279,8 +279,7 @@ TEST(PlateCTest, EveryAcceptedLatitudeDrawsFiniteCoordinates) {
     for (int k = lowest; k <= highest; ++k) {
       for (bool decadi : {false, true}) {
         const QString latitude = QString::number(k * 0.05, 'f', 2);
-        const auto site = CheckInputs({latitude, "0", decadi, !decadi},
-                                      drawing.check ? ExtraCheck(drawing.check) : ExtraCheck());
+        const auto site = CheckInputs({latitude, "0", decadi, !decadi}, drawing.check);
         if (!site) continue;
         LimitsCanvas limits("C");
         drawing.body(limits, *site);

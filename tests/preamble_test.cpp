@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "drawing/Preamble.h"
+#include "project/Preamble.h"
 #include "scripted_panel.h"
 
 // A regional format as the test list names it, not as bytes.
@@ -91,8 +91,8 @@ TEST_P(PreambleTest, AcceptanceLeavesTheWindowAsTyped) {
   EXPECT_TRUE(panel.log.isEmpty());
   EXPECT_EQ(panel.text1, "41,9");
   EXPECT_EQ(panel.text4, "12,5");
-  EXPECT_DOUBLE_EQ(p->Latitude, 41.9);
-  EXPECT_EQ(p->DateSpacing, DateLineSpacing::TenDays);
+  EXPECT_DOUBLE_EQ(p->parameters.Latitude, 41.9);
+  EXPECT_EQ(p->parameters.DateSpacing, DateLineSpacing::TenDays);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, PreambleTest,

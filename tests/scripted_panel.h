@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "drawing/InputPanel.h"
-#include "drawing/Preamble.h"
+#include "project/InputPanel.h"
+#include "project/Preamble.h"
 
 // The main window's inputs given as data, for the tests of the window's road:
 // keeps a log of what a drawing procedure did to the window, in order.
@@ -36,9 +36,17 @@ class ScriptedPanel final : public InputPanel {
     refusal = reason;
   }
 
+  // The boxes and options, with the zone a site finder would have found.
+  Project Chosen() const override {
+    Project project = InputPanel::Chosen();
+    project.site.zone = zone;
+    return project;
+  }
+
   bool Refused() const { return log.contains("ShowRefusal"); }
 
   QString text1, text4;
+  QString zone;  // of the site's clocks; empty: the system's
   bool option5, option6;
   QStringList log;
   QString refusal;  // the reason the last refusal gave

@@ -61,11 +61,10 @@ const Instant kInstants[] = {
 TEST(ShadowTest, InstantsWorkedOutByHand) {
   for (const Instant& c : kInstants) {
     SCOPED_TRACE(c.what);
-    const ShadowOutcome outcome = ShadowAt({{c.latitude, c.offset, DateLineSpacing::Months},
-                                            c.hours,
-                                            QString::fromUtf8(c.zone),
-                                            c.date,
-                                            c.clock});
+    const ShadowOutcome outcome =
+        ShadowAt({ProjectOfSite({c.latitude, c.offset, DateLineSpacing::Months}, c.hours,
+                                QString::fromUtf8(c.zone)),
+                  c.date, c.clock});
     ASSERT_TRUE(outcome.reading) << outcome.problem.toStdString();
     const ShadowReading& r = *outcome.reading;
     EXPECT_EQ(r.summerMinutes, c.summerMinutes);
@@ -90,11 +89,9 @@ TEST(ShadowTest, InstantsWorkedOutByHand) {
 
 TEST(ShadowTest, ClockTimesThatDoNotExistOrHappenTwice) {
   const auto at = [](QDate date, QTime clock, const char* zone = "Europe/Rome") {
-    return ShadowAt({{45, 0, DateLineSpacing::Months},
-                     HourSystem::Astronomical,
-                     QString::fromUtf8(zone),
-                     date,
-                     clock});
+    return ShadowAt({ProjectOfSite({45, 0, DateLineSpacing::Months}, HourSystem::Astronomical,
+                                   QString::fromUtf8(zone)),
+                     date, clock});
   };
   const ShadowOutcome skipped = at({2026, 3, 29}, {2, 30});
   EXPECT_FALSE(skipped.reading);
@@ -127,7 +124,9 @@ TEST(ShadowTest, ClockTimesThatDoNotExistOrHappenTwice) {
 TEST(ShadowTest, WhatThePlatesRead) {
   const QLocale italian(QLocale::Italian);
   const auto reading = [](HourSystem hours, QTime clock) {
-    return *ShadowAt({{45, 0, DateLineSpacing::Months}, hours, "Etc/UTC", {2026, 6, 21}, clock})
+    return *ShadowAt({ProjectOfSite({45, 0, DateLineSpacing::Months}, hours, "Etc/UTC"),
+                      {2026, 6, 21},
+                      clock})
                 .reading;
   };
   const struct {
@@ -171,9 +170,8 @@ TEST(ShadowTest, WhatThePlatesRead) {
   // in hours and minutes of temporary time, never decimals.
   EXPECT_EQ(ReadingWords(reading(HourSystem::Temporary, {9, 0})).toStdString(),
             "ora temporaria 3:39 o 8:21 (la piastra non distingue il mattino dal pomeriggio)");
-  EXPECT_EQ(ShadowSentence(*ShadowAt({{45, 0, DateLineSpacing::Months},
-                                      HourSystem::Astronomical,
-                                      "Europe/Rome",
+  EXPECT_EQ(ShadowSentence(*ShadowAt({ProjectOfSite({45, 0, DateLineSpacing::Months},
+                                                    HourSystem::Astronomical, "Europe/Rome"),
                                       {2026, 6, 21},
                                       {12, 0}})
                                 .reading,
@@ -215,9 +213,8 @@ TEST(ShadowTest, NumbersInWords) {
 // the chart's zero line (the chart's values grow upward). Plate C's marks
 // carry the reading beside the dot.
 TEST(ShadowTest, MarksStandWhereThePlatesSayIt) {
-  const ShadowReading january = *ShadowAt({{45, 0, DateLineSpacing::Months},
-                                           HourSystem::Astronomical,
-                                           "Etc/UTC",
+  const ShadowReading january = *ShadowAt({ProjectOfSite({45, 0, DateLineSpacing::Months},
+                                                         HourSystem::Astronomical, "Etc/UTC"),
                                            {2026, 1, 15},
                                            {10, 0}})
                                      .reading;

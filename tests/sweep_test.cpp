@@ -11,8 +11,7 @@ namespace {
 // the input was refused.
 bool DrawWithinLimits(PieceDrawing drawing, std::string_view piece, const QString& latitude,
                       const QString& longitude, bool decadi) {
-  const auto site = CheckInputs({latitude, longitude, decadi, !decadi},
-                                drawing.check ? ExtraCheck(drawing.check) : ExtraCheck());
+  const auto site = CheckInputs({latitude, longitude, decadi, !decadi}, drawing.check);
   if (!site) return false;
   LimitsCanvas limits(piece);
   drawing.body(limits, *site);

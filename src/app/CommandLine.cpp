@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/ExportCommand.h"
 #include "devices/FileFormats.h"
 #include "drawing/ShownValue.h"
 
@@ -48,8 +49,11 @@ const OptionText kOptions[] = {
      "con un file .svg, o con all e --format svg: l'SVG per il taglio, a livelli come il DXF "
      "(taglio, piega, incisione, ...); con all i cinque pezzi che si tagliano"},
     {"anno", "AAAA",
-     "con fascicolo, l'anno della tabella di lettura e dell'esempio (se assente: quest'anno "
-     "fino a giugno, il prossimo da luglio)"},
+     "con fascicolo (o progetto), l'anno della tabella di lettura e dell'esempio (se assente: "
+     "quest'anno fino a giugno, il prossimo da luglio)"},
+    {"progetto", "FILE",
+     "un file di progetto (.quindal): il luogo, le ore, le date e l'anno; le opzioni date "
+     "accanto ne prendono il posto"},
     {"at", "AAAA-MM-GG HH:MM",
      "l'istante, all'orologio del fuso: con ombra (adesso se assente), o con C o B in un "
      "PNG, che mostra l'ombra come la finestra"},
@@ -57,17 +61,11 @@ const OptionText kOptions[] = {
 
 const char kDescription[] =
     "Disegna un pezzo del quindal in un file, senza finestre.\n\n"
-    "PEZZO è A, B, C, D, base o istruzioni (maiuscole o minuscole), oppure\n"
-    "all (i sei fogli: un PDF di sei pagine, o sei file plate-a, plate-b, plate-c,\n"
-    "plate-d, base, istruzioni in una cartella), oppure places TESTO (le città che\n"
-    "corrispondono, una per riga: città, regione, paese, latitudine, longitudine,\n"
-    "fuso, scostamento, separati da tabulazioni), oppure ombra (che cosa mostra\n"
-    "il quindal all'istante di --at: una riga chiave<TAB>valore per data, ora,\n"
-    "fuso, ora_legale, tmf, delta, tsvl, angolo_orario, altezza e, con il Sole\n"
-    "sopra l'orizzonte, x, y, mm, lettura, ora_temporaria), oppure fascicolo (un\n"
-    "PDF per costruire e leggere il quindal: copertina con le righe di controllo,\n"
-    "materiali, i sei fogli, montaggio, uso con un esempio, tabella di lettura\n"
-    "per l'anno di --anno, scheda di osservazione).\n\n"
+    "Comandi (la prima parola, maiuscole o minuscole):\n"
+    "%1\n"
+    "Il luogo, per ogni comando tranne places: --latitude e --longitude, oppure\n"
+    "--place, oppure --site-longitude con --timezone e --latitude, oppure --progetto;\n"
+    "con --progetto le opzioni date ne cambiano solo i valori che nominano.\n\n"
     "Stato d'uscita: 0 fatto, 1 valori rifiutati, 2 riga di comando errata,\n"
     "3 file non scritto.";
 
@@ -96,10 +94,10 @@ QStringList ExporterOptionNames() {
 
 CommandLine::CommandLine() {
   LoadItalianOnce();
-  parser.setApplicationDescription(QString::fromUtf8(kDescription));
+  parser.setApplicationDescription(QString::fromUtf8(kDescription).arg(CommandsHelp()));
   parser.addPositionalArgument(
       QStringLiteral("PEZZO"),
-      QStringLiteral("A, B, C, D, base, istruzioni, all, places, ombra o fascicolo"),
+      QStringLiteral("A, B, C, D, base, istruzioni, all, places, ombra, fascicolo o progetto"),
       QStringLiteral("PEZZO [TESTO]"));
   // The formats as the table of formats lists them: ".svg, .png, ...", "svg|png|...".
   const auto withFormats = [](const char* text) {

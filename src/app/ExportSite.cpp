@@ -28,23 +28,86 @@ QString TownLabel(const Town& town) {
 }
 
 // The site's texts for the boxes, or the reason it cannot be drawn.
-int Take(const SiteOffset& site, QString& latitude, QString& longitude, std::ostream& err) {
-  if (!site.InRange()) {
-    err << "quindal-export: " << Utf8(site.OutOfRangeText(kItalian)) << "\n";
+int Take(const SiteOffset& found, ProjectSite& site, std::ostream& err) {
+  if (!found.InRange()) {
+    err << "quindal-export: " << Utf8(found.OutOfRangeText(kItalian)) << "\n";
     return kExportRefused;
   }
-  latitude = site.LatitudeText();
-  longitude = site.OffsetText();
-  err << "quindal-export: " << Utf8(site.Arithmetic(kItalian)) << "\n";
+  site.latitude = found.LatitudeText();
+  site.offset = found.OffsetText();
+  err << "quindal-export: " << Utf8(found.Arithmetic(kItalian)) << "\n";
   return kExportOk;
+}
+
+// --place: the most populous town of that very name.
+int TakeTown(const SiteRequest& request, ProjectSite& site, std::ostream& err) {
+  if (!TownIndex::Available()) {
+    err << kNoTownList;
+    return kExportUsage;
+  }
+  const PlaceQuery query = SplitPlaceQuery(*request.place);
+  // Only a town of that very name: a script must never draw another town
+  // whose name merely holds the word.
+  const auto towns = TownIndex::Instance().Named(query.name, query.countryCode, 1);
+  if (towns.empty()) {
+    err << "quindal-export: nessuna località si chiama "
+        << ShownValue(*request.place).toStdString();
+    const auto similar = TownIndex::Instance().Find(query.name, query.countryCode, 5);
+    for (std::size_t k = 0; k < similar.size(); ++k)
+      err << (k == 0 ? "; forse: " : "; ") << Utf8(TownLabel(*similar[k]));
+    err << "\n";
+    return kExportUsage;
+  }
+  const Town& town = *towns.front();
+  // A zone given beside the town is the one used for everything: the
+  // instant, the meridian and the offset reckoned from it, the reading.
+  const QString used = request.timezone.value_or(town.zone);
+  err << "quindal-export: località " << Utf8(TownLabel(town)) << ", latitudine "
+      << Utf8(PlainDecimalText(town.latitude, kItalian)) << "°, fuso " << Utf8(used)
+      << (request.timezone
+              ? Utf8(QStringLiteral(" (da --timezone; quello della località è %1)").arg(town.zone))
+              : std::string())
+      << "\n";
+  const auto found = SiteFromCoordinates(town.name, town.latitude, town.longitude, used);
+  if (!found) {
+    err << "quindal-export: fuso orario sconosciuto: " << ShownValue(used).toStdString() << "\n";
+    return kExportUsage;
+  }
+  site = ProjectSite{TownLabel(town), {}, {}, used, {}};
+  return Take(*found, site, err);
+}
+
+// --site-longitude with --timezone: the offset from the zone's meridian.
+int TakeSiteLongitude(const SiteRequest& request, ProjectSite& site, std::ostream& err) {
+  const std::optional<double> east = ReadAngle(*request.siteLongitude, AngleKind::Longitude);
+  if (!east) {
+    err << "quindal-export: longitudine non valida: "
+        << ShownValue(*request.siteLongitude).toStdString() << "\n";
+    return kExportUsage;
+  }
+  if (!KnownZone(*request.timezone)) {
+    err << "quindal-export: fuso orario sconosciuto: "
+        << ShownValue(*request.timezone).toStdString() << "\n";
+    return kExportUsage;
+  }
+  // The latitude stays the user's text for the checks; it only picks the
+  // hemisphere, and so the season, of the zone's winter offset.
+  const QString latitude = request.latitude.value_or(site.latitude);
+  const double north = ReadAngle(latitude, AngleKind::Latitude).value_or(0);
+  const auto found = SiteFromCoordinates({}, north, *east, *request.timezone);
+  if (!found) return kExportUsage;
+  site = ProjectSite{QString(), {}, {}, *request.timezone, site.later};
+  const int status = Take(*found, site, err);
+  site.latitude = latitude;
+  return status;
 }
 
 }  // namespace
 
-bool SiteRequest::Valid(std::string& problem, bool clockZone) const {
+bool SiteRequest::Valid(std::string& problem, bool clockZone, bool fromFile) const {
   // With `clockZone` a --timezone beside a site given otherwise names only
-  // the clocks' zone.
-  const bool siteZone = timezone && (!clockZone || siteLongitude);
+  // the clocks' zone; beside a project file, it is the zone of the file's site.
+  const bool siteZone = timezone && (!(clockZone || fromFile) || siteLongitude);
   if (place && (latitude || longitude || siteLongitude || siteZone)) {
     problem = "--place non va con --latitude, --longitude, --site-longitude o --timezone";
   } else if (place) {
@@ -54,12 +117,12 @@ bool SiteRequest::Valid(std::string& problem, bool clockZone) const {
       problem = "--longitude non va con --site-longitude e --timezone";
     } else if (!siteLongitude || !siteZone) {
       problem = "--site-longitude e --timezone vanno insieme";
-    } else if (!latitude) {
+    } else if (!latitude && !fromFile) {
       problem = "manca --latitude";
     } else {
       return true;
     }
-  } else if (!latitude || !longitude) {
+  } else if ((!latitude || !longitude) && !fromFile) {
     problem = "mancano --latitude e --longitude (oppure --place)";
   } else {
     return true;
@@ -67,70 +130,14 @@ bool SiteRequest::Valid(std::string& problem, bool clockZone) const {
   return false;
 }
 
-int ResolveSite(const SiteRequest& site, QString& latitude, QString& longitude, std::ostream& err,
-                QString* zone, QString* townName) {
-  if (zone) *zone = site.timezone.value_or(QString());
-  if (townName) townName->clear();
-  if (site.place) {
-    if (!TownIndex::Available()) {
-      err << kNoTownList;
-      return kExportUsage;
-    }
-    const PlaceQuery query = SplitPlaceQuery(*site.place);
-    // Only a town of that very name: a script must never draw another town
-    // whose name merely holds the word.
-    const auto towns = TownIndex::Instance().Named(query.name, query.countryCode, 1);
-    if (towns.empty()) {
-      err << "quindal-export: nessuna località si chiama " << ShownValue(*site.place).toStdString();
-      const auto similar = TownIndex::Instance().Find(query.name, query.countryCode, 5);
-      for (std::size_t k = 0; k < similar.size(); ++k)
-        err << (k == 0 ? "; forse: " : "; ") << Utf8(TownLabel(*similar[k]));
-      err << "\n";
-      return kExportUsage;
-    }
-    const Town& town = *towns.front();
-    // A zone given beside the town is the one used for everything: the
-    // instant, the meridian and the offset reckoned from it, the reading.
-    const QString used = site.timezone.value_or(town.zone);
-    if (zone) *zone = used;
-    if (townName) *townName = town.name;
-    err << "quindal-export: località " << Utf8(TownLabel(town)) << ", latitudine "
-        << Utf8(PlainDecimalText(town.latitude, kItalian)) << "°, fuso " << Utf8(used)
-        << (site.timezone
-                ? Utf8(
-                      QStringLiteral(" (da --timezone; quello della località è %1)").arg(town.zone))
-                : std::string())
-        << "\n";
-    const auto found = SiteFromCoordinates(town.name, town.latitude, town.longitude, used);
-    if (!found) {
-      err << "quindal-export: fuso orario sconosciuto: " << ShownValue(used).toStdString() << "\n";
-      return kExportUsage;
-    }
-    return Take(*found, latitude, longitude, err);
-  }
-  if (site.siteLongitude) {
-    const std::optional<double> east = ReadAngle(*site.siteLongitude, AngleKind::Longitude);
-    if (!east) {
-      err << "quindal-export: longitudine non valida: "
-          << ShownValue(*site.siteLongitude).toStdString() << "\n";
-      return kExportUsage;
-    }
-    if (!KnownZone(*site.timezone)) {
-      err << "quindal-export: fuso orario sconosciuto: " << ShownValue(*site.timezone).toStdString()
-          << "\n";
-      return kExportUsage;
-    }
-    // The latitude stays the user's text for the checks; it only picks the
-    // hemisphere, and so the season, of the zone's winter offset.
-    const double north = ReadAngle(*site.latitude, AngleKind::Latitude).value_or(0);
-    const auto found = SiteFromCoordinates({}, north, *east, *site.timezone);
-    if (!found) return kExportUsage;
-    const int status = Take(*found, latitude, longitude, err);
-    latitude = *site.latitude;
-    return status;
-  }
-  latitude = *site.latitude;
-  longitude = *site.longitude;
+int ResolveSite(const SiteRequest& request, ProjectSite& site, std::ostream& err) {
+  if (request.place) return TakeTown(request, site, err);
+  if (request.siteLongitude) return TakeSiteLongitude(request, site, err);
+  // A changed latitude or offset is no longer the town's.
+  if (request.latitude || request.longitude) site.town.clear();
+  if (request.latitude) site.latitude = *request.latitude;
+  if (request.longitude) site.offset = *request.longitude;
+  if (request.timezone) site.zone = *request.timezone;
   return kExportOk;
 }
 

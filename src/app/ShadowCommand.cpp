@@ -28,7 +28,7 @@ void PrintShadow(const ShadowReading& r, std::ostream& out, std::ostream& err) {
     err << "quindal-export: " << note.toStdString() << "\n";
   line("data", r.query.date.toString(QStringLiteral("yyyy-MM-dd")));
   line("ora", r.query.clock.toString(QStringLiteral("HH:mm")));
-  line("fuso", r.query.zone);
+  line("fuso", r.query.zone());
   line("ora_legale", QString::number(r.summerMinutes));
   line("tmf", ClockTimeText(r.tmfMs));
   line("delta", number(r.deltaMinutes));

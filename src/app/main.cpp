@@ -34,10 +34,10 @@ std::optional<int> AnswerWithoutWindows(int argc, char* argv[]) {
     std::printf("quindal %s\n", QUINDAL_VERSION);
   } else if (option == "--help" || option == "-h") {
     std::printf(
-        "Uso: quindal [--help | --version]\n"
+        "Uso: quindal [--help | --version | FILE.quindal]\n"
         "Apre la finestra principale del quindal: la latitudine, lo scostamento dal meridiano "
         "del fuso (o la località), il sistema orario e le linee delle date, poi un pulsante "
-        "per ogni pezzo.\n"
+        "per ogni pezzo. Con FILE.quindal apre quel progetto.\n"
         "Per disegnare un pezzo senza finestre: quindal-export --help\n");
   } else {
     return std::nullopt;
@@ -57,5 +57,8 @@ int main(int argc, char* argv[]) {
   ConfigureApplication();
   MainWindows windows;
   windows.Show();
+  // A project opened from the file manager, or named on the command line.
+  const QStringList files = QApplication::arguments().mid(1);
+  if (!files.isEmpty()) windows.form1.OpenProjectFile(files.front());
   return app.exec();
 }

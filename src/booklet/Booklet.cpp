@@ -37,7 +37,7 @@ void PaintRule(BookletPages& pages, QPointF fromMm, bool across) {
 
 // The cover: the site, the materials when they fit beside it, and the two
 // rules to measure before anything is cut. Says whether the materials are on it.
-bool PaintCover(BookletPages& pages, const BookletSite& b) {
+bool PaintCover(BookletPages& pages, const CheckedProject& b) {
   QPainter& p = pages.Page(QPageLayout::Portrait);
   p.setPen(Qt::black);
   const double left = BookletPages::kMargin, width = 210 - 2 * left;
@@ -71,25 +71,27 @@ bool PaintCover(BookletPages& pages, const BookletSite& b) {
 
 }  // namespace
 
-int ComingYear(QDate today) { return today.month() < 7 ? today.year() : today.year() + 1; }
-
-QString BookletTitle(const BookletSite& b) {
-  return DocumentTitle(
-      b.town.isEmpty() ? QStringLiteral("fascicolo") : QStringLiteral("fascicolo, ") + b.town,
-      b.site);
+QString BookletTitle(const CheckedProject& b) {
+  return DocumentTitle(b.project.site.TownName().isEmpty()
+                           ? QStringLiteral("fascicolo")
+                           : QStringLiteral("fascicolo, ") + b.project.site.TownName(),
+                       b.parameters);
 }
 
-QString BookletFileName(const BookletSite& b) {
-  QString name = b.town.isEmpty() ? QStringLiteral("fascicolo") : b.town.toLower();
+QString BookletFileName(const CheckedProject& b) {
+  QString name = b.project.site.TownName().isEmpty() ? QStringLiteral("fascicolo")
+                                                     : b.project.site.TownName().toLower();
   // Letters and digits only, joined by hyphens: "San Donà di Piave" ->
   // "san-donà-di-piave".
   QString plain;
   for (const QChar c : name) plain += c.isLetterOrNumber() ? c : QChar(u'-');
   plain = plain.split(u'-', Qt::SkipEmptyParts).join(u'-');
-  return QStringLiteral("quindal-%1-%2.pdf").arg(plain).arg(b.year);
+  return QStringLiteral("quindal-%1-%2.pdf").arg(plain).arg(b.project.BookletYear());
 }
 
-QByteArray RenderBooklet(const BookletSite& b) {
+QByteArray RenderBooklet(const CheckedProject& asked) {
+  CheckedProject b = asked;
+  b.project.year = b.project.BookletYear();  // one year for every page, even across a new year
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -100,10 +102,10 @@ QByteArray RenderBooklet(const BookletSite& b) {
     // the same resolution.
     for (const Piece& piece : kPieces) {
       RecordingCanvas recorder;
-      piece.DrawingFor(b.hours).body(recorder, b.site);
+      piece.DrawingFor(b.project.hours).body(recorder, b.parameters);
       PaintTrueScalePage(pages.Page(QPageLayout::Landscape), pages.DotsPerInch(), recorder.Calls());
     }
-    PaintAssemblySteps(pages, b.site);
+    PaintAssemblySteps(pages, b.parameters);
     pages.TextPages(UseHtml(b));
     pages.TextPages(ReadingTableHtml(b));
     pages.TextPages(ObservationHtml());

@@ -38,13 +38,13 @@ QString SignedMinutes(double minutes) {
 
 // The first of a few instants of the year at which the Sun is up at the
 // site: mid-morning in spring, then in autumn, then noon at either solstice.
-std::optional<ShadowReading> ExampleReading(const BookletSite& b) {
+std::optional<ShadowReading> ExampleReading(const CheckedProject& b) {
   const struct {
     int month, day, hour;
   } kInstants[] = {{5, 15, 10}, {11, 15, 10}, {6, 21, 12}, {12, 21, 12}};
   for (const auto& [month, day, hour] : kInstants) {
     const ShadowOutcome outcome =
-        ShadowAt({b.site, b.hours, b.zone, QDate(b.year, month, day), QTime(hour, 0)});
+        ShadowAt({b, QDate(b.project.BookletYear(), month, day), QTime(hour, 0)});
     if (outcome.reading && outcome.reading->SunUp()) return outcome.reading;
   }
   return std::nullopt;
@@ -73,7 +73,7 @@ QString ExampleBackToTheClock(const ShadowReading& r, const QString& partOfDay) 
            MinuteText(r.tsvlMs), clock);
 }
 
-QString WorkedExample(const BookletSite& b) {
+QString WorkedExample(const CheckedProject& b) {
   const std::optional<ShadowReading> r = ExampleReading(b);
   if (!r) return QStringLiteral("<p>In questo luogo il Sole non sorge nei giorni di prova.</p>");
   const QString date = r->query.date.toString(QStringLiteral("dd/MM/yyyy"));
@@ -81,7 +81,7 @@ QString WorkedExample(const BookletSite& b) {
   QString html = QStringLiteral(
                      "<h3>Un esempio per questo luogo</h3><p>Il %1 l'orologio (fuso %2) "
                      "segna le %3.</p><ol>")
-                     .arg(date, b.zone, clock);
+                     .arg(date, b.project.ClockZone(), clock);
   html += QStringLiteral("<li>Ora legale: %1 min, dunque TMF = %2 − %1 min = %3.</li>")
               .arg(QString::number(r->summerMinutes), clock, MinuteText(r->tmfMs));
   html += QStringLiteral("<li>La piastra B, nella colonna del %1, dà delta = %2 min.</li>")
@@ -117,13 +117,13 @@ QString ReadingStep(HourSystem hours) {
 }
 
 // What summer time adds, in the amount the zone's clocks really move that year.
-QString SummerStep(const BookletSite& b) {
-  const int minutes = LongestSummerMinutes(b.zone, b.year);
+QString SummerStep(const CheckedProject& b) {
+  const int minutes = LongestSummerMinutes(b.project.ClockZone(), b.project.BookletYear());
   if (minutes == 0)
     return QStringLiteral(
                "<li><b>Ora legale.</b> Nel %1 l'orologio del fuso %2 non ha ora legale: segna "
                "il TMF tutto l'anno.</li>")
-        .arg(QString::number(b.year), b.zone.toHtmlEscaped());
+        .arg(QString::number(b.project.BookletYear()), b.project.ClockZone().toHtmlEscaped());
   return QStringLiteral(
              "<li><b>Ora legale.</b> Quando è in vigore l'orologio segna %1 in più del TMF: ora "
              "dell'orologio = TMF + %1.</li>")
@@ -132,8 +132,8 @@ QString SummerStep(const BookletSite& b) {
 
 }  // namespace
 
-QString SiteWords(const BookletSite& b) {
-  const double lat = b.site.Latitude, off = b.site.LongitudeOffset;
+QString SiteWords(const CheckedProject& b) {
+  const double lat = b.parameters.Latitude, off = b.parameters.LongitudeOffset;
   const QString hemisphere = lat > 0   ? QStringLiteral(" nord")
                              : lat < 0 ? QStringLiteral(" sud")
                                        : QStringLiteral(" (equatore)");
@@ -143,17 +143,19 @@ QString SiteWords(const BookletSite& b) {
   return QStringLiteral("latitudine %1%2, %3%4").arg(Degrees(lat), hemisphere, Degrees(off), side);
 }
 
-QString CoverHtml(const BookletSite& b) {
+QString CoverHtml(const CheckedProject& b) {
   QString html = QStringLiteral(
       "<p style=\"font-size:36pt; font-weight:bold\">Quindal</p>"
       "<p>Orologio solare d'ombra con il quadrante inclinato di 45 gradi: "
       "il fascicolo per costruirlo e leggerlo.</p>");
-  if (!b.town.isEmpty()) html += QStringLiteral("<h2>%1</h2>").arg(b.town.toHtmlEscaped());
-  html += QStringLiteral(
-              "<p>%1<br>fuso orario %2<br>%3, linee delle date: %4<br>tabelle per "
-              "l'anno %5</p>")
-              .arg(SiteWords(b), b.zone.toHtmlEscaped(), HoursWords(b.hours),
-                   SpacingWords(b.site.DateSpacing), QString::number(b.year));
+  if (!b.project.site.TownName().isEmpty())
+    html += QStringLiteral("<h2>%1</h2>").arg(b.project.site.TownName().toHtmlEscaped());
+  html +=
+      QStringLiteral(
+          "<p>%1<br>fuso orario %2<br>%3, linee delle date: %4<br>tabelle per "
+          "l'anno %5</p>")
+          .arg(SiteWords(b), b.project.ClockZone().toHtmlEscaped(), HoursWords(b.project.hours),
+               SpacingWords(b.parameters.DateSpacing), QString::number(b.project.BookletYear()));
   return html;
 }
 
@@ -188,7 +190,7 @@ QString MaterialsHtml() {
              "</ul>");
 }
 
-QString UseHtml(const BookletSite& b) {
+QString UseHtml(const CheckedProject& b) {
   return Heading(QStringLiteral("Come si usa")) + QStringLiteral("<ol>") +
          QStringLiteral(
              "<li><b>In piano.</b> Appoggiare la base su un ripiano al sole e controllarla con "
@@ -196,7 +198,7 @@ QString UseHtml(const BookletSite& b) {
              "<li><b>Verso il Sole.</b> Le piastre B e A verso il Sole, la D dietro. Girare lo "
              "strumento finché l'ombra del bordo superiore della piastra B (dove vi appoggia la "
              "A) cade sulla piastra C parallela al bordo superiore di C.</li>") +
-         ReadingStep(b.hours) +
+         ReadingStep(b.project.hours) +
          QStringLiteral(
              "<li><b>Mattina o pomeriggio?</b> Il quindal misura quanto è alto il Sole, e la "
              "stessa altezza torna la mattina e il pomeriggio: la piastra non li distingue. Lo "
@@ -224,7 +226,7 @@ QString DateCell(const ReadingRow& row) {
            row.summerMinutes ? QStringLiteral(" (ora legale)") : QString());
 }
 
-QString TemporaryTableHtml(const BookletSite& b, const std::vector<ReadingRow>& rows) {
+QString TemporaryTableHtml(const CheckedProject& b, const std::vector<ReadingRow>& rows) {
   QString html =
       QStringLiteral(
           "<p>A che ora l'orologio del fuso %1 (ora legale compresa) segna il passaggio "
@@ -233,7 +235,7 @@ QString TemporaryTableHtml(const BookletSite& b, const std::vector<ReadingRow>& 
           "linea che l'ombra quel giorno non raggiunge.</p>"
           "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" "
           "style=\"font-size:8pt\"><tr><th>Data</th>")
-          .arg(b.zone.toHtmlEscaped(), QString::number(b.year));
+          .arg(b.project.ClockZone().toHtmlEscaped(), QString::number(b.project.BookletYear()));
   for (int line = kFirstTemporaryLine; line <= kLastTemporaryLine; ++line)
     html += QStringLiteral("<th>%1</th>").arg(line);
   html += QStringLiteral("</tr>");
@@ -246,7 +248,7 @@ QString TemporaryTableHtml(const BookletSite& b, const std::vector<ReadingRow>& 
   return html + QStringLiteral("</table>");
 }
 
-QString AstronomicalTableHtml(const BookletSite& b, const std::vector<ReadingRow>& rows) {
+QString AstronomicalTableHtml(const CheckedProject& b, const std::vector<ReadingRow>& rows) {
   QString html =
       QStringLiteral(
           "<p>Quanti minuti aggiungere a ciò che mostra il quindal (il tempo vero locale) "
@@ -254,7 +256,7 @@ QString AstronomicalTableHtml(const BookletSite& b, const std::vector<ReadingRow
           "date si prende la più vicina.</p>"
           "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"70%\">"
           "<tr><th>Data</th><th>Aggiungere alla lettura</th></tr>")
-          .arg(b.zone.toHtmlEscaped(), QString::number(b.year));
+          .arg(b.project.ClockZone().toHtmlEscaped(), QString::number(b.project.BookletYear()));
   for (const ReadingRow& row : rows)
     html += QStringLiteral("<tr>") + DateCell(row) +
             QStringLiteral("<td align=\"center\">%1</td></tr>")
@@ -264,9 +266,9 @@ QString AstronomicalTableHtml(const BookletSite& b, const std::vector<ReadingRow
 
 }  // namespace
 
-QString ReadingTableHtml(const BookletSite& b) {
-  const std::vector<ReadingRow> rows = ReadingTable(b.site, b.hours, b.zone, b.year);
-  return Heading(QStringLiteral("Tabella di lettura")) + (b.hours == HourSystem::Temporary
+QString ReadingTableHtml(const CheckedProject& b) {
+  const std::vector<ReadingRow> rows = ReadingTable(b, b.project.BookletYear());
+  return Heading(QStringLiteral("Tabella di lettura")) + (b.project.hours == HourSystem::Temporary
                                                               ? TemporaryTableHtml(b, rows)
                                                               : AstronomicalTableHtml(b, rows));
 }

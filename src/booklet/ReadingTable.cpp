@@ -25,8 +25,8 @@ QString LineClockTime(const ShadowReading& noon, int line) {
 
 }  // namespace
 
-std::vector<ReadingRow> ReadingTable(const DrawingParameters& site, HourSystem hours,
-                                     const QString& zone, int year) {
+std::vector<ReadingRow> ReadingTable(const CheckedProject& project, int year) {
+  const HourSystem hours = project.project.hours;
   std::vector<ReadingRow> rows;
   for (int month = 1; month <= 12; ++month) {
     for (int day : {1, 15}) {
@@ -34,7 +34,7 @@ std::vector<ReadingRow> ReadingTable(const DrawingParameters& site, HourSystem h
       row.date = QDate(year, month, day);
       // Delta and summer time hold for the whole day; noon is never a clock
       // time a zone skips.
-      const ShadowOutcome noon = ShadowAt({site, hours, zone, row.date, QTime(12, 0)});
+      const ShadowOutcome noon = ShadowAt({project, row.date, QTime(12, 0)});
       if (noon.reading) {
         row.summerMinutes = noon.reading->summerMinutes;
         row.minutesToAdd = MinutesToAdd(*noon.reading);

@@ -25,10 +25,9 @@ struct ReadingRow {
 };
 
 // The 1st and the 15th of every month of `year`, 1 January first, on the
-// clocks of `zone` (IANA id), summer time included where the zone has it.
-// The temporary hours' clock times only with `hours` temporary.
-std::vector<ReadingRow> ReadingTable(const DrawingParameters& site, HourSystem hours,
-                                     const QString& zone, int year);
+// clocks of the project's zone, summer time included where the zone has it.
+// The temporary hours' clock times only for a project in temporary hours.
+std::vector<ReadingRow> ReadingTable(const CheckedProject& project, int year);
 
 // What to add to the local apparent time plate C shows to get the clock's
 // time at that reading, summer time included, in whole minutes.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drawing/DrawingTarget.h"
-#include "drawing/InputPanel.h"
+#include "pieces/DrawingTarget.h"
+#include "project/InputPanel.h"
 #include "pieces/PieceBodies.h"
 
 // The drawing module of the main window: one procedure per piece. Each reads

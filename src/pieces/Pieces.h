@@ -2,11 +2,13 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "drawing/Canvas.h"
 #include "drawing/Checks.h"
 #include "drawing/DrawingParameters.h"
 #include "pieces/PieceBodies.h"
+#include "project/ProjectCheck.h"
 
 // A piece as a drawing: what draws it on any canvas, and the check of its
 // own it adds after the common ones (none for most pieces).
@@ -18,6 +20,10 @@ struct PieceDrawing {
   PieceCheck check = nullptr;
 };
 
+// Which shadow at an instant can be shown over a sheet: none, where it
+// reads delta on plate B's chart, or where it falls on plate C's dial.
+enum class ShadowShown { None, OnChart, OnDial };
+
 // One sheet of the kit.
 struct Piece {
   std::string_view name;               // as the command line names it
@@ -26,33 +32,59 @@ struct Piece {
   PieceDrawing drawing;                // plate C: astronomical hours
   PieceDrawing temporaryDrawing = {};  // plate C only: temporary hours
   PieceCutter cut = nullptr;           // its outline and folds; none for a sheet that is not cut
+  ShadowShown shadow = ShadowShown::None;
 
   // The drawing of this sheet in `hours`.
   constexpr PieceDrawing DrawingFor(HourSystem hours) const {
     return hours == HourSystem::Temporary && temporaryDrawing.body ? temporaryDrawing : drawing;
   }
+  // What this sheet, in `hours`, adds to the common checks.
+  SheetRule RuleFor(HourSystem hours) const;
+  QString Title() const { return QString::fromUtf8(title.data(), qsizetype(title.size())); }
 };
 
 // Every sheet of the kit, in the kit's order. Adding a piece is one line here.
 inline constexpr std::array<Piece, 6> kPieces = {{
     {"A", "plate-a", "Grafico A", {GRAPH1::PlateABody}, {}, GRAPH1::PlateACut},
-    {"B", "plate-b", "Grafico B", {GRAPH1::PlateBBody}, {}, GRAPH1::PlateBCut},
+    {"B",
+     "plate-b",
+     "Grafico B",
+     {GRAPH1::PlateBBody},
+     {},
+     GRAPH1::PlateBCut,
+     ShadowShown::OnChart},
     {"C",
      "plate-c",
      "Grafico C",
      {GRAPH1::PlateCAstronomicalBody},
      {GRAPH1::PlateCTemporaryBody, GRAPH1::OutsidePolarCircles},
-     GRAPH1::PlateCCut},
+     GRAPH1::PlateCCut,
+     ShadowShown::OnDial},
     {"D", "plate-d", "Grafico D", {GRAPH1::PlateDBody}, {}, GRAPH1::PlateDCut},
     {"base", "base", "Base", {GRAPH1::BaseBody}, {}, GRAPH1::BaseCut},
     {"istruzioni", "istruzioni", "Istruzioni", {GRAPH1::InstructionsBody}},
 }};
 
-// Why `piece`'s own check, in `hours`, refuses a latitude.
-inline QString OwnCheckReason(const Piece& piece, HourSystem hours) {
-  if (piece.temporaryDrawing.body && hours == HourSystem::Temporary)
-    return QStringLiteral("oltre il circolo polare non ci sono ore temporarie");
-  return kNotForThisPiece;
+inline SheetRule Piece::RuleFor(HourSystem hours) const {
+  const PieceDrawing chosen = DrawingFor(hours);
+  if (!chosen.check) return {};
+  if (temporaryDrawing.body && hours == HourSystem::Temporary)
+    return {chosen.check, QStringLiteral("oltre il circolo polare non ci sono ore temporarie")};
+  return {chosen.check};
+}
+
+// The rules of `sheets`, in `hours`, in their order.
+inline std::vector<SheetRule> RulesFor(const std::vector<const Piece*>& sheets, HourSystem hours) {
+  std::vector<SheetRule> rules;
+  for (const Piece* sheet : sheets) rules.push_back(sheet->RuleFor(hours));
+  return rules;
+}
+
+// Every sheet of the kit, in order.
+inline std::vector<const Piece*> AllPieces() {
+  std::vector<const Piece*> all;
+  for (const Piece& piece : kPieces) all.push_back(&piece);
+  return all;
 }
 
 // The piece of that name (exactly as the list writes it), or null.

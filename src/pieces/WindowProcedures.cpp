@@ -1,5 +1,5 @@
 #include "drawing/DocumentTitle.h"
-#include "drawing/Preamble.h"
+#include "project/Preamble.h"
 #include "pieces/GRAPH1.h"
 #include "pieces/Pieces.h"
 
@@ -11,14 +11,12 @@ namespace {
 // accepted site, and the piece drawn on it.
 void InWindow(std::string_view name, HourSystem hours, InputPanel& form1, DrawingTarget& form2) {
   const Piece& piece = *PieceNamed(name);
-  const PieceDrawing drawing = piece.DrawingFor(hours);
-  const auto parameters =
-      RunPreamble(form1, drawing.check ? ExtraCheck(drawing.check) : ExtraCheck(),
-                  OwnCheckReason(piece, hours));
-  if (!parameters) return;
-  const QString subject = QString::fromUtf8(piece.title.data(), qsizetype(piece.title.size()));
-  drawing.body(form2.PrepareWindow(DocumentTitle(subject, *parameters)), *parameters);
-  form2.Drew(name, hours, *parameters);
+  std::optional<CheckedProject> drawn = RunPreamble(form1, {piece.RuleFor(hours)});
+  if (!drawn) return;
+  if (piece.temporaryDrawing.body) drawn->project.hours = hours;  // plate C: the button's
+  const DrawingParameters& site = drawn->parameters;
+  piece.DrawingFor(hours).body(form2.PrepareWindow(DocumentTitle(piece.Title(), site)), site);
+  form2.Drew(piece, *drawn);
 }
 
 }  // namespace

@@ -33,17 +33,17 @@ ShadowOutcome ShadowAt(const ShadowQuery& query) {
   const QString clockText = query.clock.toString(QStringLiteral("HH:mm"));
   if (!query.date.isValid() || !query.clock.isValid())
     return {std::nullopt, QStringLiteral("data od ora non valida")};
-  const std::optional<QTimeZone> zone = ZoneNamed(query.zone);
+  const std::optional<QTimeZone> zone = ZoneNamed(query.zone());
   const std::optional<double> meridian =
-      zone ? ZoneMeridianDeg(query.zone, query.date) : std::nullopt;
+      zone ? ZoneMeridianDeg(query.zone(), query.date) : std::nullopt;
   if (!meridian)
-    return {std::nullopt, QStringLiteral("fuso orario sconosciuto: ") + ShownValue(query.zone)};
+    return {std::nullopt, QStringLiteral("fuso orario sconosciuto: ") + ShownValue(query.zone())};
 
   const ClockInstant instant = ResolveClockTime(*zone, query.date, query.clock);
   if (instant.kind == ClockInstant::Skipped) {
     return {std::nullopt, QStringLiteral("le %1 del %2 non esistono nel fuso %3: l'orologio "
                                          "salta avanti di %4 minuti")
-                              .arg(clockText, DateText(query.date), query.zone)
+                              .arg(clockText, DateText(query.date), query.zone())
                               .arg(instant.jumpSeconds / 60)};
   }
 
@@ -57,20 +57,20 @@ ShadowOutcome ShadowAt(const ShadowQuery& query) {
   r.row = DayIndexOf(query.date.month(), query.date.day());
   const DayRow& day = DayTable[std::size_t(r.row)];
   r.deltaMinutes =
-      DeltaChart::Delta(SexagesimalToDecimal(day.EquationOfTime), query.site.LongitudeOffset);
+      DeltaChart::Delta(SexagesimalToDecimal(day.EquationOfTime), query.site().LongitudeOffset);
   r.tsvlMs = r.tmfMs + std::llround(r.deltaMinutes * 60000);
   const qint64 timeOfDay = ((r.tsvlMs % kDayMs) + kDayMs) % kDayMs;
   r.hourAngleDeg = (double(timeOfDay) / 3600000.0 - 12) * 15;
 
   const PlateGeometry plate(45, kRadPerDeg);
-  const double phi = PlateCLatitude(query.site.Latitude);
+  const double phi = PlateCLatitude(query.site().Latitude);
   const double delta = SexagesimalToDecimal(day.Declination);
   const Shadow s = ShadowPoint(phi, delta, r.hourAngleDeg, r.row, plate);
   r.altitudeDeg = s.h / kRadPerDeg;
   r.semiDiurnalArcDeg = SemiDiurnalArcDeg(phi, delta, plate);
   if (s.h >= 0) {
     r.shadow = PlatePoint{s.x, s.y};
-    if (query.hours == HourSystem::Temporary && r.semiDiurnalArcDeg > 0)
+    if (query.hours() == HourSystem::Temporary && r.semiDiurnalArcDeg > 0)
       r.temporaryHour = 6 + 6 * r.hourAngleDeg / r.semiDiurnalArcDeg;
   }
   return {r, {}};

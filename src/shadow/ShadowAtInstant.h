@@ -6,17 +6,20 @@
 #include <optional>
 
 #include "drawing/DrawingParameters.h"
+#include "project/ProjectCheck.h"
 #include "solar/PlateGeometry.h"
 
 // The instrument at one instant: where the shadow falls on plate C and what
 // the plates read, for a site as the checks accepted it and a clock time in
 // a zone.
 struct ShadowQuery {
-  DrawingParameters site;
-  HourSystem hours = HourSystem::Astronomical;
-  QString zone;  // IANA id: the zone whose clocks show `clock`
+  CheckedProject project;  // the site, the hour system, the zone whose clocks show `clock`
   QDate date;
   QTime clock;
+
+  const DrawingParameters& site() const { return project.parameters; }
+  HourSystem hours() const { return project.project.hours; }
+  QString zone() const { return project.project.ClockZone(); }
 };
 
 struct ShadowReading {

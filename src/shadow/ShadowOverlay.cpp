@@ -49,7 +49,7 @@ ShadowMarks ShadowMarksFor(const ShadowReading& r, bool plateB) {
   if (plateB) {
     namespace chart = DeltaChart;
     const double x = chart::RowX(r.row);
-    const double y = chart::ValueY(chart::TopValue(r.query.site.LongitudeOffset), r.deltaMinutes);
+    const double y = chart::ValueY(chart::TopValue(r.query.site().LongitudeOffset), r.deltaMinutes);
     marks.lines = {
         {{x, chart::y0 - 50, x, chart::y0 + chart::DateLineHeight * chart::s + 50}, kDay},
         {{chart::x0, y, chart::RightEdge, y}, kDay}};

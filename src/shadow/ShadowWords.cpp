@@ -81,7 +81,7 @@ QString ShadowSentence(const ShadowReading& r, bool plateB, const QLocale& local
   return answer + QStringLiteral(
                       " L'orologio (%1, %2) segna le %3 del %4: TMF %5, delta %6 min, "
                       "TSVL %7.")
-                      .arg(q.zone, SummerWords(r.summerMinutes),
+                      .arg(q.zone(), SummerWords(r.summerMinutes),
                            q.clock.toString(QStringLiteral("HH:mm")),
                            q.date.toString(QStringLiteral("dd/MM/yyyy")), ClockTimeText(r.tmfMs),
                            delta, ClockTimeText(r.tsvlMs));
@@ -100,7 +100,7 @@ QString RepeatedHourNote(const ShadowReading& r) {
   if (!r.repeatedHour) return {};
   return QStringLiteral("le %1 del %2 capitano due volte nel fuso %3: si prende la prima")
       .arg(r.query.clock.toString(QStringLiteral("HH:mm")),
-           r.query.date.toString(QStringLiteral("dd/MM/yyyy")), r.query.zone);
+           r.query.date.toString(QStringLiteral("dd/MM/yyyy")), r.query.zone());
 }
 
 QString SummerTimeWords(int minutes) {

@@ -16,14 +16,14 @@ namespace {
 
 // The year box, placed under the file dialog's own rows: the booklet's
 // name follows the year chosen until the user types a name of their own.
-void AddYearBox(QFileDialog& dialog, BookletSite& booklet) {
+void AddYearBox(QFileDialog& dialog, CheckedProject& booklet) {
   auto* years = new QComboBox(&dialog);
   years->setObjectName(QStringLiteral("anno"));
   years->setAccessibleName(QStringLiteral("Anno delle tabelle"));
   const int thisYear = QDate::currentDate().year();
   for (int year = thisYear; year <= thisYear + 2; ++year)
     years->addItem(QString::number(year), year);
-  years->setCurrentIndex(std::max(0, years->findData(booklet.year)));
+  years->setCurrentIndex(std::max(0, years->findData(booklet.project.BookletYear())));
   auto* label = new QLabel(QStringLiteral("Tabelle per l'anno:"), &dialog);
   label->setBuddy(years);
   if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
@@ -33,7 +33,7 @@ void AddYearBox(QFileDialog& dialog, BookletSite& booklet) {
   }
   QObject::connect(years, &QComboBox::currentIndexChanged, &dialog, [&dialog, &booklet, years] {
     const QString offered = BookletFileName(booklet);
-    booklet.year = years->currentData().toInt();
+    booklet.project.year = years->currentData().toInt();
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || QFileInfo(chosen.front()).fileName() == offered)
       dialog.selectFile(BookletFileName(booklet));
@@ -42,7 +42,7 @@ void AddYearBox(QFileDialog& dialog, BookletSite& booklet) {
 
 }  // namespace
 
-QString SaveBookletWithDialog(QWidget* parent, BookletSite booklet) {
+QString SaveBookletWithDialog(QWidget* parent, CheckedProject booklet) {
   QFileDialog dialog(parent, QStringLiteral("Salva il fascicolo"), QDir::homePath(),
                      QStringLiteral("PDF (*.pdf)"));
   // The year box lives in the dialog: Qt's own dialog, whatever the desktop.
@@ -63,8 +63,9 @@ QString SaveBookletWithDialog(QWidget* parent, BookletSite booklet) {
                          QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
     return {};
   }
-  QMessageBox::information(parent, QStringLiteral("Quindal"),
-                           QStringLiteral("Fascicolo per l'anno %1 salvato in %2")
-                               .arg(QString::number(booklet.year), QDir::toNativeSeparators(path)));
+  QMessageBox::information(
+      parent, QStringLiteral("Quindal"),
+      QStringLiteral("Fascicolo per l'anno %1 salvato in %2")
+          .arg(QString::number(booklet.project.BookletYear()), QDir::toNativeSeparators(path)));
   return path;
 }

@@ -1,5 +1,7 @@
 #include "shell/DrawingView.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 #include <array>
 
@@ -64,4 +66,32 @@ void DrawingView::Fit() {
 void DrawingView::PanBy(QPointF delta) {
   origin_ += delta;
   Place();
+}
+
+std::function<void(DrawingView&)> ViewChangeForKey(int key, bool ctrl, QPointF at, QPointF step) {
+  if (ctrl && (key == Qt::Key_Plus || key == Qt::Key_Equal))
+    return [at](DrawingView& v) { v.StepIn(at); };
+  if (ctrl && key == Qt::Key_Minus) return [at](DrawingView& v) { v.StepOut(at); };
+  if (ctrl && key == Qt::Key_0) return [](DrawingView& v) { v.Reset(); };
+  if ((key == Qt::Key_F && !ctrl) || (ctrl && key == Qt::Key_9))
+    return [](DrawingView& v) { v.Fit(); };
+  const QPointF by(key == Qt::Key_Left    ? step.x()
+                   : key == Qt::Key_Right ? -step.x()
+                                          : 0,
+                   key == Qt::Key_Up     ? step.y()
+                   : key == Qt::Key_Down ? -step.y()
+                                         : 0);
+  if (by.isNull()) return {};
+  return [by](DrawingView& v) { v.PanBy(by); };
+}
+
+QSize PrimaryScreenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().size()
+                : QSize(DrawingUnits::kScreenPixelsWide, DrawingUnits::kScreenPixelsHigh);
+}
+
+qreal PrimaryScreenRatio() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->devicePixelRatio() : 1;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QPointF>
+#include <QSize>
 #include <QSizeF>
+#include <functional>
 
 #include "drawing/DrawingUnits.h"
 
@@ -47,3 +49,13 @@ class DrawingView {
 
   void Place();
 };
+
+// What a key does to the view, with the pointer `at` and an arrow's `step`:
+// Ctrl++ and Ctrl+- zoom, Ctrl+0 the exact image, F or Ctrl+9 fit, the
+// arrows show more of the drawing on their side. Empty for any other key.
+std::function<void(DrawingView&)> ViewChangeForKey(int key, bool ctrl, QPointF at, QPointF step);
+
+// The primary screen's size and pixel ratio; without a screen, the size the
+// drawings are made for.
+QSize PrimaryScreenSize();
+qreal PrimaryScreenRatio();

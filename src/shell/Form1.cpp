@@ -6,15 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTimeZone>
 #include <limits>
 
-#include "booklet/Booklet.h"
 #include "devices/DrawingFile.h"
-#include "drawing/Preamble.h"
+#include "project/Preamble.h"
 #include "pieces/Pieces.h"
 #include "devices/WindowFont.h"
 #include "pieces/GRAPH1.h"
@@ -133,29 +133,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Picture1->setPixmap(QPixmap::fromImage(EmblemImage(height() - Picture1->y())));
 
-  // The site finder, in the free strip right of the two boxes.
-  LocationButton = new QPushButton(this);
-  LocationButton->setGeometry(538, 27, 34, 34);
-  LocationButton->setIcon(PlaceIcon());
-  LocationButton->setIconSize(QSize(24, 24));
-  LocationButton->setAutoDefault(false);
-  LocationButton->setToolTip(
-      QStringLiteral("Cerca la località (latitudine e scostamento dal fuso)"));
-  LocationButton->setAccessibleName(QStringLiteral("Cerca la località"));
-  LocationButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  connect(LocationButton, &QPushButton::clicked, this, &Form1::FindLocation);
-
-  // The booklet, in the free strip below it.
-  BookletButton = new QPushButton(this);
-  BookletButton->setGeometry(538, 96, 34, 34);
-  BookletButton->setIcon(BookletIcon());
-  BookletButton->setIconSize(QSize(22, 22));
-  BookletButton->setAutoDefault(false);
-  BookletButton->setToolTip(QStringLiteral(
-      "Fascicolo... (Ctrl+F): salva in PDF il fascicolo per costruire e leggere il quindal"));
-  BookletButton->setAccessibleName(QStringLiteral("Fascicolo..."));
-  BookletButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-  connect(BookletButton, &QPushButton::clicked, this, &Form1::SaveBooklet);
+  MakeSideButtons();
 
   // Keyboard order: the two boxes, the buttons, then the option groups.
   const QList<QWidget*> tabOrder = {Text1Box,      Text4Box,      LocationButton, BookletButton,
@@ -174,6 +152,52 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     connect(button, &QPushButton::clicked, this, [this, procedure = procedure] { Run(procedure); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
   connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Form1::MakeSideButtons() {
+  // The site finder, in the free strip right of the two boxes; its arrow
+  // opens the recent sites and the project files.
+  LocationButton = new QToolButton(this);
+  LocationButton->setGeometry(538, 27, 34, 34);
+  LocationButton->setIcon(PlaceIcon());
+  LocationButton->setIconSize(QSize(20, 20));
+  LocationButton->setToolTip(
+      QStringLiteral("Cerca la località (latitudine e scostamento dal fuso)"));
+  LocationButton->setAccessibleName(QStringLiteral("Cerca la località"));
+  LocationButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  LocationButton->setPopupMode(QToolButton::MenuButtonPopup);
+  siteMenu = new QMenu(LocationButton);
+  LocationButton->setMenu(siteMenu);
+  connect(LocationButton, &QToolButton::clicked, this, &Form1::FindLocation);
+  connect(siteMenu, &QMenu::aboutToShow, this, &Form1::FillSiteMenu);
+  openAction = new QAction(QStringLiteral("Apri progetto..."), this);
+  openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  connect(openAction, &QAction::triggered, this, &Form1::OpenProject);
+  saveAction = new QAction(QStringLiteral("Salva progetto..."), this);
+  saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  connect(saveAction, &QAction::triggered, this, &Form1::SaveProject);
+  addActions({openAction, saveAction});
+  FillSiteMenu();
+
+  // The town the boxes hold, in the free room under them.
+  TownLabel = new QLabel(this);
+  TownLabel->setGeometry(Text4Box->x(), Text4Box->geometry().bottom() + 1, Text4Box->width(), 18);
+  TownLabel->setAlignment(Qt::AlignCenter);
+
+  // The booklet, in the free strip below the site finder.
+  BookletButton = new QPushButton(this);
+  BookletButton->setGeometry(538, 96, 34, 34);
+  BookletButton->setIcon(BookletIcon());
+  BookletButton->setIconSize(QSize(22, 22));
+  BookletButton->setAutoDefault(false);
+  BookletButton->setToolTip(QStringLiteral(
+      "Fascicolo... (Ctrl+F): salva in PDF il fascicolo per costruire e leggere il quindal"));
+  BookletButton->setAccessibleName(QStringLiteral("Fascicolo..."));
+  BookletButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  connect(BookletButton, &QPushButton::clicked, this, &Form1::SaveBooklet);
+  // The town's name goes as soon as the boxes hold another site.
+  for (QLineEdit* box : {Text1Box, Text4Box})
+    connect(box, &QLineEdit::textChanged, this, &Form1::ShowSite);
 }
 
 void Form1::Command1Click() {
@@ -199,35 +223,29 @@ void Form1::FindLocation() {
   if (dialog.exec() != QDialog::Accepted) return;
   const std::optional<SiteOffset> site = dialog.site();
   if (!site) return;
-  SetText1(site->LatitudeText());
-  SetText4(site->OffsetText());
-  foundZone_ = site->zone;
-  foundName_ = site->name;
-  foundText1_ = Text1();
-  foundText4_ = Text4();
+  Project project = Chosen();
+  project.site = {site->name, site->LatitudeText(), site->OffsetText(), site->zone, {}};
+  Apply(project);
   activateWindow();
   Text1Box->setFocus();
 }
 
-QString Form1::SiteZone() const {
-  return Text1() == foundText1_ && Text4() == foundText4_ ? foundZone_ : QString();
+Project Form1::Chosen() const {
+  Project project = InputPanel::Chosen();
+  project.hours = Option2Button->isChecked() ? HourSystem::Temporary : HourSystem::Astronomical;
+  project.year = year_;
+  project.later = later_;
+  if (Text1() == found_.latitude && Text4() == found_.offset) project.site = found_;
+  return project;
 }
 
 void Form1::SaveBooklet() {
-  const HourSystem hours =
-      Option2Button->isChecked() ? HourSystem::Temporary : HourSystem::Astronomical;
-  std::optional<DrawingParameters> site;
-  for (const Piece& piece : kPieces) {
-    const PieceDrawing drawing = piece.DrawingFor(hours);
-    site = RunPreamble(*this, drawing.check ? ExtraCheck(drawing.check) : ExtraCheck(),
-                       OwnCheckReason(piece, hours));
-    if (!site) return;
-  }
-  const QString zone = SiteZone();
-  SaveBookletWithDialog(
-      this,
-      {*site, hours, zone.isEmpty() ? QString() : foundName_,
-       zone.isEmpty() ? QString::fromUtf8(QTimeZone::systemTimeZoneId()) : zone, ComingYear()});
+  const Project chosen = Chosen();
+  const std::optional<CheckedProject> checked =
+      RunPreamble(*this, RulesFor(AllPieces(), chosen.hours));
+  if (!checked) return;
+  Remember(*checked);
+  SaveBookletWithDialog(this, *checked);
 }
 
 void Form1::ShowRefusal(const QString& reason) {

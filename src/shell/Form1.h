@@ -3,14 +3,18 @@
 #include <QWidget>
 #include <functional>
 
-#include "drawing/DrawingTarget.h"
-#include "drawing/InputPanel.h"
+#include "pieces/DrawingTarget.h"
+#include "project/InputPanel.h"
+#include "project/ProjectMemory.h"
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QAction;
+class QMenu;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 // The main window: the site's latitude and longitude offset, the hour system,
 // the date spacing, six drawing buttons and "Esci". It owns the inputs;
@@ -35,6 +39,9 @@ class Form1 final : public QWidget, public InputPanel {
   void SetText4(const QString &text) override;
   void FocusText1() override;
   void ShowRefusal(const QString &reason) override;
+  // The boxes and options, and the town, zone and year of the site finder or
+  // the project file while the boxes still hold what they wrote.
+  Project Chosen() const override;
 
   // The controls keep their window names.
   QLineEdit *Text1Box, *Text4Box;
@@ -42,22 +49,43 @@ class Form1 final : public QWidget, public InputPanel {
   QGroupBox *Frame1, *Frame3;
   QRadioButton *Option1Button, *Option2Button, *Option5Button, *Option6Button;
   QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
-  QPushButton *LocationButton;  // opens the site finder
+  QToolButton *LocationButton;  // opens the site finder; its menu: recent sites, projects
+  QLabel *TownLabel;            // the town the boxes hold, under them
   QPushButton *BookletButton;   // "Fascicolo...": saves the booklet for the inputs
 
   // "Località": on OK writes the site's latitude and offset into the boxes.
   void FindLocation();
-  // The zone of the site the finder wrote, while the boxes still hold what
-  // it wrote; else empty.
-  QString SiteZone() const;
   // "Fascicolo...": the inputs checked as for all six sheets, then the
   // booklet saved where the file dialog says.
   void SaveBooklet();
 
+  // Where the window remembers the last project and the recent sites; it
+  // comes back with the last one at once.
+  void SetMemory(ProjectMemory *memory);
+  // Remembers a project the checks accepted: the last one, its site the newest.
+  void Remember(const CheckedProject &project);
+  // Puts `project` into the boxes and options, the site's town, zone and the
+  // year with it.
+  void Apply(const Project &project);
+  // "Apri progetto..." with a file dialog, or the file `path`: a file that
+  // is no project, or values the checks refuse, change nothing.
+  void OpenProject();
+  bool OpenProjectFile(const QString &path);
+  // "Salva progetto...": checked as for all six sheets, then written.
+  void SaveProject();
+  QAction *openAction, *saveAction;
+  QMenu *siteMenu;  // the site finder's button's menu
+
  private:
   void Command1Click();  // "Grafico C"
   void Run(Procedure procedure);
+  void MakeSideButtons();
+  void ShowSite();
+  void FillSiteMenu();
 
   Runner run_;
-  QString foundZone_, foundName_, foundText1_, foundText4_;
+  ProjectSite found_;  // what the site finder or a project wrote into the boxes
+  int year_ = 0;       // the booklet's, from a project
+  QJsonObject later_;  // a project file's keys this version does not know
+  ProjectMemory *memory_ = nullptr;
 };

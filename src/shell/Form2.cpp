@@ -4,37 +4,16 @@
 #include <QApplication>
 #include <QWheelEvent>
 #include <QContextMenuEvent>
-#include <QGraphicsOpacityEffect>
-#include <QLabel>
-#include <QPropertyAnimation>
-#include <QTimeEdit>
-#include <QTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimeEdit>
 
 #include "devices/WindowFont.h"
 #include "drawing/DrawingUnits.h"
 #include "drawing/Palette.h"
-#include "pieces/Pieces.h"
-#include "shell/CalibrationDialog.h"
 #include "shell/PrintAndSave.h"
-
-namespace {
-
-QSize ScreenSize() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->geometry().size()
-                : QSize(DrawingUnits::kScreenPixelsWide, DrawingUnits::kScreenPixelsHigh);
-}
-
-qreal ScreenPixelRatio() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->devicePixelRatio() : 1;
-}
-
-}  // namespace
 
 void Form2::Live::Line(float x1, float y1, float x2, float y2, Colour c) {
   window_.raster_->DrawLine(x1, y1, x2, y2, c);
@@ -51,7 +30,8 @@ void Form2::Live::Text(float x, float y, std::string_view text, Colour anchor) {
   window_.record_.PlaceText(x, y, text, anchor);
 }
 
-Form2::Form2(WindowSession& session) : live_(*this), session_(session) {
+Form2::Form2(WindowSession& session)
+    : live_(*this), session_(session), menu_(this, session), notes_(this) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -59,38 +39,17 @@ Form2::Form2(WindowSession& session) : live_(*this), session_(session) {
   setFont(WindowFont());
   // The window will cover the screen: the drawing is placed for that size
   // before the first call arrives.
-  resize(ScreenSize());
-  view_.SetWindow(QSizeF(ScreenSize()));
+  resize(PrimaryScreenSize());
+  view_.SetWindow(QSizeF(PrimaryScreenSize()));
   Redraw();
-
-  printAction_ = new QAction(QStringLiteral("Stampa in scala reale..."), this);
-  printAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  connect(printAction_, &QAction::triggered, this, &Form2::PrintTrueScale);
-  saveAction_ = new QAction(QStringLiteral("Salva come..."), this);
-  saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  connect(saveAction_, &QAction::triggered, this, &Form2::SaveAs);
-  shadowAction_ = new QAction(QStringLiteral("Simula l'ombra"), this);
-  shadowAction_->setShortcut(QKeySequence(Qt::Key_O));
-  shadowAction_->setVisible(false);
-  connect(shadowAction_, &QAction::triggered, this, &Form2::ToggleShadowBar);
-  mirrorAction_ = new QAction(QStringLiteral("Stampa speculare"), this);
-  mirrorAction_->setCheckable(true);
-  mirrorAction_->setChecked(session_.mirrored);
-  connect(mirrorAction_, &QAction::toggled, this, [this](bool on) { session_.mirrored = on; });
-  calibrateAction_ = new QAction(QStringLiteral("Calibra la stampante..."), this);
-  connect(calibrateAction_, &QAction::triggered, this,
-          [this] { CalibrateWithDialogs(this, session_.printer()); });
-  addAction(printAction_);
-  addAction(saveAction_);
-  addAction(mirrorAction_);
-  addAction(calibrateAction_);
-  addAction(shadowAction_);
-  setContextMenuPolicy(Qt::ActionsContextMenu);  // a right click opens the menu
+  connect(menu_.print, &QAction::triggered, this, &Form2::PrintTrueScale);
+  connect(menu_.save, &QAction::triggered, this, &Form2::SaveAs);
+  connect(menu_.shadow, &QAction::triggered, this, &Form2::ToggleShadowBar);
   ShowHintOnce();
 }
 
 void Form2::Redraw() {
-  const qreal ratio = isVisible() ? devicePixelRatioF() : ScreenPixelRatio();
+  const qreal ratio = isVisible() ? devicePixelRatioF() : PrimaryScreenRatio();
   const QSize pixels = (QSizeF(size()) * ratio).toSize();
   // The raster works in the image's own pixels: the ratio is given to the
   // painter of the window, not to the image.
@@ -121,74 +80,28 @@ QPointF Form2::Pointer() const {
   return rect().contains(at) ? QPointF(at) : QPointF(rect().center());
 }
 
-namespace {
-
-// A line of words over the picture, never in it, at the window's bottom
-// right: it fades after `showMs` and is gone.
-QLabel* TransientLine(QWidget* window, const QString& words, int showMs) {
-  auto* line = new QLabel(words, window);
-  line->setStyleSheet(
-      QStringLiteral("QLabel { background: rgba(40, 40, 40, 200); color: white; padding: 6px 10px; "
-                     "border-radius: 4px; }"));
-  line->setAttribute(Qt::WA_TransparentForMouseEvents);
-  line->adjustSize();
-  auto* opacity = new QGraphicsOpacityEffect(line);
-  line->setGraphicsEffect(opacity);
-  auto* fade = new QPropertyAnimation(opacity, "opacity", line);
-  fade->setStartValue(1.0);
-  fade->setEndValue(0.0);
-  fade->setDuration(1500);
-  QObject::connect(fade, &QPropertyAnimation::finished, line, &QObject::deleteLater);
-  QTimer::singleShot(showMs, fade, [fade] { fade->start(); });
-  line->show();
-  return line;
-}
-
-}  // namespace
-
 void Form2::ShowHintOnce() {
   // A borderless full-screen window says nothing of its menu: tell the user
   // once a run, without touching the picture.
   if (session_.hintShown) return;
   session_.hintShown = true;
-  hint_ = TransientLine(
-      this,
-      QStringLiteral("Tasto destro (o Maiusc+F10): stampa in scala reale, salva - O: simula "
-                     "l'ombra - Esc: chiudi\n"
-                     "Ctrl+rotellina, Ctrl++, Ctrl+-: zoom - Ctrl+0: immagine esatta - "
-                     "F: adatta allo schermo - trascina o frecce: sposta"),
-      5000);
-  PlaceHint();
+  notes_.ShowHint();
 }
 
-void Form2::DropHint() {
-  if (hint_) hint_->deleteLater();
-  hint_ = nullptr;
+void Form2::PlaceNotes() {
+  // Above the shadow's bar when it is open.
+  notes_.Place(shadowBar_ && shadowBar_->isVisible() ? shadowBar_->y() : height());
 }
 
-void Form2::PlaceHint() {
-  // Bottom right of what the window shows, above the shadow's bar when open.
-  const QSize margin(16, 16);
-  const int bottom = shadowBar_ && shadowBar_->isVisible() ? shadowBar_->y() : height();
-  for (QLabel* line : {hint_.data(), note_.data()})
-    if (line)
-      line->move(width() - line->width() - margin.width(),
-                 bottom - line->height() - margin.height());
-}
-
-void Form2::SetPlate(std::string_view piece, HourSystem hours, const DrawingParameters& site,
-                     const QString& zone) {
+void Form2::SetPlate(const Piece& piece, const CheckedProject& project) {
   // A file cuts along the outline only when the window holds that one piece.
-  const Piece* drawn = PieceNamed(piece);
   cut_.reset();
-  if (++piecesDrawn_ == 1 && drawn && drawn->cut) cut_ = drawn->cut(site);
-  if (piece == "B" || piece == "C") {
-    plate_ = Plate{piece == "B", hours, site, zone};
-  } else {
-    plate_.reset();
-  }
-  shadowAction_->setVisible(plate_.has_value());
-  if (shadowBar_ && plate_) shadowBar_->SetPlate(plate_->plateB, site, hours, zone);
+  if (++piecesDrawn_ == 1 && piece.cut) cut_ = piece.cut(project.parameters);
+  shown_ = piece.shadow;
+  plate_.reset();
+  if (shown_ != ShadowShown::None) plate_ = project;
+  menu_.shadow->setVisible(plate_.has_value());
+  if (shadowBar_ && plate_) shadowBar_->SetPlate(shown_ == ShadowShown::OnChart, *plate_);
   if (shadowBar_ && !plate_) shadowBar_->hide();
   update();
 }
@@ -207,8 +120,8 @@ void Form2::ToggleShadowBar() {
       update();
     });
   }
-  DropHint();
-  shadowBar_->SetPlate(plate_->plateB, plate_->site, plate_->hours, plate_->zone);
+  notes_.DropHint();
+  shadowBar_->SetPlate(shown_ == ShadowShown::OnChart, *plate_);
   shadowBar_->show();
   PlaceShadowBar();
   shadowBar_->timeBox->setFocus();
@@ -216,24 +129,21 @@ void Form2::ToggleShadowBar() {
 }
 
 void Form2::PlaceShadowBar() {
-  if (!shadowBar_) return;
-  // Along the bottom of the screen, as tall as its words need at this width.
-  const QRect screen = rect().intersected(QRect(QPoint(0, 0), ScreenSize()));
-  const int tall =
-      std::max(shadowBar_->heightForWidth(screen.width()), shadowBar_->minimumSizeHint().height());
-  shadowBar_->setGeometry(screen.left(), screen.bottom() + 1 - tall, screen.width(), tall);
+  // Along the bottom of the screen, however large the window.
+  if (shadowBar_)
+    shadowBar_->FitToBottom(rect().intersected(QRect(QPoint(0, 0), PrimaryScreenSize())));
 }
 
 void Form2::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   view_.SetWindow(QSizeF(size()));
   if (image_.size() != (QSizeF(size()) * devicePixelRatioF()).toSize()) Redraw();
-  PlaceHint();
   PlaceShadowBar();
+  PlaceNotes();
 }
 
 void Form2::mousePressEvent(QMouseEvent* event) {
-  DropHint();
+  notes_.DropHint();
   draggedBefore_ = dragged_;
   dragged_ = false;
   if (event->button() == Qt::LeftButton && view_.CanPan()) {
@@ -315,9 +225,8 @@ void Form2::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void Form2::keyPressEvent(QKeyEvent* event) {
-  DropHint();
+  notes_.DropHint();
   const int key = event->key();
-  const bool ctrl = event->modifiers() & Qt::ControlModifier;
   // A borderless full-screen window must not trap a user who has not read
   // the main window's note about the double-click.
   if (key == Qt::Key_Escape) {
@@ -335,26 +244,10 @@ void Form2::keyPressEvent(QKeyEvent* event) {
     QCoreApplication::sendEvent(this, &menu);
     return;
   }
-  const QPointF at = Pointer();
-  const QPointF step(width() / 8.0, height() / 8.0);
-  if (ctrl && (key == Qt::Key_Plus || key == Qt::Key_Equal)) {
-    ChangeView([at](DrawingView& v) { v.StepIn(at); });
-  } else if (ctrl && key == Qt::Key_Minus) {
-    ChangeView([at](DrawingView& v) { v.StepOut(at); });
-  } else if (ctrl && key == Qt::Key_0) {
-    ChangeView([](DrawingView& v) { v.Reset(); });
-  } else if ((key == Qt::Key_F && !ctrl) || (ctrl && key == Qt::Key_9)) {
-    ChangeView([](DrawingView& v) { v.Fit(); });
-  } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
-             key == Qt::Key_Down) {
-    // The arrow shows more of the drawing on its side.
-    const QPointF by(key == Qt::Key_Left    ? step.x()
-                     : key == Qt::Key_Right ? -step.x()
-                                            : 0,
-                     key == Qt::Key_Up     ? step.y()
-                     : key == Qt::Key_Down ? -step.y()
-                                           : 0);
-    ChangeView([by](DrawingView& v) { v.PanBy(by); });
+  const auto change = ViewChangeForKey(key, event->modifiers() & Qt::ControlModifier, Pointer(),
+                                       QPointF(width() / 8.0, height() / 8.0));
+  if (change) {
+    ChangeView(change);
   } else {
     QWidget::keyPressEvent(event);
   }
@@ -364,11 +257,8 @@ void Form2::PrintTrueScale() {
   const QString sentTo =
       PrintWithDialog(this, session_.printer(), calls(), title_, session_.mirrored);
   if (sentTo.isEmpty()) return;
-  // Said over the picture for a few seconds: a box would only be one more click.
-  DropHint();
-  if (note_) note_->deleteLater();
-  note_ = TransientLine(this, QStringLiteral("Stampa inviata: %1").arg(sentTo), 4000);
-  PlaceHint();
+  notes_.ShowNote(QStringLiteral("Stampa inviata: %1").arg(sentTo));
+  PlaceNotes();
 }
 
 void Form2::SaveAs() { SaveWithDialog(this, calls(), title_, cut_ ? &*cut_ : nullptr); }
@@ -380,7 +270,7 @@ Canvas& Form2Slot::PrepareWindow(const QString& title) {
   return window_->canvas();
 }
 
-void Form2Slot::Drew(std::string_view piece, HourSystem hours,
-                     const DrawingParameters& parameters) {
-  if (window_) window_->SetPlate(piece, hours, parameters, clockZone_);
+void Form2Slot::Drew(const Piece& piece, const CheckedProject& project) {
+  if (window_) window_->SetPlate(piece, project);
+  if (drawn) drawn(project);
 }

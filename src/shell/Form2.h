@@ -12,10 +12,13 @@
 #include "devices/CompactRecording.h"
 #include "devices/RasterCanvas.h"
 #include "devices/RecordingCanvas.h"
-#include "drawing/DrawingTarget.h"
+#include "pieces/DrawingTarget.h"
+#include "pieces/Pieces.h"
+#include "shell/DrawingMenu.h"
 #include "shell/DrawingView.h"
 #include "shell/PrintAndSave.h"
 #include "shell/ShadowBar.h"
+#include "shell/WindowNotes.h"
 
 class QAction;
 class QPrinter;
@@ -54,17 +57,15 @@ class Form2 final : public QWidget {
   // "Salva come...": a file dialog, then the same file quindal-export writes.
   void SaveAs();
 
-  QAction* printAction() const { return printAction_; }
-  QAction* saveAction() const { return saveAction_; }
-  // "Simula l'ombra": offered while the last piece drawn is plate B or C.
-  QAction* shadowAction() const { return shadowAction_; }
-  QAction* mirrorAction() const { return mirrorAction_; }
-  QAction* calibrateAction() const { return calibrateAction_; }
+  QAction* printAction() const { return menu_.print; }
+  QAction* saveAction() const { return menu_.save; }
+  // "Simula l'ombra": offered while the last piece drawn shows a shadow.
+  QAction* shadowAction() const { return menu_.shadow; }
+  QAction* mirrorAction() const { return menu_.mirror; }
+  QAction* calibrateAction() const { return menu_.calibrate; }
 
-  // The piece last drawn, its hour system and inputs, and the zone of the
-  // site's clocks (empty: the system's).
-  void SetPlate(std::string_view piece, HourSystem hours, const DrawingParameters& site,
-                const QString& zone);
+  // The piece last drawn, and the project it was drawn for.
+  void SetPlate(const Piece& piece, const CheckedProject& project);
   // Opens the shadow's bar, or closes it when open.
   void ToggleShadowBar();
   // Null until first opened.
@@ -72,9 +73,9 @@ class Form2 final : public QWidget {
 
   // The hint the first drawing window of a run shows over the picture, not
   // in it: what the right button and Esc do. Null in later windows.
-  QLabel* hint() const { return hint_; }
+  QLabel* hint() const { return notes_.hint(); }
   // The line that says where the last print went, while it shows.
-  QLabel* note() const { return note_; }
+  QLabel* note() const { return notes_.note(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -110,24 +111,14 @@ class Form2 final : public QWidget {
   bool dragging_ = false;
   bool dragged_ = false;        // since the last press: a drag is not a click
   bool draggedBefore_ = false;  // in the press before it
-  QAction* printAction_;
-  QAction* saveAction_;
-  QAction* shadowAction_;
-  QAction* mirrorAction_;     // "Stampa speculare", a check box
-  QAction* calibrateAction_;  // "Calibra la stampante..."
+  WindowSession& session_;
+  DrawingMenu menu_;
+  WindowNotes notes_;
   ShadowBar* shadowBar_ = nullptr;
-  struct Plate {
-    bool plateB;
-    HourSystem hours;
-    DrawingParameters site;
-    QString zone;
-  };
-  std::optional<Plate> plate_;  // plate B or C, last drawn
+  ShadowShown shown_ = ShadowShown::None;  // by the piece last drawn
+  std::optional<CheckedProject> plate_;    // what it was drawn for, while it shows a shadow
   int piecesDrawn_ = 0;
   std::optional<PieceCut> cut_;  // of the one piece drawn; none over several
-  WindowSession& session_;
-  QPointer<QLabel> hint_;
-  QPointer<QLabel> note_;
   QString title_;
 
   // Rasterises the record afresh for the window's size and the view.
@@ -135,8 +126,7 @@ class Form2 final : public QWidget {
   void ChangeView(const std::function<void(DrawingView&)>& change);
   QPointF Pointer() const;
   void ShowHintOnce();
-  void DropHint();
-  void PlaceHint();
+  void PlaceNotes();
   void PlaceShadowBar();
 };
 
@@ -145,14 +135,13 @@ class Form2 final : public QWidget {
 class Form2Slot final : public DrawingTarget {
  public:
   Canvas& PrepareWindow(const QString& title) override;
-  void Drew(std::string_view piece, HourSystem hours, const DrawingParameters& parameters) override;
-  // The zone of the site's clocks for the drawings that follow (empty: the system's).
-  void SetClockZone(const QString& zone) { clockZone_ = zone; }
+  void Drew(const Piece& piece, const CheckedProject& project) override;
+  // Told of every drawing accepted, after the window.
+  std::function<void(const CheckedProject&)> drawn;
   Form2* window() const { return window_; }
   WindowSession& session() { return session_; }
 
  private:
   WindowSession session_;
   QPointer<Form2> window_;
-  QString clockZone_;
 };

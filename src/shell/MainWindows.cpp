@@ -34,11 +34,10 @@ void ConfigureApplication() {
     QApplication::installTranslator(italian);
 }
 
-MainWindows::MainWindows() {
-  form1.SetRunner([this](Procedure procedure) {
-    form2.SetClockZone(form1.SiteZone());
-    procedure(form1, form2);
-  });
+MainWindows::MainWindows() : settings_(OpenSettings()), memory_(*settings_) {
+  form1.SetRunner([this](Procedure procedure) { procedure(form1, form2); });
+  form2.drawn = [this](const CheckedProject& project) { form1.Remember(project); };
+  form1.SetMemory(&memory_);
 }
 
 void MainWindows::Show() {

@@ -11,6 +11,7 @@ void ConfigureApplication();
 // window runs its procedure on the main window and the drawing window.
 class MainWindows {
  public:
+  // The main window comes back with the last project remembered.
   MainWindows();
   // Shows the main window, says once if the window font is missing, and
   // starts loading the town list while the user reads the window.
@@ -18,4 +19,8 @@ class MainWindows {
 
   Form2Slot form2;
   Form1 form1;
+
+ private:
+  std::unique_ptr<QSettings> settings_;
+  ProjectMemory memory_;
 };

@@ -80,12 +80,10 @@ ShadowBar::ShadowBar(QWidget* parent) : QWidget(parent) {
   connect(&frames_, &QTimer::timeout, this, &ShadowBar::Step);
 }
 
-void ShadowBar::SetPlate(bool plateB, const DrawingParameters& site, HourSystem hours,
-                         const QString& zone) {
+void ShadowBar::SetPlate(bool plateB, const CheckedProject& project) {
   plateB_ = plateB;
-  site_ = site;
-  hours_ = hours;
-  zoneBox->setCurrentText(zone.isEmpty() ? QString::fromUtf8(QTimeZone::systemTimeZoneId()) : zone);
+  project_ = project;
+  zoneBox->setCurrentText(project.project.ClockZone());
   // The bar first opens at the present moment of the site's own clocks.
   if (!opened_) {
     opened_ = true;
@@ -104,8 +102,10 @@ void ShadowBar::SetNow() {
 }
 
 void ShadowBar::Recompute() {
-  const ShadowOutcome outcome =
-      ShadowAt({site_, hours_, zoneBox->currentText().trimmed(), dateBox->date(), timeBox->time()});
+  // The zone box may name other clocks than the project's.
+  CheckedProject at = project_;
+  at.project.site.zone = zoneBox->currentText().trimmed();
+  const ShadowOutcome outcome = ShadowAt({at, dateBox->date(), timeBox->time()});
   reading_ = outcome.reading;
   // Worked out once an instant: the window paints them on every repaint.
   marks_ = reading_ ? std::optional(ShadowMarksFor(*reading_, plateB_)) : std::nullopt;
@@ -171,6 +171,12 @@ void ShadowBar::StopAnimation() {
   frames_.stop();
   if (running_) running_->setChecked(false);
   running_ = nullptr;
+}
+
+void ShadowBar::FitToBottom(const QRect& screen) {
+  // As tall as its words need at this width.
+  const int tall = std::max(heightForWidth(screen.width()), minimumSizeHint().height());
+  setGeometry(screen.left(), screen.bottom() + 1 - tall, screen.width(), tall);
 }
 
 void ShadowBar::mousePressEvent(QMouseEvent* event) { event->accept(); }

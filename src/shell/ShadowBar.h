@@ -25,9 +25,11 @@ class ShadowBar final : public QWidget {
  public:
   explicit ShadowBar(QWidget* parent);
 
-  // The plate drawn (plate B, or plate C in `hours`) at `site`, and the zone
-  // its clocks keep.
-  void SetPlate(bool plateB, const DrawingParameters& site, HourSystem hours, const QString& zone);
+  // The plate drawn (plate B, or plate C in the project's hours) for `project`,
+  // whose zone its clocks keep.
+  void SetPlate(bool plateB, const CheckedProject& project);
+  // Along the bottom of `screen`, across it.
+  void FitToBottom(const QRect& screen);
 
   // The reading at the chosen instant, when there is one.
   const std::optional<ShadowReading>& reading() const { return reading_; }
@@ -57,8 +59,7 @@ class ShadowBar final : public QWidget {
 
   bool opened_ = false;  // given a plate once: "now" was taken in its zone
   bool plateB_ = false;
-  DrawingParameters site_;
-  HourSystem hours_ = HourSystem::Astronomical;
+  CheckedProject project_;
   std::optional<ShadowReading> reading_;
   std::optional<ShadowMarks> marks_;  // of `reading_`, on plate B or C
   QTimer frames_;

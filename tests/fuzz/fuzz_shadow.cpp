@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const HourSystem hours = fields[5] == "t" ? HourSystem::Temporary : HourSystem::Astronomical;
   const QDate date = QDate::fromString(fields[3], QStringLiteral("yyyy-MM-dd"));
   const QTime clock = QTime::fromString(fields[4], QStringLiteral("HH:mm"));
-  const ShadowOutcome outcome = ShadowAt({*site, hours, fields[2], date, clock});
+  const ShadowOutcome outcome = ShadowAt({ProjectOfSite(*site, hours, fields[2]), date, clock});
   if (!outcome.reading) {
     if (outcome.problem.isEmpty()) std::abort();  // a refusal says why
     return 0;
@@ -51,8 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!ShadowMarksSvg(marks).endsWith(QStringLiteral("</g>\n"))) std::abort();
   // The booklet's words for the date's year, from the same computation.
   if (date.year() >= 1970 && date.year() <= 2100) {
-    const BookletSite booklet{*site, hours, fields[2].left(40), fields[2], date.year()};
-    const auto rows = ReadingTable(booklet.site, hours, booklet.zone, booklet.year);
+    CheckedProject booklet = ProjectOfSite(*site, hours, fields[2]);
+    booklet.project.site.town = fields[2].left(40);
+    booklet.project.year = date.year();
+    const auto rows = ReadingTable(booklet, date.year());
     if (rows.size() != 24) std::abort();
     if (UseHtml(booklet).isEmpty() || ReadingTableHtml(booklet).isEmpty()) std::abort();
   }

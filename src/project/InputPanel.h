@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "drawing/DrawingParameters.h"
+#include "project/Project.h"
 
 // What a drawing procedure needs of the main window: its two text boxes, the
 // date-spacing options, the focus and the refusal box.
@@ -19,6 +19,10 @@ class InputPanel {
   // A modal box with kRefusalMessage, titled kRefusalTitle, one OK button, no
   // icon, and `reason` below it in smaller words; returns when it is closed.
   virtual void ShowRefusal(const QString& reason) = 0;
+  // Everything the user chose. Without a site finder or an hour system of
+  // its own, a panel's project is its boxes and options, read in the order
+  // the checks take them.
+  virtual Project Chosen() const;
 };
 
 inline const QString kRefusalMessage = QStringLiteral("Valori non consentiti !!!");

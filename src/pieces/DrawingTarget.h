@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QString>
-#include <string_view>
 
 #include "drawing/Canvas.h"
-#include "drawing/DrawingParameters.h"
+#include "project/InputPanel.h"
+#include "project/ProjectCheck.h"
 
-class InputPanel;
+struct Piece;
 
 // Where an accepted drawing goes: the drawing window, or a stand-in for it.
 class DrawingTarget {
@@ -17,10 +17,9 @@ class DrawingTarget {
   // `title`, the name its prints and files carry, shows it, and returns the
   // canvas to draw on.
   virtual Canvas& PrepareWindow(const QString& title) = 0;
-  // Told once the piece named `piece` ("A", "B", "C", ...) is drawn, with
-  // the hour system and the inputs it was drawn for.
-  virtual void Drew(std::string_view piece, HourSystem hours, const DrawingParameters& parameters) {
-    (void)piece, (void)hours, (void)parameters;
+  // Told once `piece` is drawn, with the project it was drawn for.
+  virtual void Drew(const Piece& piece, const CheckedProject& project) {
+    (void)piece, (void)project;
   }
 };
 

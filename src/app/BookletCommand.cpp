@@ -1,0 +1,34 @@
+#include "app/ExportCommands.h"
+#include "app/Exporter.h"
+#include "booklet/Booklet.h"
+#include "devices/WindowFont.h"
+#include "pieces/Pieces.h"
+
+bool BookletCommand::Read(const CommandLine& line, FileSink&, std::string& problem) {
+  std::optional<ClockReading> at;
+  if (!ReadSiteCommand(line, project_, true, true, at, problem)) return false;
+  const std::optional<QString> output = line.Value("output");
+  if (!output) {
+    problem = "manca --output";
+    return false;
+  }
+  output_ = *output;
+  if (line.Value("format") || line.parser.isSet(QStringLiteral("taglio")) || at ||
+      FormatOfPath(output_) != FileFormat::Pdf) {
+    problem = "fascicolo scrive un file PDF: --output FILE.pdf, niente --format, --taglio né --at";
+    return false;
+  }
+  return ReadDatesAndYear(project_.Dates(), project_.Year(), problem);
+}
+
+int BookletCommand::Run(ExportIo io) {
+  int status = kExportOk;
+  // Checked for the six sheets without drawing them: the booklet draws each once.
+  const std::optional<CheckedProject> project = project_.Resolve(AllPieces(), io.err, status);
+  if (!project) return status;
+  if (!WindowFontInstalled()) {
+    io.err << "quindal-export: " << kMissingWindowFont << "; nessun file scritto\n";
+    return kExportWriteFailed;
+  }
+  return WriteOutput(io, output_, RenderBooklet(*project)) ? kExportOk : kExportWriteFailed;
+}

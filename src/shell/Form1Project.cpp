@@ -1,0 +1,128 @@
+// The main window's project: opened, saved, remembered, and the recent sites.
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QRadioButton>
+
+#include "devices/DrawingFile.h"
+#include "drawing/ShownValue.h"
+#include "pieces/Pieces.h"
+#include "project/Preamble.h"
+#include "project/ProjectFile.h"
+#include "shell/Form1.h"
+
+namespace {
+
+const QString kProjectFilter = QStringLiteral("Progetto del quindal (*.quindal)");
+
+// "Treviso (Veneto, Italia) - 45,667°, -2,758°": a recent site as the menu offers it.
+QString SiteEntry(const ProjectSite& site) {
+  const QString where = QStringLiteral("%1°, %2°").arg(site.latitude, site.offset);
+  return site.town.isEmpty() ? where : site.town + QStringLiteral(" - ") + where;
+}
+
+}  // namespace
+
+void Form1::SetMemory(ProjectMemory* memory) {
+  memory_ = memory;
+  if (!memory_) return;
+  if (const std::optional<Project> last = memory_->Last()) Apply(*last);
+  FillSiteMenu();
+}
+
+void Form1::Remember(const CheckedProject& project) {
+  if (memory_) memory_->Remember(project);
+}
+
+void Form1::Apply(const Project& project) {
+  found_ = project.site;
+  year_ = project.year;
+  later_ = project.later;
+  SetText1(project.site.latitude);
+  SetText4(project.site.offset);
+  (project.hours == HourSystem::Temporary ? Option2Button : Option1Button)->setChecked(true);
+  (project.dates == DateLineSpacing::TenDays ? Option5Button : Option6Button)->setChecked(true);
+  ShowSite();
+}
+
+void Form1::ShowSite() {
+  const ProjectSite site = Chosen().site;
+  TownLabel->setText(site.town);
+  TownLabel->setToolTip(site.zone.isEmpty() ? QString() : site.town + u' ' + site.zone);
+}
+
+void Form1::FillSiteMenu() {
+  siteMenu->clear();
+  siteMenu->addAction(QStringLiteral("Cerca la località..."), this, &Form1::FindLocation);
+  const std::vector<ProjectSite> recent =
+      memory_ ? memory_->RecentSites() : std::vector<ProjectSite>();
+  if (!recent.empty()) siteMenu->addSection(QStringLiteral("Luoghi recenti"));
+  for (const ProjectSite& site : recent) {
+    siteMenu->addAction(SiteEntry(site), this, [this, site] {
+      Project project = Chosen();
+      project.site = site;
+      Apply(project);
+    });
+  }
+  siteMenu->addSeparator();
+  siteMenu->addAction(openAction);
+  siteMenu->addAction(saveAction);
+}
+
+void Form1::OpenProject() {
+  const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Apri progetto"),
+                                                    QString(), kProjectFilter);
+  if (!path.isEmpty()) OpenProjectFile(path);
+}
+
+bool Form1::OpenProjectFile(const QString& path) {
+  QFile file(path);
+  QString problem;
+  std::optional<Project> project;
+  if (!file.open(QIODevice::ReadOnly)) {
+    problem = QStringLiteral("impossibile leggere il progetto: ") + file.errorString();
+  } else {
+    project = ReadProject(file.read(kLargestProjectFile + 1), problem);
+  }
+  if (!project) {
+    QMessageBox::warning(this, QStringLiteral("Quindal"),
+                         ShownValue(path) + QStringLiteral(": ") + problem);
+    return false;
+  }
+  // Values out of range are refused as typed ones are, and change nothing.
+  const ProjectVerdict verdict = CheckProject(*project, RulesFor(AllPieces(), project->hours));
+  if (!verdict.checked) {
+    ShowRefusal(verdict.refusal);
+    return false;
+  }
+  Apply(*project);
+  Remember(*verdict.checked);
+  return true;
+}
+
+void Form1::SaveProject() {
+  const Project chosen = Chosen();
+  const std::optional<CheckedProject> checked =
+      RunPreamble(*this, RulesFor(AllPieces(), chosen.hours));
+  if (!checked) return;
+  const QString town = checked->project.site.TownName().toLower().replace(u' ', u'-');
+  QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Salva progetto"),
+      QStringLiteral("%1.quindal").arg(town.isEmpty() ? QStringLiteral("quindal") : town),
+      kProjectFilter);
+  if (path.isEmpty()) return;
+  if (!path.endsWith(QStringLiteral(".quindal"), Qt::CaseInsensitive)) path += ".quindal";
+  DiskSink disk;
+  QString reason;
+  if (!disk.Write(path, ProjectFileBytes(*checked), reason)) {
+    QMessageBox::warning(
+        this, QStringLiteral("Quindal"),
+        QStringLiteral("Impossibile salvare %1: %2").arg(ShownValue(path), reason));
+    return;
+  }
+  Remember(*checked);
+}
