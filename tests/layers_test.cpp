@@ -7,10 +7,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <map>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -101,6 +104,66 @@ TEST(LayersTest, EveryIncludeKeepsToTheLayerTable) {
   std::set<std::string> layers;
   for (const auto& [layer, allowed] : kLayers) layers.insert(layer);
   EXPECT_EQ(folders, layers);
+}
+
+// The lines of a source file as the shape checks read them: comments and
+// string literals blanked, namespace braces dropped.
+std::vector<std::string> CodeLines(const fs::path& file) {
+  static const std::regex kComment(R"(//.*$)"), kString(R"("(\\.|[^"\\])*")"),
+      kNamespace(R"(^(namespace[^{]*\{|\}\s*// namespace).*$)");
+  std::vector<std::string> lines;
+  std::ifstream in(file);
+  for (std::string line; std::getline(in, line);) {
+    const std::string plain = std::regex_replace(line, kNamespace, "");
+    lines.push_back(std::regex_replace(std::regex_replace(plain, kString, "\"\""), kComment, ""));
+  }
+  return lines;
+}
+
+// Every function of `file` longer than `limit` lines, from the first line
+// of its signature to its closing brace, as "file:line (N lines)".
+std::vector<std::string> LongFunctions(const fs::path& file, std::size_t limit) {
+  static const std::regex kType(R"(^\s*(struct|class|enum|union)\b)");
+  const std::vector<std::string> lines = CodeLines(file);
+  std::vector<std::string> found;
+  int depth = 0;
+  std::optional<std::size_t> start;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto opens = std::count(lines[i].begin(), lines[i].end(), '{');
+    const auto closes = std::count(lines[i].begin(), lines[i].end(), '}');
+    const std::size_t brace = lines[i].find('{');
+    const bool initialiser = lines[i].find('=') < brace;  // a table, not a function
+    if (depth == 0 && opens > closes && !initialiser && !std::regex_search(lines[i], kType)) {
+      std::size_t first = i;  // the signature may take several lines
+      while (first > 0 && !lines[first - 1].empty() &&
+             lines[first - 1].find_first_of(";{}#") == std::string::npos)
+        --first;
+      start = first;
+    }
+    depth += int(opens - closes);
+    if (depth == 0 && start) {
+      if (i - *start + 1 > limit)
+        found.push_back(file.filename().string() + ":" + std::to_string(*start + 1) + " (" +
+                        std::to_string(i - *start + 1) + " lines)");
+      start.reset();
+    }
+  }
+  return found;
+}
+
+// Small functions and a drawing window that is only the drawing window.
+TEST(SourceShapeTest, FunctionsAndTheDrawingWindowStaySmall) {
+  for (const auto& entry : fs::recursive_directory_iterator(fs::path(QUINDAL_SOURCE_DIR) / "src")) {
+    const std::string extension = entry.path().extension().string();
+    if (extension != ".h" && extension != ".cpp") continue;
+    for (const std::string& problem : LongFunctions(entry.path(), 80)) ADD_FAILURE() << problem;
+  }
+  const std::vector<std::string> form2 =
+      CodeLines(fs::path(QUINDAL_SOURCE_DIR) / "src/shell/Form2.cpp");
+  const auto code = std::count_if(form2.begin(), form2.end(), [](const std::string& line) {
+    return line.find_first_not_of(" \t") != std::string::npos;
+  });
+  EXPECT_LE(code, 230);
 }
 
 TEST(LayersTest, QtHeadersAreFoundByModule) {

@@ -367,100 +367,137 @@ bool FillsOn(const std::vector<Segment>& run, const Segment& next) {
   return beside > 0.1 && beside <= kFillGap && bg::distance(last, next) <= kFillGap;
 }
 
-VisibleDrawing Visible(const CallList& calls) {
-  Painter painter;
-  std::vector<Segment> run;
-  const auto finishRun = [&] {
-    if (run.size() > 1) painter.Erase(Region(run));
-    run.clear();
-  };
-  // Lines that may be filling an area, one run a colour, kept until it is
-  // known: lines of other colours may come between (plate C redraws its
-  // borders between the grey lines of each row). Each run keeps its place
-  // in the drawing's order.
-  struct Pending {
-    std::vector<Segment> lines;
-    std::size_t slot = 0;
-  };
-  std::map<Colour, Pending> fills;
-  const auto finishFill = [&](Colour colour, Pending& fill) {
+namespace {
+
+// Lines that may be filling an area, one run a colour, kept until it is
+// known: lines of other colours may come between (plate C redraws its
+// borders between the grey lines of each row). Each run keeps its place in
+// the drawing's order.
+struct PendingFill {
+  std::vector<Segment> lines;
+  std::size_t slot = 0;
+};
+
+// Swept copies are painted as their area, in the place of their first line;
+// the points of their copies (from the first copy's start on) that lie in it
+// or on its lines, to a float's rounding, are painted by it.
+class SweptPainting {
+ public:
+  explicit SweptPainting(const CallList& calls)
+      : figures_(SweptFigures(calls)), by_(calls.size(), figures_.size()) {
+    for (std::size_t f = 0; f < figures_.size(); ++f) {
+      for (std::size_t i : figures_[f].calls) by_[i] = f;
+      items_.push_back(SweptItems(figures_[f]));
+      const std::vector<Item>& items = items_.back();
+      areas_.push_back(!items.empty() && items[0].kind == Item::kFill ? items[0].area : Area{});
+    }
+  }
+  // Whether call `i` belongs to a swept figure.
+  bool Swept(std::size_t i) const { return by_[i] < figures_.size(); }
+  // Whether call `i` is the first of its figure, where the figure is painted.
+  bool First(std::size_t i) const { return i == figures_[by_[i]].firstCall; }
+  std::vector<Item> Take(std::size_t i) { return std::move(items_[by_[i]]); }
+  bool Covers(std::size_t i, const PointCall& point) const {
+    const Pt p(point.x, point.y);
+    for (std::size_t f = 0; f < figures_.size(); ++f) {
+      const SweptFigure& figure = figures_[f];
+      if (figure.colour != point.colour || i + figure.period <= figure.firstCall ||
+          i >= figure.lastCall)
+        continue;
+      if (!areas_[f].empty() && bg::distance(p, areas_[f]) <= 1e-3) return true;
+      for (const auto& l : figure.lines)
+        if (bg::distance(p, Segment(Pt(l[0], l[1]), Pt(l[2], l[3]))) <= 1e-3) return true;
+    }
+    return false;
+  }
+
+ private:
+  std::vector<SweptFigure> figures_;
+  std::vector<std::size_t> by_;  // the figure of each call, or figures_.size()
+  std::vector<std::vector<Item>> items_;
+  std::vector<Area> areas_;
+};
+
+// What a drawing shows, call by call: white runs erase, runs of lines fill,
+// points and words are painted where they stand.
+class VisibleBuilder {
+ public:
+  explicit VisibleBuilder(const CallList& calls) : swept_(calls) {}
+
+  void Add(std::size_t i, const DrawCall& call) {
+    if (swept_.Swept(i)) {
+      if (!swept_.First(i)) return;
+      FinishAll();
+      for (Item& item : swept_.Take(i)) painter_.Add(std::move(item));
+    } else if (const auto* line = std::get_if<LineCall>(&call)) {
+      AddLine(*line);
+    } else if (const auto* point = std::get_if<PointCall>(&call)) {
+      if (Finite(point->x, point->y) && swept_.Covers(i, *point)) return;
+      FinishAll();
+      if (point->colour != Colour::White && Finite(point->x, point->y))
+        painter_.Add({Item::kPoint, point->colour, {}, Pt(point->x, point->y), {}});
+    } else if (const auto* text = std::get_if<TextCall>(&call)) {
+      FinishAll();
+      if (!Finite(text->x, text->y)) return;
+      if (text->anchor != Colour::White)
+        painter_.Add({Item::kPoint, text->anchor, {}, Pt(text->x, text->y), {}});
+      painter_.Add({Item::kText, Colour::Foreground, {}, Pt(text->x, text->y), text->text});
+    }
+  }
+
+  VisibleDrawing Result() {
+    FinishAll();
+    return painter_.Result();
+  }
+
+ private:
+  void AddLine(const LineCall& line) {
+    if (!Finite(line.x1, line.y1) || !Finite(line.x2, line.y2)) return;
+    const Segment segment(Pt(line.x1, line.y1), Pt(line.x2, line.y2));
+    if (line.colour == Colour::White) {
+      FinishFills();
+      if (!run_.empty() && bg::distance(run_.back(), segment) > kRunGap) FinishRun();
+      run_.push_back(segment);
+      return;
+    }
+    FinishRun();
+    PendingFill& fill = fills_[line.colour];
+    if (!FillsOn(fill.lines, segment)) FinishFill(line.colour, fill);
+    if (fill.lines.empty()) fill.slot = painter_.Reserve();
+    fill.lines.push_back(segment);
+  }
+  void FinishRun() {
+    if (run_.size() > 1) painter_.Erase(Region(run_));
+    run_.clear();
+  }
+  void FinishFill(Colour colour, PendingFill& fill) {
     if (fill.lines.empty()) return;
     Item item{Item::kLine, colour, fill.lines, {}, {}};
     if (fill.lines.size() >= kFillLines) {
       const Region region(fill.lines);
       if (!region.empty()) item = {Item::kFill, colour, {}, {}, {}, true, region.area()};
     }
-    painter.Place(fill.slot, std::move(item));
+    painter_.Place(fill.slot, std::move(item));
     fill.lines.clear();
-  };
-  const auto finishFills = [&] {
-    for (auto& [colour, fill] : fills) finishFill(colour, fill);
-  };
-  // Swept copies are painted as their area, in the place of their first
-  // line; the points of their copies (from the first copy's start on) that
-  // lie in it or on its lines, to a float's rounding, are painted by it.
-  const std::vector<SweptFigure> swept = SweptFigures(calls);
-  std::vector<std::size_t> sweptBy(calls.size(), swept.size());
-  std::vector<std::vector<Item>> sweptItems;
-  std::vector<Area> sweptArea;
-  for (std::size_t f = 0; f < swept.size(); ++f) {
-    for (std::size_t i : swept[f].calls) sweptBy[i] = f;
-    sweptItems.push_back(SweptItems(swept[f]));
-    const std::vector<Item>& items = sweptItems.back();
-    sweptArea.push_back(!items.empty() && items[0].kind == Item::kFill ? items[0].area : Area{});
   }
-  const auto pointInSweep = [&](std::size_t i, const PointCall& point) {
-    const Pt p(point.x, point.y);
-    for (std::size_t f = 0; f < swept.size(); ++f) {
-      const SweptFigure& figure = swept[f];
-      if (figure.colour != point.colour || i + figure.period <= figure.firstCall ||
-          i >= figure.lastCall)
-        continue;
-      if (!sweptArea[f].empty() && bg::distance(p, sweptArea[f]) <= 1e-3) return true;
-      for (const auto& l : figure.lines)
-        if (bg::distance(p, Segment(Pt(l[0], l[1]), Pt(l[2], l[3]))) <= 1e-3) return true;
-    }
-    return false;
-  };
-  for (std::size_t i = 0; i < calls.size(); ++i) {
-    const DrawCall& call = calls[i];
-    if (sweptBy[i] < swept.size()) {
-      if (i != swept[sweptBy[i]].firstCall) continue;
-      finishFills();
-      finishRun();
-      for (Item& item : sweptItems[sweptBy[i]]) painter.Add(std::move(item));
-      continue;
-    }
-    if (const auto* line = std::get_if<LineCall>(&call)) {
-      if (!Finite(line->x1, line->y1) || !Finite(line->x2, line->y2)) continue;
-      const Segment segment(Pt(line->x1, line->y1), Pt(line->x2, line->y2));
-      if (line->colour == Colour::White) {
-        finishFills();
-        if (!run.empty() && bg::distance(run.back(), segment) > kRunGap) finishRun();
-        run.push_back(segment);
-        continue;
-      }
-      finishRun();
-      Pending& fill = fills[line->colour];
-      if (!FillsOn(fill.lines, segment)) finishFill(line->colour, fill);
-      if (fill.lines.empty()) fill.slot = painter.Reserve();
-      fill.lines.push_back(segment);
-    } else if (const auto* point = std::get_if<PointCall>(&call)) {
-      if (Finite(point->x, point->y) && pointInSweep(i, *point)) continue;
-      finishFills();
-      finishRun();
-      if (point->colour != Colour::White && Finite(point->x, point->y))
-        painter.Add({Item::kPoint, point->colour, {}, Pt(point->x, point->y), {}});
-    } else if (const auto* text = std::get_if<TextCall>(&call)) {
-      finishFills();
-      finishRun();
-      if (!Finite(text->x, text->y)) continue;
-      if (text->anchor != Colour::White)
-        painter.Add({Item::kPoint, text->anchor, {}, Pt(text->x, text->y), {}});
-      painter.Add({Item::kText, Colour::Foreground, {}, Pt(text->x, text->y), text->text});
-    }
+  void FinishFills() {
+    for (auto& [colour, fill] : fills_) FinishFill(colour, fill);
   }
-  finishFills();
-  finishRun();
-  return painter.Result();
+  void FinishAll() {
+    FinishFills();
+    FinishRun();
+  }
+
+  Painter painter_;
+  std::vector<Segment> run_;
+  std::map<Colour, PendingFill> fills_;
+  SweptPainting swept_;
+};
+
+}  // namespace
+
+VisibleDrawing Visible(const CallList& calls) {
+  VisibleBuilder builder(calls);
+  for (std::size_t i = 0; i < calls.size(); ++i) builder.Add(i, calls[i]);
+  return builder.Result();
 }

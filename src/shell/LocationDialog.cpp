@@ -32,10 +32,7 @@ QTableWidgetItem* Cell(const QString& text, bool drawable) {
 
 }  // namespace
 
-LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Località"));
-
-  // A town of the list.
+QWidget* LocationDialog::MakeTownPage() {
   auto* townPage = new QWidget;
   searchBox = new QLineEdit;
   searchBox->setPlaceholderText(QStringLiteral("Nome della città (almeno due lettere)"));
@@ -58,8 +55,10 @@ LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
   auto* townLayout = new QVBoxLayout(townPage);
   townLayout->addWidget(searchBox);
   townLayout->addWidget(results);
+  return townPage;
+}
 
-  // A site that is not a town of the list: coordinates and a zone.
+QWidget* LocationDialog::MakeCoordinatesPage() {
   auto* coordinatesPage = new QWidget;
   latitudeBox = new QLineEdit;
   latitudeBox->setPlaceholderText(QStringLiteral("45,667 oppure 45°40'0\" N"));
@@ -72,7 +71,14 @@ LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
   coordinatesLayout->addRow(QStringLiteral("Latitudine (N +, S -)"), latitudeBox);
   coordinatesLayout->addRow(QStringLiteral("Longitudine (E +, O -)"), longitudeBox);
   coordinatesLayout->addRow(QStringLiteral("Fuso orario"), zoneBox);
+  return coordinatesPage;
+}
 
+LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Località"));
+  QWidget* townPage = MakeTownPage();  // a town of the list
+  // A site that is not a town of the list: coordinates and a zone.
+  QWidget* coordinatesPage = MakeCoordinatesPage();
   roads = new QTabWidget;
   if (TownIndex::Available()) roads->addTab(townPage, QStringLiteral("Città"));
   roads->addTab(coordinatesPage, QStringLiteral("Coordinate"));

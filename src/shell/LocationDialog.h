@@ -40,6 +40,8 @@ class LocationDialog final : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QWidget* MakeTownPage();
+  QWidget* MakeCoordinatesPage();
   void Search();
   void TakeRow();
   void TakeCoordinates();
