@@ -440,6 +440,111 @@ TEST_F(ExporterTest, RefusedInputExitsOneAndWritesNothing) {
   EXPECT_TRUE(Files().isEmpty());
 }
 
+// A project file: written by `progetto`, read back by every command with
+// the options beside it overriding it; a file that is no project is a usage
+// mistake naming it, values out of range a refusal. Nothing is written.
+TEST_F(ExporterTest, ProjectFilesRoundTripAndRefuseWhatIsNoProject) {
+  const QString project = Path("treviso.quindal");
+  const Outcome written = Export({"progetto", "--latitude", "45,667", "--longitude", "-2,758",
+                                  "--timezone", "Europe/Rome", "--hours", "temporarie", "--dates",
+                                  "decadi", "--anno", "2027", "--output", project});
+  ASSERT_EQ(written.status, kExportOk) << written.err;
+  QFile file(project);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(),
+            "{\n  \"quindal\": 1,\n  \"luogo\": {\n    \"latitudine\": 45.667,\n"
+            "    \"scostamento\": -2.758,\n    \"fuso\": \"Europe/Rome\"\n  },\n"
+            "  \"ore\": \"temporarie\",\n  \"date\": \"decadi\",\n  \"anno\": 2027\n}\n");
+  // The file draws what the options draw; an option beside it wins.
+  ASSERT_EQ(Export({"C", "--progetto", project, "--output", Path("file.svg")}).status, kExportOk);
+  ASSERT_EQ(Export({"C", "--latitude", "45.667", "--longitude", "-2.758", "--hours", "temporarie",
+                    "--dates", "decadi", "--output", Path("typed.svg")})
+                .status,
+            kExportOk);
+  ASSERT_EQ(
+      Export({"C", "--progetto", project, "--hours", "astronomiche", "--output", Path("over.svg")})
+          .status,
+      kExportOk);
+  const auto bytes = [&](const char* name) {
+    QFile f(Path(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  EXPECT_EQ(bytes("file.svg"), bytes("typed.svg"));
+  EXPECT_NE(bytes("over.svg"), bytes("file.svg"));
+  const Outcome shadow = Export({"ombra", "--progetto", project, "--at", "2027-03-21 12:00"});
+  EXPECT_NE(shadow.out.find("fuso\tEurope/Rome\n"), std::string::npos) << shadow.out;
+
+  // Keys of a newer version are kept when the file is written again.
+  const QString later = Path("later.quindal");
+  QFile newer(later);
+  ASSERT_TRUE(newer.open(QIODevice::WriteOnly));
+  newer.write(R"({"quindal": 1, "materiale": {"spessore": 3}, "luogo": {"latitudine": 45,
+                  "scostamento": 0, "meridiano": 0}})");
+  newer.close();
+  ASSERT_EQ(Export({"progetto", "--progetto", later, "--latitude", "46", "--output", later}).status,
+            kExportOk);
+  QFile again(later);
+  ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+  EXPECT_EQ(again.readAll(),
+            "{\n  \"quindal\": 1,\n  \"luogo\": {\n    \"latitudine\": 46,\n"
+            "    \"scostamento\": 0,\n    \"meridiano\": 0\n  },\n  \"ore\": \"astronomiche\",\n"
+            "  \"date\": \"mesi\",\n  \"materiale\": {\"spessore\":3}\n}\n");
+
+  const struct {
+    QByteArray content;
+    int status;
+    const char* why;  // after "quindal-export: FILE: ", or the refusal's reason
+  } bad[] = {
+      {"latitudine = 45", kExportUsage,
+       "non è un progetto del quindal (non è JSON: errore vicino al byte 1)"},
+      {"[1, 2]", kExportUsage, "non è un progetto del quindal (non è un oggetto JSON)"},
+      {R"({"luogo": {"latitudine": 45, "scostamento": 0}})", kExportUsage,
+       "non è un progetto del quindal (manca \"quindal\": 1)"},
+      {R"({"quindal": 2, "luogo": {}})", kExportUsage,
+       "è un progetto di una versione più recente del quindal (\"quindal\": 2): aggiornare il "
+       "programma"},
+      {R"({"quindal": 1, "luogo": {"scostamento": 0}})", kExportUsage,
+       "\"luogo.latitudine\" manca"},
+      {R"({"quindal": 1, "luogo": {"latitudine": "45", "scostamento": 0}})", kExportUsage,
+       "\"luogo.latitudine\" non è un numero"},
+      {R"({"quindal": 1, "luogo": {"latitudine": 45, "scostamento": 0}, "ore": "solari"})",
+       kExportUsage, "\"ore\" vuole astronomiche o temporarie"},
+      {R"({"quindal": 1, "luogo": {"latitudine": 45, "scostamento": 0, "fuso": 1}})", kExportUsage,
+       "\"luogo.fuso\" non è un testo"},
+      {QByteArray(10 << 20, 'x'), kExportUsage, "è troppo grande per un progetto (più di 1 MB)"},
+      {"{\"quindal\": 1, \"luogo\": {\"nome\": \"Trevis\xf2\"}}", kExportUsage,
+       "non è testo UTF-8"},
+      {R"({"quindal": 1, "luogo": {"latitudine": 95, "scostamento": 0}})", kExportRefused,
+       "latitudine 95: fuori dall'intervallo -90 … +90"},
+      {R"({"quindal": 1, "luogo": {"latitudine": 45, "scostamento": 0, "fuso": "Mars/Olympus"}})",
+       kExportRefused, "fuso Mars/Olympus: fuso orario sconosciuto"},
+  };
+  const QString noise = Path("rumore.quindal");
+  for (const auto& c : bad) {
+    QFile f(noise);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(c.content);
+    f.close();
+    for (const QString command : {"B", "fascicolo", "progetto"}) {
+      const QString output = command == "B"           ? Path("b.svg")
+                             : command == "fascicolo" ? Path("f.pdf")
+                                                      : Path("p.quindal");
+      const Outcome outcome = Export({command, "--progetto", noise, "--output", output});
+      EXPECT_EQ(outcome.status, c.status) << c.why;
+      EXPECT_EQ(outcome.err, c.status == kExportRefused
+                                 ? std::string("Valori non consentiti !!!\n") + c.why + "\n"
+                                 : "quindal-export: " + noise.toStdString() + ": " + c.why + "\n");
+      EXPECT_FALSE(QFile::exists(output)) << c.why;
+    }
+  }
+  const Outcome missing =
+      Export({"B", "--progetto", Path("nessuno.quindal"), "--output", Path("b.svg")});
+  EXPECT_EQ(missing.status, kExportUsage);
+  EXPECT_TRUE(missing.err.starts_with("quindal-export: " + Path("nessuno.quindal").toStdString() +
+                                      ": impossibile leggere il progetto: "))
+      << missing.err;
+}
+
 // The booklet holds the six sheets: their checks, and plate C's with
 // temporary hours, refuse it as they refuse the kit.
 TEST_F(ExporterTest, BookletOfElevenPagesOrNothing) {

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +20,7 @@
 #include "pieces/GRAPH1.h"
 #include "shell/Form1.h"
 #include "shell/MainWindows.h"
+#include "project/ProjectFile.h"
 #include "shell/PrintAndSave.h"
 #include "shell/Form2.h"
 #include "window_test_main.h"
@@ -65,6 +67,7 @@ class Form1Test : public QObject {
   void refusalOfTheInitialInputs();
   void acceptedInputOpensOneDrawingWindow();
   void bookletByKeyboardOrRefused();
+  void projectOpenedSavedAndRemembered();
   void dialogsUseAProportionalFace();
 };
 
@@ -336,6 +339,116 @@ void Form1Test::bookletByKeyboardOrRefused() {
   QCOMPARE(saved.text, QString("Fascicolo per l'anno %1 salvato in %2")
                            .arg(thisYear + 2)
                            .arg(folder.filePath("fascicolo.pdf")));
+}
+
+// Writes `content` to `path`.
+static void WriteFile(const QString& path, const QByteArray& content) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(content);
+}
+
+// A project opened shows its town and fills the window; what is no project,
+// or out of range, changes nothing; the next run comes back with the last
+// project and offers the recent sites, newest first; a project saved reads
+// back the same.
+void Form1Test::projectOpenedSavedAndRemembered() {
+  QSettings("Quindal", "quindal").clear();
+  QTemporaryDir folder;
+  const QString treviso = folder.filePath("treviso.quindal"),
+                rome = folder.filePath("roma.quindal");
+  WriteFile(treviso, R"x({"quindal": 1, "luogo": {"nome": "Treviso (Veneto, Italia)",
+    "latitudine": 45.667, "scostamento": -2.758, "fuso": "Europe/Rome"}, "ore": "temporarie",
+    "date": "decadi", "anno": 2027, "materiale": "cartone"})x");
+  WriteFile(rome, R"x({"quindal": 1, "luogo": {"nome": "Roma (Lazio, Italia)",
+    "latitudine": 41.894, "scostamento": -2.512, "fuso": "Europe/Rome"}})x");
+  const QChar point = QLocale().decimalPoint().front();
+  const QString trevisoLatitude = QString("45.667").replace('.', point);
+  {
+    MainWindows first;  // a first run: the window as the program always opened
+    QCOMPARE(first.form1.Text1(), QString());
+    QCOMPARE(first.form1.Text4(), QString(" "));
+    QCOMPARE(first.form1.TownLabel->text(), QString());
+    QCOMPARE(first.form1.saveAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(first.form1.openAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QVERIFY(first.form1.OpenProjectFile(treviso));
+    QCOMPARE(first.form1.Text1(), trevisoLatitude);
+    QCOMPARE(first.form1.Text4(), QString("-2.758").replace('.', point));
+    QVERIFY(first.form1.Option2Button->isChecked() && first.form1.Option5Button->isChecked());
+    QCOMPARE(first.form1.TownLabel->text(), QString("Treviso (Veneto, Italia)"));
+    QCOMPARE(first.form1.Chosen().site.zone, QString("Europe/Rome"));
+
+    // What is no project, and values out of range: a box, and nothing changes.
+    const struct {
+      QByteArray content;
+      const char* why;
+    } bad[] = {
+        {"rumore", "guasto.quindal: non è un progetto del quindal"},
+        {R"({"quindal": 1, "luogo": {"latitudine": 95, "scostamento": 0}})",
+         "Valori non consentiti !!!latitudine 95: fuori dall'intervallo -90 … +90"},
+    };
+    for (const auto& c : bad) {
+      const QString path = folder.filePath("guasto.quindal");
+      WriteFile(path, c.content);
+      BoxSeen box;
+      AnswerNextBox(box);
+      QVERIFY(!first.form1.OpenProjectFile(path));
+      QVERIFY(box.seen);
+      QVERIFY2((box.text + box.informative).contains(QString::fromUtf8(c.why)),
+               qPrintable(box.text + box.informative));
+      QCOMPARE(first.form1.Text1(), trevisoLatitude);
+      QCOMPARE(first.form1.TownLabel->text(), QString("Treviso (Veneto, Italia)"));
+    }
+    QVERIFY(first.form1.OpenProjectFile(rome));
+
+    // Saved, it reads back as the same project, its unknown keys kept.
+    first.form1.OpenProjectFile(treviso);
+    const QString saved = folder.filePath("salvato.quindal");
+    QTimer::singleShot(0, [&] {
+      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        dialog->selectFile(saved);
+        QMetaObject::invokeMethod(dialog, "accept");
+      }
+    });
+    first.form1.saveAction->trigger();
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QString problem;
+    const std::optional<Project> back = ReadProject(file.readAll(), problem);
+    QVERIFY2(back, qPrintable(problem));
+    QCOMPARE(*back, first.form1.Chosen());
+    QCOMPARE(back->later.value("materiale").toString(), QString("cartone"));
+
+    // A typed latitude is no longer the town's.
+    first.form1.Text1Box->setText("46");
+    QCOMPARE(first.form1.TownLabel->text(), QString());
+    QCOMPARE(first.form1.Chosen().site.zone, QString());
+  }
+  MainWindows next;  // the next run: the last project, the recent sites
+  QCOMPARE(next.form1.Text1(), trevisoLatitude);
+  QCOMPARE(next.form1.TownLabel->text(), QString("Treviso (Veneto, Italia)"));
+  QVERIFY(next.form1.Option2Button->isChecked());
+  QStringList entries;
+  emit next.form1.siteMenu->aboutToShow();
+  for (QAction* action : next.form1.siteMenu->actions())
+    if (!action->isSeparator()) entries << action->text();
+  QCOMPARE(entries, (QStringList{"Cerca la località...",
+                                 "Treviso (Veneto, Italia) - " + trevisoLatitude + "°, " +
+                                     QString("-2.758").replace('.', point) + "°",
+                                 "Roma (Lazio, Italia) - " + QString("41.894").replace('.', point) +
+                                     "°, " + QString("-2.512").replace('.', point) + "°",
+                                 "Apri progetto...", "Salva progetto..."}));
+  next.form1.siteMenu->actions()[3]->trigger();  // Rome, whole
+  QCOMPARE(next.form1.TownLabel->text(), QString("Roma (Lazio, Italia)"));
+  QCOMPARE(next.form1.Chosen().site.zone, QString("Europe/Rome"));
+
+  // Settings that hold no project start the window as on a first run.
+  QSettings("Quindal", "quindal")
+      .setValue("progetto/ultimo", "{\"quindal\": 1, \"luogo\": {\"latitudine\": 95}}");
+  MainWindows spoilt;
+  QCOMPARE(spoilt.form1.Text1(), QString());
+  QCOMPARE(spoilt.form1.Text4(), QString(" "));
+  QSettings("Quindal", "quindal").clear();
 }
 
 // The program's dialogs are set in a proportional face, also where the

@@ -69,8 +69,10 @@ std::optional<QJsonObject> ProjectObject(const QByteArray& bytes, QString& probl
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
   if (error.error != QJsonParseError::NoError || !document.isObject()) {
     problem =
-        QStringLiteral("non è un progetto del quindal (non è JSON: %1)")
-            .arg(document.isNull() ? error.errorString() : QStringLiteral("non è un oggetto"));
+        QStringLiteral("non è un progetto del quindal (%1)")
+            .arg(document.isNull()
+                     ? QStringLiteral("non è JSON: errore vicino al byte %1").arg(error.offset)
+                     : QStringLiteral("non è un oggetto JSON"));
     return std::nullopt;
   }
   const QJsonObject object = document.object();

@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
+
+#include "project/ProjectMemory.h"
 #include <QTimer>
 #include <algorithm>
 
@@ -25,7 +27,8 @@ WindowSession::WindowSession() : printer_(std::make_unique<QPrinter>(QPrinter::H
 }
 
 void RememberPrintSetup(const QPrinter& printer) {
-  QSettings settings(QStringLiteral("Quindal"), QStringLiteral("quindal"));
+  const std::unique_ptr<QSettings> stored = OpenSettings();
+  QSettings& settings = *stored;
   const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
   settings.setValue(QStringLiteral("stampa/su_file"), toFile);
   settings.setValue(QStringLiteral("stampa/file"), toFile ? printer.outputFileName() : QString());
@@ -38,7 +41,8 @@ void RememberPrintSetup(const QPrinter& printer) {
 }
 
 void RestorePrintSetup(QPrinter& printer) {
-  const QSettings settings(QStringLiteral("Quindal"), QStringLiteral("quindal"));
+  const std::unique_ptr<QSettings> stored = OpenSettings();
+  const QSettings& settings = *stored;
   if (settings.value(QStringLiteral("stampa/su_file")).toBool()) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(settings.value(QStringLiteral("stampa/file")).toString());

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 #include <QSettings>
+
+#include "project/ProjectMemory.h"
 #include <cmath>
 
 namespace {
@@ -23,8 +25,6 @@ std::optional<double> StoredValue(const QSettings& settings, const QString& key)
   return value;
 }
 
-QSettings Settings() { return QSettings(QStringLiteral("Quindal"), QStringLiteral("quindal")); }
-
 }  // namespace
 
 std::optional<double> ReadMeasurement(const QString& text) {
@@ -38,30 +38,30 @@ std::optional<double> ReadMeasurement(const QString& text) {
 
 std::optional<PrinterCalibration> StoredCalibration(const QString& printer, const QString& paper) {
   if (printer.isEmpty() || paper.isEmpty()) return std::nullopt;
-  const QSettings settings = Settings();
-  const auto x = StoredValue(settings, Key(printer, paper, "misura_x"));
-  const auto y = StoredValue(settings, Key(printer, paper, "misura_y"));
+  const std::unique_ptr<QSettings> settings = OpenSettings();
+  const auto x = StoredValue(*settings, Key(printer, paper, "misura_x"));
+  const auto y = StoredValue(*settings, Key(printer, paper, "misura_y"));
   if (!x || !y) return std::nullopt;
   return PrinterCalibration{*x, *y};
 }
 
 bool StoreCalibration(const QString& printer, const QString& paper,
                       const PrinterCalibration& calibration) {
-  QSettings settings = Settings();
-  settings.setValue(Key(printer, paper, "misura_x"), QString::number(calibration.measuredX));
-  settings.setValue(Key(printer, paper, "misura_y"), QString::number(calibration.measuredY));
-  settings.sync();
-  return settings.status() == QSettings::NoError;
+  const std::unique_ptr<QSettings> settings = OpenSettings();
+  settings->setValue(Key(printer, paper, "misura_x"), QString::number(calibration.measuredX));
+  settings->setValue(Key(printer, paper, "misura_y"), QString::number(calibration.measuredY));
+  settings->sync();
+  return settings->status() == QSettings::NoError;
 }
 
 bool RemoveCalibration(const QString& printer, const QString& paper) {
-  QSettings settings = Settings();
-  settings.remove(QStringLiteral("calibrazione/%1/%2").arg(printer, paper));
-  settings.sync();
-  return settings.status() == QSettings::NoError;
+  const std::unique_ptr<QSettings> settings = OpenSettings();
+  settings->remove(QStringLiteral("calibrazione/%1/%2").arg(printer, paper));
+  settings->sync();
+  return settings->status() == QSettings::NoError;
 }
 
-QString SettingsFileName() { return Settings().fileName(); }
+QString SettingsFileName() { return OpenSettings()->fileName(); }
 
 QString CalibrationNote(const QString& printer, const QString& paper,
                         const PrinterCalibration& calibration) {
