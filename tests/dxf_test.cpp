@@ -483,10 +483,11 @@ TEST(DxfTest, CopiesAHairApartSweepTheirArea) {
                   y = 1950 + k * static_cast<float>(stepY);
       // Built in place: GCC 12 at -O3 takes moving a call for a read of an
       // uninitialised string.
-      calls.emplace_back(std::in_place_type<PointCall>, x, y, Colour::Foreground);
-      calls.emplace_back(std::in_place_type<LineCall>, x, y, x + 70, y, Colour::Foreground);
-      calls.emplace_back(std::in_place_type<LineCall>, x + 70, y, x + 70, y + 70,
-                         Colour::Foreground);
+      calls.emplace_back(std::in_place_type<PointCall>, PointCall{x, y, Colour::Foreground});
+      calls.emplace_back(std::in_place_type<LineCall>,
+                         LineCall{x, y, x + 70, y, Colour::Foreground});
+      calls.emplace_back(std::in_place_type<LineCall>,
+                         LineCall{x + 70, y, x + 70, y + 70, Colour::Foreground});
     }
     const std::vector<SweptFigure> figures = SweptFigures(calls);
     const VisibleDrawing seen = Visible(calls);
@@ -512,8 +513,9 @@ TEST(DxfTest, CopiesAHairApartSweepTheirArea) {
   for (const auto& [dx, dy] : {std::pair{10.0f, 0.0f}, std::pair{6.0f, 8.0f}}) {
     CallList pieces;
     for (int k = 0; k < 120; ++k)
-      pieces.emplace_back(std::in_place_type<LineCall>, 1000 + k * dx, 500 + k * dy,
-                          1000 + (k + 1) * dx, 500 + (k + 1) * dy, Colour::Foreground);
+      pieces.emplace_back(std::in_place_type<LineCall>,
+                          LineCall{1000 + k * dx, 500 + k * dy, 1000 + (k + 1) * dx,
+                                   500 + (k + 1) * dy, Colour::Foreground});
     const VisibleDrawing seen = Visible(pieces);
     EXPECT_TRUE(seen.fills.empty()) << dx << ", " << dy;
     EXPECT_FALSE(seen.lines.empty());
