@@ -7,7 +7,11 @@
 #include <geonames.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <random>
@@ -16,6 +20,7 @@
 
 #include "place/TownIndex.h"
 #include "shell/LocationDialog.h"
+#include "shell/MainWindows.h"
 
 namespace {
 
@@ -99,11 +104,43 @@ void DialogKeystroke(benchmark::State& state) {
   });
 }
 
+// The main window's project roads, on settings of the benchmark's own.
+void ProjectOpens(benchmark::State& state) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("treviso.quindal");
+  QFile file(path);
+  file.open(QIODevice::WriteOnly);
+  file.write(R"x({"quindal": 1, "luogo": {"nome": "Treviso (Veneto, Italia)", "latitudine": 45.667,
+    "scostamento": -2.758, "fuso": "Europe/Rome"}, "ore": "temporarie", "anno": 2027})x");
+  file.close();
+  MainWindows windows;
+  for (auto _ : state) benchmark::DoNotOptimize(windows.form1.OpenProjectFile(path));
+}
+
+void WindowComesBack(benchmark::State& state) {
+  for (auto _ : state) {
+    MainWindows windows;  // the last project and the recent sites read back
+    benchmark::DoNotOptimize(windows.form1.Text1());
+  }
+}
+
+void RecentSitesMenu(benchmark::State& state) {
+  MainWindows windows;
+  for (int k = 0; k < 12; ++k) {
+    windows.form1.SetText1(QString::number(40 + k));
+    windows.form1.SetText4("0");
+    windows.form1.Remember(*CheckProject(windows.form1.Chosen()).checked);
+  }
+  for (auto _ : state) emit windows.form1.siteMenu->aboutToShow();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   benchmark::RegisterBenchmark("towns/load", Load)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("towns/index_keystroke", IndexKeystroke)
       ->Iterations(1)
@@ -118,6 +155,11 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("dialog/keystroke", DialogKeystroke)
       ->Iterations(1)
       ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("project/open", ProjectOpens)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("project/window_comes_back", WindowComesBack)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("project/recent_sites_menu", RecentSitesMenu)
+      ->Unit(benchmark::kMicrosecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   return 0;

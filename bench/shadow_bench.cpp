@@ -86,7 +86,7 @@ void ShadowReadingOnly(benchmark::State& state) {
 struct PlateCWindow {
   PlateCWindow() {
     PieceNamed("C")->drawing.body(slot.PrepareWindow({}), kSite);
-    slot.Drew("C", HourSystem::Astronomical, kSite);
+    slot.Drew(*PieceNamed("C"), ProjectOfSite(kSite));
     slot.window()->ToggleShadowBar();
   }
   Form2Slot slot;

@@ -158,11 +158,13 @@ TEST(SourceShapeTest, FunctionsAndTheDrawingWindowStaySmall) {
     if (extension != ".h" && extension != ".cpp") continue;
     for (const std::string& problem : LongFunctions(entry.path(), 80)) ADD_FAILURE() << problem;
   }
-  const std::vector<std::string> form2 =
-      CodeLines(fs::path(QUINDAL_SOURCE_DIR) / "src/shell/Form2.cpp");
-  const auto code = std::count_if(form2.begin(), form2.end(), [](const std::string& line) {
-    return line.find_first_not_of(" \t") != std::string::npos;
-  });
+  // Lines of code: neither blank nor only a comment.
+  std::ifstream form2(fs::path(QUINDAL_SOURCE_DIR) / "src/shell/Form2.cpp");
+  int code = 0;
+  for (std::string line; std::getline(form2, line);) {
+    const auto first = line.find_first_not_of(" \t");
+    if (first != std::string::npos && line.compare(first, 2, "//") != 0) ++code;
+  }
   EXPECT_LE(code, 230);
 }
 

@@ -14,8 +14,9 @@ bool ShadowReadingCommand::Read(const CommandLine& line, FileSink&, std::string&
 
 int ShadowReadingCommand::Run(ExportIo io) {
   int status = kExportOk;
-  // Plate C's checks, then the reading at the instant (now when none was given).
-  const std::optional<CheckedProject> project = project_.Resolve({PieceNamed("C")}, io.err, status);
+  // The dial's checks, then the reading at the instant (now when none was given).
+  const std::optional<CheckedProject> project =
+      project_.Resolve({PieceShowing(ShadowShown::OnDial)}, io.err, status);
   if (!project) return status;
   const ClockReading at = at_ ? *at_ : ClockNow(project->project.ClockZone());
   const ShadowOutcome outcome = ShadowAt({*project, at.date, at.time});

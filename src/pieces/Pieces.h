@@ -87,6 +87,13 @@ inline std::vector<const Piece*> AllPieces() {
   return all;
 }
 
+// The piece on which the shadow is shown `where`: plate C for the dial.
+constexpr const Piece* PieceShowing(ShadowShown where) {
+  for (const Piece& piece : kPieces)
+    if (piece.shadow == where) return &piece;
+  return nullptr;
+}
+
 // The piece of that name (exactly as the list writes it), or null.
 constexpr const Piece* PieceNamed(std::string_view name) {
   for (const Piece& piece : kPieces)

@@ -17,8 +17,9 @@ class QRadioButton;
 class QToolButton;
 
 // The main window: the site's latitude and longitude offset, the hour system,
-// the date spacing, six drawing buttons and "Esci". It owns the inputs;
-// nothing else stores them.
+// the date spacing, six drawing buttons and "Esci"; the site finder, the
+// booklet and the project files beside them. What it shows is the project
+// the drawings take; the memory only keeps a copy for the next run.
 class Form1 final : public QWidget, public InputPanel {
   Q_OBJECT
 

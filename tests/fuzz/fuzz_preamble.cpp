@@ -4,6 +4,9 @@
 // refusal (both texts emptied, nothing drawn) or in a drawing whose every
 // call lies in the range its piece can reach.
 //
+// The same bytes are also read as a project file: what reads as a project and
+// passes the checks is written and read back as the same project.
+//
 // Input: [piece][options][latitude text] 0x00 [longitude text]
 //   piece % 16: 0 A, 1 D, 2 base, 3 istruzioni, 4-7 B, 8-11 C astronomical,
 //               12-15 C temporary (the heavy fixed pieces are drawn less often)
@@ -17,6 +20,7 @@
 
 #include "limits_canvas.h"
 #include "pieces/GRAPH1.h"
+#include "project/ProjectFile.h"
 #include "scripted_panel.h"
 
 namespace {
@@ -50,9 +54,27 @@ struct LimitsWindow final : DrawingTarget {
   std::abort();
 }
 
+void ProjectFileRoundTrip(const std::uint8_t* data, std::size_t size) {
+  QString problem;
+  const auto bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+  const std::optional<Project> project = ReadProject(bytes, problem);
+  if (!project) {
+    if (problem.isEmpty()) Fail("a file that is no project, without a reason");
+    return;
+  }
+  const ProjectVerdict verdict = CheckProject(*project);
+  if (!verdict.checked) return;
+  const QByteArray written = ProjectFileBytes(*verdict.checked);
+  const std::optional<Project> back = ReadProject(written, problem);
+  if (!back) Fail("a project written does not read back:", problem.toStdString());
+  if (ProjectFileBytes({*back, verdict.checked->parameters}) != written)
+    Fail("a project read back writes another file:", written.toStdString());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  ProjectFileRoundTrip(data, size);
   if (size < 2) return 0;
   const auto [procedure, piece] = PieceOf(data[0]);
   const std::uint8_t options = data[1];
