@@ -63,9 +63,11 @@ const char kDescription[] =
     "Disegna un pezzo del quindal in un file, senza finestre.\n\n"
     "Comandi (la prima parola, maiuscole o minuscole):\n"
     "%1\n"
-    "Il luogo, per ogni comando tranne places: --latitude e --longitude, oppure\n"
-    "--place, oppure --site-longitude con --timezone e --latitude, oppure --progetto;\n"
-    "con --progetto le opzioni date ne cambiano solo i valori che nominano.\n\n"
+    "Per ogni comando tranne places, il luogo: --latitude e --longitude, oppure\n"
+    "--place, oppure --site-longitude con --timezone e --latitude, oppure\n"
+    "--progetto, di cui le opzioni date cambiano solo i valori che nominano;\n"
+    "e le scelte: --hours, --dates (e --timezone per gli orologi di ombra,\n"
+    "fascicolo e --at).\n\n"
     "Stato d'uscita: 0 fatto, 1 valori rifiutati, 2 riga di comando errata,\n"
     "3 file non scritto.";
 
