@@ -9,7 +9,6 @@
 #include <fstream>
 #include <algorithm>
 #include <map>
-#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -127,7 +126,8 @@ std::vector<std::string> LongFunctions(const fs::path& file, std::size_t limit) 
   const std::vector<std::string> lines = CodeLines(file);
   std::vector<std::string> found;
   int depth = 0;
-  std::optional<std::size_t> start;
+  constexpr std::size_t kNone = std::string::npos;
+  std::size_t start = kNone;  // of the function being read
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const auto opens = std::count(lines[i].begin(), lines[i].end(), '{');
     const auto closes = std::count(lines[i].begin(), lines[i].end(), '}');
@@ -141,11 +141,11 @@ std::vector<std::string> LongFunctions(const fs::path& file, std::size_t limit) 
       start = first;
     }
     depth += int(opens - closes);
-    if (depth == 0 && start) {
-      if (i - *start + 1 > limit)
-        found.push_back(file.filename().string() + ":" + std::to_string(*start + 1) + " (" +
-                        std::to_string(i - *start + 1) + " lines)");
-      start.reset();
+    if (depth == 0 && start != kNone) {
+      if (i - start + 1 > limit)
+        found.push_back(file.filename().string() + ":" + std::to_string(start + 1) + " (" +
+                        std::to_string(i - start + 1) + " lines)");
+      start = kNone;
     }
   }
   return found;
