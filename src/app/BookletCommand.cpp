@@ -5,15 +5,9 @@
 #include "pieces/Pieces.h"
 
 bool BookletCommand::Read(const CommandLine& line, FileSink&, std::string& problem) {
-  std::optional<ClockReading> at;
-  if (!ReadSiteCommand(line, project_, true, true, at, problem)) return false;
-  const std::optional<QString> output = line.Value("output");
-  if (!output) {
-    problem = "manca --output";
-    return false;
-  }
-  output_ = *output;
-  if (line.Value("format") || line.parser.isSet(QStringLiteral("taglio")) || at ||
+  if (!ReadSiteCommand(line, project_, true, true, at_, problem)) return false;
+  if (!ReadOutput(line, output_, problem)) return false;
+  if (line.Value("format") || line.parser.isSet(QStringLiteral("taglio")) || at_ ||
       FormatOfPath(output_) != FileFormat::Pdf) {
     problem = "fascicolo scrive un file PDF: --output FILE.pdf, niente --format, --taglio né --at";
     return false;

@@ -1,7 +1,5 @@
 #include "app/ExportCommand.h"
 
-#include <QFile>
-
 #include "app/ExportCommands.h"
 #include "app/Exporter.h"
 #include "app/ShadowCommand.h"
@@ -56,15 +54,9 @@ HourSystem ProjectOptions::Hours() const {
 namespace {
 
 // The project file named by --progetto, or nothing with why on `err`.
-std::optional<Project> ReadProjectFile(const QString& path, std::ostream& err) {
-  QFile file(path);
+std::optional<Project> ReadProjectOption(const QString& path, std::ostream& err) {
   QString problem;
-  std::optional<Project> project;
-  if (!file.open(QIODevice::ReadOnly)) {
-    problem = QStringLiteral("impossibile leggere il progetto: ") + file.errorString();
-  } else {
-    project = ReadProject(file.read(kLargestProjectFile + 1), problem);
-  }
+  std::optional<Project> project = ReadProjectFile(path, problem);
   if (!project)
     err << "quindal-export: " << ShownValue(path).toStdString() << ": " << problem.toStdString()
         << "\n";
@@ -78,7 +70,7 @@ std::optional<CheckedProject> ProjectOptions::Resolve(const std::vector<const Pi
   status = kExportUsage;
   Project project;
   if (file_) {
-    std::optional<Project> read = ReadProjectFile(*file_, err);
+    std::optional<Project> read = ReadProjectOption(*file_, err);
     if (!read) return std::nullopt;
     project = *read;
   }
@@ -168,6 +160,16 @@ bool ReadSiteCommand(const CommandLine& line, ProjectOptions& project, bool take
     return false;
   }
   return project.Read(line, keepsClocks || at.has_value(), problem);
+}
+
+bool ReadOutput(const CommandLine& line, QString& output, std::string& problem) {
+  const std::optional<QString> given = line.Value("output");
+  if (!given) {
+    problem = "manca --output";
+    return false;
+  }
+  output = *given;
+  return true;
 }
 
 bool WriteOutput(ExportIo io, const QString& path, const QByteArray& bytes) {

@@ -5,10 +5,9 @@
 #include "project/ProjectFile.h"
 
 bool ProjectFileCommand::Read(const CommandLine& line, FileSink&, std::string& problem) {
-  std::optional<ClockReading> at;
-  if (!ReadSiteCommand(line, project_, true, true, at, problem)) return false;
+  if (!ReadSiteCommand(line, project_, true, true, at_, problem)) return false;
   const std::optional<QString> output = line.Value("output");
-  if (at || line.Value("format") || line.parser.isSet(QStringLiteral("taglio")) || !output ||
+  if (at_ || line.Value("format") || line.parser.isSet(QStringLiteral("taglio")) || !output ||
       !output->endsWith(QStringLiteral(".") + kProjectExtension, Qt::CaseInsensitive)) {
     problem =
         "progetto scrive un file di progetto: --output FILE.quindal, niente --format, "

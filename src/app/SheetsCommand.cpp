@@ -19,12 +19,7 @@ const char kAtOnlyOnPlates[] = "--at vale con ombra, o con C o B in un file PNG,
 
 bool SheetsCommand::Read(const CommandLine& line, FileSink& files, std::string& problem) {
   if (!ReadSiteCommand(line, project_, false, false, at_, problem)) return false;
-  const std::optional<QString> output = line.Value("output");
-  if (!output) {
-    problem = "manca --output";
-    return false;
-  }
-  output_ = *output;
+  if (!ReadOutput(line, output_, problem)) return false;
   if (!ReadDatesAndYear(project_.Dates(), std::nullopt, problem)) return false;
   forCutter_ = line.parser.isSet(QStringLiteral("taglio"));
   folderExisted_ = files.IsFolder(output_);

@@ -1,5 +1,6 @@
 #include "project/ProjectFile.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringDecoder>
@@ -142,6 +143,16 @@ std::optional<Project> ReadProject(const QByteArray& bytes, QString& problem,
   }
   project.later = keys.Rest({"quindal", "luogo", "ore", "date", "anno"});
   return project;
+}
+
+std::optional<Project> ReadProjectFile(const QString& path, QString& problem,
+                                       const QLocale& locale) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    problem = QStringLiteral("impossibile leggere il progetto: ") + file.errorString();
+    return std::nullopt;
+  }
+  return ReadProject(file.read(kLargestProjectFile + 1), problem, locale);
 }
 
 namespace {

@@ -24,5 +24,10 @@ inline constexpr qint64 kLargestProjectFile = 1 << 20;
 std::optional<Project> ReadProject(const QByteArray& bytes, QString& problem,
                                    const QLocale& locale = QLocale());
 
+// The project in the file at `path`: as ReadProject, or nothing when the
+// file cannot be read, with the system's reason in `problem`.
+std::optional<Project> ReadProjectFile(const QString& path, QString& problem,
+                                       const QLocale& locale = QLocale());
+
 // The file of a project the checks accepted.
 QByteArray ProjectFileBytes(const CheckedProject& checked);

@@ -239,10 +239,12 @@ Project Form1::Chosen() const {
   return project;
 }
 
+std::optional<CheckedProject> Form1::CheckedForEverySheet() {
+  return RunPreamble(*this, RulesFor(AllPieces(), Chosen().hours));
+}
+
 void Form1::SaveBooklet() {
-  const Project chosen = Chosen();
-  const std::optional<CheckedProject> checked =
-      RunPreamble(*this, RulesFor(AllPieces(), chosen.hours));
+  const std::optional<CheckedProject> checked = CheckedForEverySheet();
   if (!checked) return;
   Remember(*checked);
   SaveBookletWithDialog(this, *checked);

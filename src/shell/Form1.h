@@ -81,6 +81,9 @@ class Form1 final : public QWidget, public InputPanel {
   void Command1Click();  // "Grafico C"
   void Run(Procedure procedure);
   void MakeSideButtons();
+  // What the window holds, checked as for all six sheets; a refusal as a
+  // drawing button gives it.
+  std::optional<CheckedProject> CheckedForEverySheet();
   void ShowSite();
   void FillSiteMenu();
 

@@ -1,6 +1,5 @@
 // The main window's project: opened, saved, remembered, and the recent sites.
 #include <QAction>
-#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,14 +79,8 @@ void Form1::OpenProject() {
 }
 
 bool Form1::OpenProjectFile(const QString& path) {
-  QFile file(path);
   QString problem;
-  std::optional<Project> project;
-  if (!file.open(QIODevice::ReadOnly)) {
-    problem = QStringLiteral("impossibile leggere il progetto: ") + file.errorString();
-  } else {
-    project = ReadProject(file.read(kLargestProjectFile + 1), problem);
-  }
+  const std::optional<Project> project = ReadProjectFile(path, problem);
   if (!project) {
     QMessageBox::warning(this, QStringLiteral("Quindal"),
                          ShownValue(path) + QStringLiteral(": ") + problem);
@@ -105,9 +98,7 @@ bool Form1::OpenProjectFile(const QString& path) {
 }
 
 void Form1::SaveProject() {
-  const Project chosen = Chosen();
-  const std::optional<CheckedProject> checked =
-      RunPreamble(*this, RulesFor(AllPieces(), chosen.hours));
+  const std::optional<CheckedProject> checked = CheckedForEverySheet();
   if (!checked) return;
   const QString town = checked->project.site.TownName().toLower().replace(u' ', u'-');
   QString path = QFileDialog::getSaveFileName(
