@@ -442,6 +442,21 @@ void Form1Test::projectOpenedSavedAndRemembered() {
   QCOMPARE(next.form1.TownLabel->text(), QString("Roma (Lazio, Italia)"));
   QCOMPARE(next.form1.Chosen().site.zone, QString("Europe/Rome"));
 
+  // Ten sites at most, the newest first, each once.
+  for (int k = 0; k < 12; ++k) {
+    next.form1.SetText1(QString::number(40 + k));
+    next.form1.SetText4("0");
+    next.form1.Remember(*CheckProject(next.form1.Chosen()).checked);
+  }
+  next.form1.Remember(*CheckProject(next.form1.Chosen()).checked);
+  emit next.form1.siteMenu->aboutToShow();
+  QStringList sites;
+  for (QAction* action : next.form1.siteMenu->actions())
+    if (action->text().endsWith(QString::fromUtf8("0°"))) sites << action->text();
+  QCOMPARE(sites.size(), 10);
+  QCOMPARE(sites.front(), QString::fromUtf8("51°, 0°"));
+  QCOMPARE(sites.back(), QString::fromUtf8("42°, 0°"));
+
   // Settings that hold no project start the window as on a first run.
   QSettings("Quindal", "quindal")
       .setValue("progetto/ultimo", "{\"quindal\": 1, \"luogo\": {\"latitudine\": 95}}");
