@@ -116,15 +116,15 @@ int SheetsCommand::Run(ExportIo io) {
   std::vector<QByteArray> files;
   std::vector<CallList> drawings;
   for (const Piece* sheet : sheets_) {
-    RecordingCanvas recorder;
-    sheet->DrawingFor(project->project.hours).body(recorder, site);
-    drawings.push_back(recorder.Calls());
     // The cutting files are the pieces that are cut: the assembly sheet is
-    // printed, and nobody asked for it by name.
+    // printed, and nobody asked for it by name. It is not drawn either.
     if (intoFolder_ && InfoOf(format_).forCutting && !sheet->cut) {
       files.emplace_back();
       continue;
     }
+    RecordingCanvas recorder;
+    sheet->DrawingFor(project->project.hours).body(recorder, site);
+    drawings.push_back(recorder.Calls());
     if ((all_ && !intoFolder_) || at_) continue;  // drawn together, or with the shadow
     const std::optional<PieceCut> cut = sheet->cut ? std::optional(sheet->cut(site)) : std::nullopt;
     files.push_back(Render(format_, drawings.back(), title(sheet->Title()), cut ? &*cut : nullptr));

@@ -188,8 +188,7 @@ QByteArray ProjectFileBytes(const CheckedProject& checked) {
                      {QStringLiteral("scostamento"), checked.parameters.LongitudeOffset},
                      {QStringLiteral("fuso"), optionalText(p.site.zone)}},
                     p.site.later, "  ");
-  QJsonObject rest = p.later;
-  rest.remove(QStringLiteral("luogo"));
+  const QJsonObject& rest = p.later;  // never a key of the reader's own
   QByteArrayList lines = {"\"quindal\": " + QByteArray::number(kProjectFileVersion),
                           "\"luogo\": " + site,
                           "\"ore\": " + JsonText(kHours[p.hours == HourSystem::Temporary]),

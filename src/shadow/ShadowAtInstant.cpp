@@ -33,17 +33,17 @@ ShadowOutcome ShadowAt(const ShadowQuery& query) {
   const QString clockText = query.clock.toString(QStringLiteral("HH:mm"));
   if (!query.date.isValid() || !query.clock.isValid())
     return {std::nullopt, QStringLiteral("data od ora non valida")};
-  const std::optional<QTimeZone> zone = ZoneNamed(query.zone());
-  const std::optional<double> meridian =
-      zone ? ZoneMeridianDeg(query.zone(), query.date) : std::nullopt;
+  const QString zoneId = query.zone();  // the system's is looked up once
+  const std::optional<QTimeZone> zone = ZoneNamed(zoneId);
+  const std::optional<double> meridian = zone ? ZoneMeridianDeg(zoneId, query.date) : std::nullopt;
   if (!meridian)
-    return {std::nullopt, QStringLiteral("fuso orario sconosciuto: ") + ShownValue(query.zone())};
+    return {std::nullopt, QStringLiteral("fuso orario sconosciuto: ") + ShownValue(zoneId)};
 
   const ClockInstant instant = ResolveClockTime(*zone, query.date, query.clock);
   if (instant.kind == ClockInstant::Skipped) {
     return {std::nullopt, QStringLiteral("le %1 del %2 non esistono nel fuso %3: l'orologio "
                                          "salta avanti di %4 minuti")
-                              .arg(clockText, DateText(query.date), query.zone())
+                              .arg(clockText, DateText(query.date), zoneId)
                               .arg(instant.jumpSeconds / 60)};
   }
 

@@ -30,7 +30,7 @@ void Form1::SetMemory(ProjectMemory* memory) {
   memory_ = memory;
   if (!memory_) return;
   if (const std::optional<Project> last = memory_->Last()) Apply(*last);
-  FillSiteMenu();
+  // The recent sites are read when the menu opens.
 }
 
 void Form1::Remember(const CheckedProject& project) {
