@@ -1,7 +1,8 @@
 // Time to draw every piece on every device: the 800 x 600 screen image of the
 // drawing window (alone, and with the window's record), the window drawing
 // its record again at 200 %, and the PNG, PDF, SVG and DXF files of the exporter
-// (drawing, recording and encoding, without the disk).
+// (drawing, recording and encoding, without the disk); and the assembled
+// instrument.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include "devices/RasterCanvas.h"
 #include "devices/RecordingCanvas.h"
 #include "devices/WindowFont.h"
+#include "instrument/GltfFile.h"
 #include "pieces/Pieces.h"
 
 namespace {
@@ -85,6 +87,16 @@ void Register(const std::string& piece, PieceBody body) {
       ->Unit(benchmark::kMillisecond);
 }
 
+// The assembled instrument: placing the pieces, and the whole glTF file of
+// `montaggio` (five pictures drawn and encoded, the model written).
+void Assemble(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(AssembleInstrument(kSite));
+}
+void ModelFile(benchmark::State& state) {
+  const CheckedProject project{{}, kSite};
+  for (auto _ : state) benchmark::DoNotOptimize(InstrumentModelFile(project, false));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -99,6 +111,8 @@ int main(int argc, char** argv) {
       Register(std::string(piece.name), piece.drawing.body);
     }
   }
+  benchmark::RegisterBenchmark("instrument/assemble", Assemble)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("instrument/gltf", ModelFile)->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   return 0;

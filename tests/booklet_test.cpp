@@ -272,7 +272,7 @@ TEST(BookletWordsTest, EachBookletSaysWhatItsReaderNeeds) {
 // at 45 degrees from the top of D to the base, A at 60 degrees from the top
 // of B to the base.
 TEST(AssemblyProfileTest, PlatesStandAtTheirAngles) {
-  const auto parts = AssemblyProfile();
+  const auto parts = AssemblyProfileOf(AssembleInstrument({})).plates;
   const struct {
     const char* name;
     double degrees;
@@ -282,10 +282,11 @@ TEST(AssemblyProfileTest, PlatesStandAtTheirAngles) {
     EXPECT_STREQ(parts[k].name, kAngles[k].name);
     const QPointF along = parts[k].to - parts[k].from;
     EXPECT_NEAR(std::atan2(along.y(), std::fabs(along.x())) * 180 / M_PI, kAngles[k].degrees, 1e-9);
-    EXPECT_EQ(parts[k].from.y(), 0);  // its foot on the base
+    EXPECT_NEAR(parts[k].from.y(), 0, 1e-6);  // its foot on the base
   }
-  EXPECT_EQ(parts[1].to, parts[0].to);  // C leans on the top of D
-  EXPECT_EQ(parts[3].to, parts[2].to);  // A on the top of B
+  EXPECT_EQ(parts[1].to, parts[0].to);            // C leans on the top of D
+  EXPECT_EQ(parts[3].to, parts[2].to);            // A on the top of B
+  EXPECT_NEAR(parts[2].to.y(), 26.0 / 27, 1e-6);  // B a 27th lower than D
 }
 
 TEST(ReadingTableTest, TheComingYearAndTheFileName) {

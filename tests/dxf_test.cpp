@@ -21,6 +21,7 @@
 #include "devices/ExportDevices.h"
 #include "devices/SweptCopies.h"
 #include "devices/VisibleGeometry.h"
+#include "instrument/AssembledInstrument.h"
 #include "pdf_pages.h"
 #include "piece_recorder.h"
 #include "pieces/LatticePlate.h"
@@ -216,6 +217,7 @@ TEST(DxfTest, LayersTextsAndPointsAsACutterNeedsThem) {
 // A cut piece as laser software takes it: one closed outline on "taglio",
 // its folds on "piega", and neither drawn again among the engraved lines.
 TEST(DxfTest, EachCutPieceHasItsOutlineAndFoldsOnTheirLayers) {
+  const Instrument instrument = AssembleInstrument({});
   for (const Piece& piece : kPieces) {
     if (!piece.cut) continue;
     SCOPED_TRACE(std::string(piece.name));
@@ -231,9 +233,19 @@ TEST(DxfTest, EachCutPieceHasItsOutlineAndFoldsOnTheirLayers) {
     EXPECT_TRUE(outline[1].toBool()) << "closed";
     const QJsonArray corners = outline[2].toArray();
     ASSERT_EQ(corners.size(), static_cast<qsizetype>(cut.outline.size()));
+    // The piece in the assembled instrument has the size it is cut at: each
+    // side of its outline, tabs folded, as long as in the DXF.
+    const std::vector<Vector3> assembled = instrument.Named(piece.name).Outline();
+    ASSERT_EQ(assembled.size(), cut.outline.size());
     for (qsizetype k = 0; k < corners.size(); ++k) {
       EXPECT_NEAR(corners[k].toArray()[0].toDouble(), MmX(cut.outline[std::size_t(k)].x), 1e-9);
       EXPECT_NEAR(corners[k].toArray()[1].toDouble(), MmY(cut.outline[std::size_t(k)].y), 1e-9);
+      const QJsonArray p = corners[k].toArray(), q = corners[(k + 1) % corners.size()].toArray();
+      const std::size_t a = std::size_t(k), b = (a + 1) % assembled.size();
+      EXPECT_NEAR(Length(assembled[b] - assembled[a]),
+                  std::hypot(q[0].toDouble() - p[0].toDouble(), q[1].toDouble() - p[1].toDouble()),
+                  1e-9)
+          << "side " << k;
     }
     // An engraved line with both ends on one edge of the outline would be
     // the outline cut, or burnt, a second time.

@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtEndian>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -64,6 +68,9 @@ TEST_F(ExporterTest, UsageErrorsExitTwoAndWriteNothing) {
       {"fascicolo", "--latitude", "45", "--longitude", "0", "--output", Path("f.pdf"), "--anno",
        "duemila"},
       {"A", "--latitude", "45", "--longitude", "0", "--output", out, "--anno", "2027"},
+      {"montaggio", "--latitude", "45", "--longitude", "0", "--output", out},
+      {"montaggio", "--latitude", "45", "--longitude", "0", "--output", Path("m.gltf"), "--at",
+       "2026-06-21 12:00"},
   };
   // Its line, and where the whole usage is: not forty lines of it.
   const std::string hint = "\nPer l'aiuto: quindal-export --help\n";
@@ -425,10 +432,14 @@ TEST_F(ExporterTest, RefusedInputExitsOneAndWritesNothing) {
       {"base", "abc", "0", "latitudine abc: non è un numero"},
       {"base", " 45 ", "1,2,3", "scostamento 1,2,3: non è un numero"},
       {"C", "70", "0", "latitudine 70: oltre il circolo polare non ci sono ore temporarie"},
+      {"montaggio", "45", "20", "scostamento 20: fuori dall'intervallo -15 … +15"},
+      {"montaggio", "70", "0", "latitudine 70: oltre il circolo polare non ci sono ore temporarie"},
   };
   for (const auto& c : cases) {
-    const Outcome outcome = Export({c.piece, "--latitude", c.latitude, "--longitude", c.longitude,
-                                    "--hours", "temporarie", "--output", out});
+    const bool model = std::string_view(c.piece) == "montaggio";
+    const Outcome outcome =
+        Export({c.piece, "--latitude", c.latitude, "--longitude", c.longitude, "--hours",
+                "temporarie", "--output", model ? Path("quindal.glb") : out});
     EXPECT_EQ(outcome.status, kExportRefused) << c.why;
     EXPECT_EQ(outcome.err, std::string("Valori non consentiti !!!\n") + c.why + "\n");
   }
@@ -561,6 +572,38 @@ TEST_F(ExporterTest, BookletOfElevenPagesOrNothing) {
                 .status,
             kExportOk);
   EXPECT_EQ(PdfPageCount(out), 11);
+}
+
+// `montaggio`: the assembled instrument as glTF, text with its buffer inside
+// or binary, the same model either way.
+TEST_F(ExporterTest, AssemblyModelAsGltfAndGlb) {
+  for (const char* name : {"quindal.gltf", "quindal.glb"}) {
+    ASSERT_EQ(Export({"montaggio", "--place", "Treviso", "--output", Path(name)}).status,
+              kExportOk);
+  }
+  QFile text(Path("quindal.gltf")), binary(Path("quindal.glb"));
+  ASSERT_TRUE(text.open(QIODevice::ReadOnly) && binary.open(QIODevice::ReadOnly));
+  const QJsonObject gltf = QJsonDocument::fromJson(text.readAll()).object();
+  EXPECT_EQ(gltf["asset"]["version"].toString(), "2.0");
+  QStringList names;
+  for (const QJsonValue node : gltf["nodes"].toArray()) names << node["name"].toString();
+  EXPECT_EQ(names, QStringList({"base", "D", "C", "B", "A"}));
+  EXPECT_EQ(gltf["images"].toArray().size(), 5);
+  const QString uri = gltf["buffers"][0]["uri"].toString();
+  const QString prefix = "data:application/octet-stream;base64,";
+  ASSERT_TRUE(uri.startsWith(prefix));
+  const QByteArray buffer = QByteArray::fromBase64(uri.mid(prefix.size()).toLatin1());
+  EXPECT_EQ(buffer.size(), gltf["buffers"][0]["byteLength"].toInt());
+  // The binary: its header, then the same JSON and the same buffer.
+  const QByteArray glb = binary.readAll();
+  ASSERT_GT(glb.size(), 20);
+  EXPECT_EQ(glb.left(4), "glTF");
+  const auto word = [&](int at) { return qFromLittleEndian<quint32>(glb.constData() + at); };
+  EXPECT_EQ(word(4), 2u);
+  EXPECT_EQ(word(8), quint32(glb.size()));
+  const QByteArray json = glb.mid(20, int(word(12)));
+  EXPECT_EQ(QJsonDocument::fromJson(json.trimmed()).object()["nodes"], gltf["nodes"]);
+  EXPECT_EQ(glb.mid(20 + json.size() + 8, buffer.size()), buffer);
 }
 
 TEST_F(ExporterTest, HoursSystemMattersToPlateCOnly) {

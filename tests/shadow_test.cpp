@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "devices/RecordingCanvas.h"
+#include "pieces/PieceBodies.h"
 #include "shadow/ClockInstant.h"
 #include "shadow/ShadowAtInstant.h"
 #include "shadow/ShadowOverlay.h"
@@ -236,6 +238,45 @@ TEST(ShadowTest, MarksStandWhereThePlatesSayIt) {
   EXPECT_EQ(c.dot->y(), january.shadow->y);
   EXPECT_EQ(c.lines[0].line.x1(), kDialLeft);  // the edge stops at the dial's sides
   EXPECT_EQ(c.lines[0].line.x2(), kDialRight);
+}
+
+// At every whole hour of the Sun (hour angle 15 k) the shadow at an instant
+// lands on an end of a line plate C draws for that hour and day: the dial
+// and the reading are one geometry, to a float's rounding.
+TEST(ShadowTest, TheShadowLandsOnTheHourLinesPlateCDraws) {
+  const CheckedProject rome = ProjectOfSite({45.667, -2.758, DateLineSpacing::Months},
+                                            HourSystem::Astronomical, "Europe/Rome");
+  RecordingCanvas dial;
+  GRAPH1::PlateCAstronomicalBody(dial, rome.parameters);
+  std::vector<std::pair<float, float>> ends;
+  for (const DrawCall& call : dial.Calls())
+    if (const auto* line = std::get_if<LineCall>(&call))
+      ends.insert(ends.end(), {{line->x1, line->y1}, {line->x2, line->y2}});
+  const auto ulp = [](float v) { return std::nextafter(std::fabs(v), INFINITY) - std::fabs(v); };
+  int landed = 0;
+  for (int month = 1; month <= 12; ++month) {
+    for (const int day : {1, 11, 21}) {
+      const QDate date(2026, month, day);
+      const ShadowReading noon = *ShadowAt({rome, date, {12, 0}}).reading;
+      for (int k = -6; k <= 6; ++k) {
+        SCOPED_TRACE(date.toString(Qt::ISODate).toStdString() + " " + std::to_string(k));
+        // The clock when the Sun's time is 12 + k: summer time on, delta off.
+        const qint64 clock = (12 + k) * 3600000LL + noon.summerMinutes * 60000LL -
+                             std::llround(noon.deltaMinutes * 60000);
+        const ShadowReading r =
+            *ShadowAt({rome, date, QTime::fromMSecsSinceStartOfDay(int(clock))}).reading;
+        ASSERT_EQ(r.hourAngleDeg, 15.0 * k);
+        if (!r.shadow) continue;
+        const float x = float(r.shadow->x), y = float(r.shadow->y);
+        const bool onAnEnd = std::any_of(ends.begin(), ends.end(), [&](const auto& e) {
+          return std::fabs(e.first - x) <= ulp(x) && std::fabs(e.second - y) <= ulp(y);
+        });
+        EXPECT_TRUE(onAnEnd) << x << ", " << y;
+        landed += onAnEnd;
+      }
+    }
+  }
+  EXPECT_GT(landed, 36 * 7);  // at least the hours from 9 to 15 every day
 }
 
 // "Now" is the zone's own date and time, not the system's: Kiritimati is

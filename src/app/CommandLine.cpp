@@ -99,7 +99,8 @@ CommandLine::CommandLine() {
   parser.setApplicationDescription(QString::fromUtf8(kDescription).arg(CommandsHelp()));
   parser.addPositionalArgument(
       QStringLiteral("PEZZO"),
-      QStringLiteral("A, B, C, D, base, istruzioni, all, places, ombra, fascicolo o progetto"),
+      QStringLiteral("A, B, C, D, base, istruzioni, all, places, ombra, fascicolo, progetto o "
+                     "montaggio"),
       QStringLiteral("PEZZO [TESTO]"));
   // The formats as the table of formats lists them: ".svg, .png, ...", "svg|png|...".
   const auto withFormats = [](const char* text) {

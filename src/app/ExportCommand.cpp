@@ -122,6 +122,9 @@ QString CommandsHelp() {
        "le città che corrispondono, una per riga: città, regione, paese,\n"
        "latitudine, longitudine, fuso, scostamento, separati da tabulazioni;\n"
        "nessuna opzione"},
+      {"montaggio",
+       "lo strumento montato, ogni pezzo al suo posto con il suo disegno, in un\n"
+       "modello glTF 2.0 in metri: --output FILE.gltf (o FILE.glb)"},
       {"progetto", "il luogo e le scelte in un file di progetto: --output FILE.quindal, --anno"},
   };
   QString text;
@@ -139,6 +142,7 @@ std::unique_ptr<ExportCommand> CommandNamed(const QString& word) {
   if (name == "ombra") return std::make_unique<ShadowReadingCommand>();
   if (name == "fascicolo") return std::make_unique<BookletCommand>();
   if (name == "progetto") return std::make_unique<ProjectFileCommand>();
+  if (name == "montaggio") return std::make_unique<AssemblyModelCommand>();
   return std::make_unique<SheetsCommand>(name);  // a piece, all, or an unknown word it names
 }
 

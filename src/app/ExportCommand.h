@@ -32,7 +32,7 @@ class ExportCommand {
 };
 
 // The command the first word names (a piece, all, fascicolo, ombra, places,
-// progetto), or null.
+// progetto, montaggio), or null.
 std::unique_ptr<ExportCommand> CommandNamed(const QString& word);
 
 // Every command with what it does and its own options, for --help.

@@ -48,6 +48,14 @@ class ShadowReadingCommand final : public SiteCommand {
   int Run(ExportIo io) override;
 };
 
+// `montaggio`: the assembled instrument, a glTF model (.gltf, or .glb).
+class AssemblyModelCommand final : public SiteCommand {
+  bool Read(const CommandLine& line, FileSink& files, std::string& problem) override;
+  int Run(ExportIo io) override;
+
+  bool binary_ = false;
+};
+
 // `progetto`: the project the options give, into a .quindal file.
 class ProjectFileCommand final : public SiteCommand {
   bool Read(const CommandLine& line, FileSink& files, std::string& problem) override;

@@ -6,6 +6,7 @@
 
 #include "drawing/DrawingUnits.h"
 #include "pieces/Pieces.h"
+#include "instrument/AssembledInstrument.h"
 
 namespace {
 
@@ -16,8 +17,7 @@ constexpr double kPictureWidth = 72, kPictureHeight = 36;
 QPolygonF OutlineMm(const PieceCut& cut) {
   QPolygonF outline;
   for (const CutPoint& p : cut.outline)
-    outline << QPointF(p.x * DrawingUnits::kMillimetresAcross,
-                       p.y * DrawingUnits::kMillimetresDown);
+    outline << QPointF(DrawingUnits::MillimetresAcross(p.x), DrawingUnits::MillimetresDown(p.y));
   return outline;
 }
 
@@ -39,8 +39,9 @@ QPen Line(const BookletPages& pages, double widthMm, Qt::PenStyle style = Qt::So
 
 // A fold of the piece, in millimetres on paper.
 QLineF FoldMm(const CutSegment& f) {
-  return {f.a.x * DrawingUnits::kMillimetresAcross, f.a.y * DrawingUnits::kMillimetresDown,
-          f.b.x * DrawingUnits::kMillimetresAcross, f.b.y * DrawingUnits::kMillimetresDown};
+  using DrawingUnits::MillimetresAcross, DrawingUnits::MillimetresDown;
+  return {MillimetresAcross(f.a.x), MillimetresDown(f.a.y), MillimetresAcross(f.b.x),
+          MillimetresDown(f.b.y)};
 }
 
 // Steps 1 and 2: the five pieces side by side in two rows, each named; for
@@ -74,14 +75,15 @@ void PaintPieces(BookletPages& pages, const DrawingParameters& site, const QRect
 }
 
 // Steps 3 to 6: the base and the plates glued so far, the last one thick.
-void PaintProfile(BookletPages& pages, std::size_t upTo, const QRectF& box) {
+void PaintProfile(BookletPages& pages, const AssemblyProfile& profile, std::size_t upTo,
+                  const QRectF& box) {
   QPainter& p = pages.painter();
-  const auto parts = AssemblyProfile();
+  const auto& parts = profile.plates;
   const QRectF world(-0.2, -1.25, 1.95, 1.5);  // y turned down below
   const QTransform t = Fit(world, box, pages);
   const auto at = [&](QPointF q) { return t.map(QPointF(q.x(), -q.y())); };
   p.setPen(Line(pages, 0.6));
-  p.drawLine(at({-0.15, 0}), at({1.72, 0}));  // the base
+  p.drawLine(at({profile.baseBack - 0.15, 0}), at({profile.baseFront + 0.08, 0}));
   p.setFont(BookletFont(7));
   for (std::size_t k = 0; k <= upTo; ++k) {
     const ProfilePart& part = parts[k];
@@ -124,16 +126,38 @@ const Step kSteps[] = {
 
 }  // namespace
 
-std::array<ProfilePart, 4> AssemblyProfile() {
-  const double gap = 0.075, bHeight = 26.0 / 27, reach = bHeight * std::tan(M_PI / 6);
-  return {{{"D", "D2", {0, 0}, {0, 1}},
-           {"C", "C1", {1, 0}, {0, 1}},
-           {"B", "B1", {1 + gap, 0}, {1 + gap, bHeight}},
-           {"A", "A2", {1 + gap + reach, 0}, {1 + gap, bHeight}}}};
+AssemblyProfile AssemblyProfileOf(const Instrument& instrument) {
+  // Seen from the side: z to the right, y up, plate D's height a unit.
+  const auto plate = [&](std::string_view name) {
+    const std::vector<Vector3> corners = instrument.Named(name).parts.front().Corners();
+    const auto [low, high] = std::minmax_element(corners.begin(), corners.end(),
+                                                 [](Vector3 a, Vector3 b) { return a.y < b.y; });
+    return std::pair{*low, *high};
+  };
+  const double unit = plate("D").second.y;
+  // B and A a little forward, so that B's foot and C's read apart.
+  const double gap = 0.075;
+  const auto side = [&](Vector3 v, double shift) {
+    return QPointF(v.z / unit + shift, v.y / unit);
+  };
+  AssemblyProfile profile;
+  const char* const kFeet[][2] = {{"D", "D2"}, {"C", "C1"}, {"B", "B1"}, {"A", "A2"}};
+  for (std::size_t k = 0; k < profile.plates.size(); ++k) {
+    const auto [foot, top] = plate(kFeet[k][0]);
+    const double shift = k >= 2 ? gap : 0;
+    profile.plates[k] = {kFeet[k][0], kFeet[k][1], side(foot, shift), side(top, shift)};
+  }
+  const std::vector<Vector3> base = instrument.Named("base").Outline();
+  const auto [nearest, farthest] =
+      std::minmax_element(base.begin(), base.end(), [](Vector3 a, Vector3 b) { return a.z < b.z; });
+  profile.baseBack = nearest->z / unit;
+  profile.baseFront = farthest->z / unit + gap;
+  return profile;
 }
 
 void PaintAssemblySteps(BookletPages& pages, const DrawingParameters& site) {
   QPainter& p = pages.Page(QPageLayout::Portrait);
+  const AssemblyProfile profile = AssemblyProfileOf(AssembleInstrument(site));
   p.setPen(Qt::black);
   const double left = BookletPages::kMargin;
   double top = BookletPages::kMargin;
@@ -145,7 +169,7 @@ void PaintAssemblySteps(BookletPages& pages, const DrawingParameters& site) {
                       pages.Dots(box.height())));
     const QRectF inner = box.adjusted(2, 2, -2, -2);
     if (step.picture <= 1) PaintPieces(pages, site, inner, step.picture == 1);
-    if (step.picture >= 2) PaintProfile(pages, std::size_t(step.picture - 2), inner);
+    if (step.picture >= 2) PaintProfile(pages, profile, std::size_t(step.picture - 2), inner);
     pages.Html(QString::fromUtf8(step.text), QPointF(left + kPictureWidth + 6, top + 1),
                170 - kPictureWidth - 6, 10.5);
     top += kPictureHeight + 5;

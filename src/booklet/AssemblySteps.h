@@ -5,6 +5,7 @@
 
 #include "booklet/BookletPages.h"
 #include "drawing/DrawingParameters.h"
+#include "instrument/AssembledInstrument.h"
 
 // "Montaggio": numbered steps, each with a small picture drawn from the
 // pieces' own outlines and folds and from the assembled profile (D upright
@@ -14,10 +15,15 @@
 // colour.
 void PaintAssemblySteps(BookletPages& pages, const DrawingParameters& site);
 
-// The assembled profile, plate D's height a unit, y up from the base: each
-// plate from its foot on the base to its top, in the order they are glued.
+// The assembled instrument seen from its side, plate D's height a unit, D's
+// face at 0, the front to the right, y up from the base: each plate from its
+// foot on the base to its top, in the order they are glued, and the base.
 struct ProfilePart {
   const char *name, *foot;  // the plate, and the base's mark its lower tab meets
   QPointF from, to;
 };
-std::array<ProfilePart, 4> AssemblyProfile();
+struct AssemblyProfile {
+  std::array<ProfilePart, 4> plates;  // D, C, B, A
+  double baseBack = 0, baseFront = 0;
+};
+AssemblyProfile AssemblyProfileOf(const Instrument& instrument);

@@ -24,8 +24,8 @@ std::string Mm(double millimetres) {
   if (s.back() == '.') s.pop_back();
   return s == "-0" ? "0" : s;
 }
-std::string X(double x) { return Mm(x * kMillimetresAcross); }
-std::string Y(double y) { return Mm(y * kMillimetresDown); }
+std::string X(double x) { return Mm(DrawingUnits::MillimetresAcross(x)); }
+std::string Y(double y) { return Mm(DrawingUnits::MillimetresDown(y)); }
 
 std::string Hex(std::uint32_t rgb) {
   char text[8];

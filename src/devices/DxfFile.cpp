@@ -22,8 +22,8 @@ namespace {
 
 // Drawing units to millimetres, the Y axis turned up from the screen's
 // bottom edge.
-double MmX(double x) { return x * DrawingUnits::kMillimetresAcross; }
-double MmY(double y) { return (DrawingUnits::kScreenHeight - y) * DrawingUnits::kMillimetresDown; }
+double MmX(double x) { return DrawingUnits::MillimetresAcross(x); }
+double MmY(double y) { return DrawingUnits::MillimetresDown(DrawingUnits::kScreenHeight - y); }
 
 // A screen pixel, the size of a point.
 constexpr double kPixelWidth = 1 / DrawingUnits::kPixelsAcross;  // 5.0633 units

@@ -13,8 +13,8 @@ namespace {
 constexpr double kOrigin = PaperCanvas::kOriginMillimetres;
 constexpr double kGapAboveRule = 8;  // millimetres between the drawing and the rule
 
-double MmAcross(double units) { return units * DrawingUnits::kMillimetresAcross; }
-double MmDown(double units) { return units * DrawingUnits::kMillimetresDown; }
+using DrawingUnits::MillimetresAcross;
+using DrawingUnits::MillimetresDown;
 
 // The rule's words, 8.25 pt: their box in millimetres from the rule's left end.
 QFont RuleFont() {
@@ -101,7 +101,8 @@ QRectF DrawingBoundsMillimetres(const CallList& calls) {
     }
   }
   if (!any) return {};
-  return QRectF(QPointF(MmAcross(left), MmDown(top)), QPointF(MmAcross(right), MmDown(bottom)));
+  return QRectF(QPointF(MillimetresAcross(left), MillimetresDown(top)),
+                QPointF(MillimetresAcross(right), MillimetresDown(bottom)));
 }
 
 QRectF PageContentMillimetres(const CallList& calls, bool note) {

@@ -19,6 +19,8 @@ constexpr double kPixelsDown = kTwipsDown / kTwipsPerPixel;      // 0.18875
 // Millimetres per drawing unit on paper.
 constexpr double kMillimetresAcross = kTwipsAcross / kTwipsPerInch * kMillimetresPerInch;
 constexpr double kMillimetresDown = kTwipsDown / kTwipsPerInch * kMillimetresPerInch;
+constexpr double MillimetresAcross(double units) { return units * kMillimetresAcross; }
+constexpr double MillimetresDown(double units) { return units * kMillimetresDown; }
 
 // The recommended screen the drawings are laid out for, in pixels.
 constexpr int kScreenPixelsWide = 800;

@@ -8,8 +8,8 @@ namespace GRAPH1 {
 
 namespace {
 
-// The outline's top edge, above the month scale, and the tab's far edge.
-constexpr double kSheetTop = 25, kTabBottom = 2975;
+// The tab's far edge.
+constexpr double kTabBottom = 2975;
 
 }  // namespace
 
@@ -55,7 +55,7 @@ void DrawPlateCSheet(Canvas& canvas, double dayStep) {
 }
 
 PlateCStart StartPlateC(Canvas& canvas, const DrawingParameters& parameters) {
-  const double PlateInclination = 45;
+  const double PlateInclination = kPlateInclinationDeg;
   const double phi = SolsticeAdjustedLatitude(parameters.Latitude);
   const PlateGeometry plate(PlateInclination, RadPerDeg);
   DrawPlateCSheet(canvas, plate.DayStep);

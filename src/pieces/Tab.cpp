@@ -1,11 +1,13 @@
 #include "pieces/Tab.h"
 
+#include "solar/InstrumentFrame.h"
+
 namespace GRAPH1 {
 
 namespace {
 
-constexpr double kEdgeLeft = 100, kEdgeRight = 3900;  // the plate's side edges
-constexpr double kFarLeft = 150, kFarRight = 3850;    // 50 units in
+constexpr double kEdgeLeft = kPlateLeft, kEdgeRight = kPlateRight;  // the plate's side edges
+constexpr double kFarLeft = 150, kFarRight = 3850;                  // 50 units in
 
 }  // namespace
 

@@ -1,8 +1,8 @@
 #include "shadow/ShadowAtInstant.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "drawing/AngleConstants.h"
 #include "drawing/DrawingUnits.h"
 #include "drawing/ShownValue.h"
 #include "place/ZoneMeridian.h"
@@ -14,7 +14,6 @@
 namespace {
 
 constexpr qint64 kDayMs = 86400 * 1000LL;
-constexpr double kRadPerDeg = std::numbers::pi / 180;
 
 QString DateText(QDate date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
 
@@ -27,7 +26,7 @@ double PlateCLatitude(double latitudeDeg) {
   return phi;
 }
 
-double MillimetresBelowTop(double y) { return (y - kPlateTop) * DrawingUnits::kMillimetresDown; }
+double MillimetresBelowTop(double y) { return DrawingUnits::MillimetresDown(y - kPlateTop); }
 
 ShadowOutcome ShadowAt(const ShadowQuery& query) {
   const QString clockText = query.clock.toString(QStringLiteral("HH:mm"));
@@ -62,11 +61,11 @@ ShadowOutcome ShadowAt(const ShadowQuery& query) {
   const qint64 timeOfDay = ((r.tsvlMs % kDayMs) + kDayMs) % kDayMs;
   r.hourAngleDeg = (double(timeOfDay) / 3600000.0 - 12) * 15;
 
-  const PlateGeometry plate(45, kRadPerDeg);
+  const PlateGeometry plate(kPlateInclinationDeg, GRAPH1::RadPerDeg);
   const double phi = PlateCLatitude(query.site().Latitude);
   const double delta = SexagesimalToDecimal(day.Declination);
   const Shadow s = ShadowPoint(phi, delta, r.hourAngleDeg, r.row, plate);
-  r.altitudeDeg = s.h / kRadPerDeg;
+  r.altitudeDeg = s.h * GRAPH1::DegPerRad;
   r.semiDiurnalArcDeg = SemiDiurnalArcDeg(phi, delta, plate);
   if (s.h >= 0) {
     r.shadow = PlatePoint{s.x, s.y};

@@ -9,9 +9,8 @@
 
 namespace {
 
-// The plate's outline across, and the colours of the overlay: a shade that
-// leaves black lines black, a column and an edge that no piece draws in.
-constexpr double kPlateLeft = 100, kPlateRight = 3900;
+// The colours of the overlay: a shade that leaves black lines black, a
+// column and an edge that no piece draws in.
 const QColor kShade(20, 30, 90, 70);
 const QColor kEdge(20, 30, 120);
 const QColor kDay(200, 30, 30);

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "solar/InstrumentFrame.h"
+
 // The shadow on plate C, the dial plate leaning at `PlateInclination` degrees.
 // The plate runs from its top edge, where a Sun on the horizon casts its
 // shadow, to its bottom edge, the Sun in the zenith; day i of the table stands
 // at x = kDialLeft + i * DayStep.
-
-// Plate C's frame, in drawing units.
-inline constexpr double kPlateTop = 125;      // the dial area's top edge: the horizon
-inline constexpr double kPlateBottom = 2725;  // the plate's bottom edge: the zenith
-inline constexpr double kPlateLength = kPlateBottom - kPlateTop;  // 2600
-inline constexpr double kDialLeft = 250;    // the dial area's left edge: row 0
-inline constexpr double kDialRight = 3750;  // its right edge: row 365
 
 // The latitude of the tropics, degrees: the Sun's greatest declination in
 // the table, and the obliquity that bounds the polar circles.
