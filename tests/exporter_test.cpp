@@ -128,9 +128,52 @@ TEST_F(ExporterTest, PlaceDrawsWhatTypingItsRoundedTextsDraws) {
       Export(QStringList{"ombra", "--latitude", "45,667", "--longitude", "12,242"} + london);
   EXPECT_EQ(byTown.out, typedLondon.out);
   EXPECT_NE(byTown.out.find("fuso\tEurope/London\n"), std::string::npos);
-  const Outcome far = Export({"ombra", "--place", "Treviso", "--timezone", "America/New_York"});
-  EXPECT_EQ(far.status, kExportRefused) << far.err;
-  EXPECT_NE(far.err.find("dal meridiano del suo fuso"), std::string::npos) << far.err;
+  const Outcome newYork = Export({"ombra", "--place", "Treviso", "--timezone", "America/New_York"});
+  EXPECT_EQ(newYork.status, kExportOk) << newYork.err;
+  EXPECT_NE(newYork.err.find("meridiano 15° E: all'ora letta togliere 6 ore"), std::string::npos)
+      << newYork.err;
+
+  // A town far from its zone's meridian, one a continent: drawn for the
+  // meridian whole hours nearer, as typing that offset draws it, and read
+  // back to its zone's clock through scarto_fuso.
+  const struct {
+    const char *town, *latitude, *offset, *meridian;
+    int shift;
+  } far[] = {{"Madrid", "40,416", "-3,703", "0.000", 60},
+             {"Reykjavik", "64,135", "-6,895", "-15.000", 60},
+             {"Dakar", "14,694", "-2,444", "-15.000", 60},
+             {"Mendoza", "-32,891", "6,173", "-75.000", 120},
+             {"Chengdu", "30,667", "-0,933", "105.000", 60},
+             {"Vladivostok", "43,106", "-3,126", "135.000", 60}};
+  for (const auto& c : far) {
+    SCOPED_TRACE(c.town);
+    ASSERT_EQ(Export({"B", "--place", QString(c.town), "--output", Path("far.svg")}).status,
+              kExportOk);
+    ASSERT_EQ(Export({"B", "--latitude", QString(c.latitude), "--longitude", QString(c.offset),
+                      "--output", Path("far-typed.svg")})
+                  .status,
+              kExportOk);
+    QFile byTown(Path("far.svg")), typedFar(Path("far-typed.svg"));
+    ASSERT_TRUE(byTown.open(QIODevice::ReadOnly) && typedFar.open(QIODevice::ReadOnly));
+    EXPECT_EQ(byTown.readAll(), typedFar.readAll());
+    const Outcome read = Export({"ombra", "--place", QString(c.town), "--at", "2026-03-21 12:00"});
+    ASSERT_EQ(read.status, kExportOk) << read.err;
+    const auto value = [&](const std::string& key) {
+      const std::size_t at = read.out.find(key + "\t") + key.size() + 1;
+      return read.out.substr(at, read.out.find('\n', at) - at);
+    };
+    EXPECT_EQ(value("meridiano"), c.meridian);
+    EXPECT_EQ(value("scarto_fuso"), std::to_string(c.shift));
+    // The clock reads tmf + scarto_fuso + ora_legale.
+    const int clock = 12 * 60 - c.shift - std::stoi(value("ora_legale"));
+    EXPECT_EQ(value("tmf"), QTime(0, 0).addSecs(clock * 60).toString("HH:mm:ss").toStdString());
+    // A project file keeps the meridian with the site.
+    ASSERT_EQ(
+        Export({"progetto", "--place", QString(c.town), "--output", Path("far.quindal")}).status,
+        kExportOk);
+    EXPECT_EQ(Export({"ombra", "--progetto", Path("far.quindal"), "--at", "2026-03-21 12:00"}).out,
+              read.out);
+  }
 }
 
 TEST_F(ExporterTest, PlaceMistakesAndTheTownList) {
@@ -141,9 +184,6 @@ TEST_F(ExporterTest, PlaceMistakesAndTheTownList) {
     int status;
     const char* says;
   } cases[] = {
-      {{"B", "--place", "Madrid", "--output", out},
-       kExportRefused,
-       "il quindal ne ammette al più 15."},
       {{"B", "--place", "xyzzyq", "--output", out},
        kExportUsage,
        "nessuna località si chiama xyzzyq\n"},
@@ -294,7 +334,8 @@ TEST_F(ExporterTest, ShadowPrintsTheReadingAndRefusesWhatIsNoInstant) {
   const Outcome noon = Export(rome + QStringList{"--at", "2026-06-15 12:00"});
   EXPECT_EQ(noon.status, kExportOk) << noon.err;
   EXPECT_EQ(noon.out,
-            "data\t2026-06-15\nora\t12:00\nfuso\tEurope/Rome\nora_legale\t60\ntmf\t11:00:00\n"
+            "data\t2026-06-15\nora\t12:00\nfuso\tEurope/Rome\nora_legale\t60\n"
+            "meridiano\t15.000\nscarto_fuso\t0\ntmf\t11:00:00\n"
             "delta\t-0.367\ntsvl\t10:59:38\nangolo_orario\t-15.092\naltezza\t65.073\n"
             "x\t1841.781\ny\t1900.033\nmm\t88.645\nlettura\tle 11:00 o le 13:00 di tempo vero "
             "locale (la piastra non distingue il mattino dal pomeriggio)\n");

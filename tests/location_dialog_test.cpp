@@ -27,7 +27,7 @@ class LocationDialogTest : public QObject {
   void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
   void buttonInTheFreeStrip();
   void searchTakesTheTownIntoTheBoxes();
-  void cancelAndOutOfRangeChangeNothing();
+  void cancelChangesNothingAndAFarTownKeepsItsMeridian();
   void coordinatesRoad();
 };
 
@@ -80,25 +80,34 @@ void LocationDialogTest::searchTakesTheTownIntoTheBoxes() {
   QCOMPARE(form.Text4(), QString("-2,758"));
 }
 
-void LocationDialogTest::cancelAndOutOfRangeChangeNothing() {
+void LocationDialogTest::cancelChangesNothingAndAFarTownKeepsItsMeridian() {
   if (!TownIndex::Available()) QSKIP("no town list in this build");
   Form1 form;
   form.SetText1("41,9");
   form.SetText4("7,5");
   OnTheDialog([](LocationDialog& dialog) {
-    QTest::keyClicks(dialog.searchBox, "Madrid");
-    QCOMPARE(dialog.results->item(0, 6)->text(), QString("-18,703 (fuori campo)"));
-    QVERIFY(!Ok(dialog)->isEnabled());
-    QVERIFY(dialog.arithmetic->text().endsWith(
-        "Madrid è a 18,703° dal meridiano del suo fuso (15° E): il quindal ne ammette al più 15."));
-    QTest::keyClick(dialog.searchBox, Qt::Key_Return);  // takes nothing
-    QVERIFY(dialog.isVisible());
     dialog.searchBox->setText("Treviso");
     dialog.reject();
   });
   form.FindLocation();
   QCOMPARE(form.Text1(), QString("41,9"));
   QCOMPARE(form.Text4(), QString("7,5"));
+  // A town far from its zone's meridian is drawn for the meridian an hour
+  // nearer, and the window keeps that meridian with the site.
+  OnTheDialog([](LocationDialog& dialog) {
+    QTest::keyClicks(dialog.searchBox, "Madrid");
+    QCOMPARE(dialog.results->item(0, 6)->text(), QString("-3,703 (mer. 0°)"));
+    QVERIFY(Ok(dialog)->isEnabled());
+    QCOMPARE(dialog.arithmetic->text(),
+             QString("Longitudine 3,703° O - meridiano 0° (fuso Europe/Madrid, 15° E) = "
+                     "scostamento -3,703°\nmeridiano 0°: all'ora letta aggiungere 1 ora"));
+    QTest::keyClick(dialog.searchBox, Qt::Key_Return);
+  });
+  form.FindLocation();
+  QCOMPARE(form.Text4(), QString("-3,703"));
+  QCOMPARE(form.Chosen().site.meridian, std::optional<double>(0));
+  form.SetText4("-3,7");  // typed by hand: from the zone's own meridian again
+  QCOMPARE(form.Chosen().site.meridian, std::optional<double>());
 }
 
 void LocationDialogTest::coordinatesRoad() {

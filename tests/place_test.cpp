@@ -44,14 +44,24 @@ TEST_F(PlaceTest, OffsetsOfKnownPlaces) {
     const char* name;
     const char* zone;
     const char* offset;
+    double meridian;   // the plates'
+    int shiftMinutes;  // the zone's standard time less that meridian's mean time
   } cases[] = {
-      {"Treviso", "Treviso", "Europe/Rome", "-2,758"},
-      {"Sydney", "Sydney", "Australia/Sydney", "1,207"},  // +10 h, south: July's offset
-      {"Mumbai", "Mumbai", "Asia/Kolkata", "-9,617"},     // +5:30
-      {"Rome, US", "Rome", "America/New_York",
-       "-10,165"},                                      // Rome, Georgia: west of a west meridian
-      {"Venezia", "Venezia", "Europe/Rome", "-2,667"},  // the Italian name
-      {"Monaco di Baviera", "Monaco di Baviera", "Europe/Berlin", "-3,425"},
+      {"Treviso", "Treviso", "Europe/Rome", "-2,758", 15, 0},
+      {"Sydney", "Sydney", "Australia/Sydney", "1,207", 150, 0},  // +10 h, south: July's offset
+      {"Mumbai", "Mumbai", "Asia/Kolkata", "-9,617", 82.5, 0},    // +5:30
+      {"Rome, US", "Rome", "America/New_York", "-10,165", -75,
+       0},  // Rome, Georgia: west of a west meridian
+      {"Venezia", "Venezia", "Europe/Rome", "-2,667", 15, 0},  // the Italian name
+      {"Monaco di Baviera", "Monaco di Baviera", "Europe/Berlin", "-3,425", 15, 0},
+      // Far from their zones' meridians, a town a continent: drawn for the
+      // meridian whole hours nearer.
+      {"Madrid", "Madrid", "Europe/Madrid", "-3,703", 0, 60},
+      {"Reykjavik", "Reykjavík", "Atlantic/Reykjavik", "-6,895", -15, 60},
+      {"Dakar", "Dakar", "Africa/Dakar", "-2,444", -15, 60},
+      {"Mendoza", "Mendoza", "America/Argentina/Mendoza", "6,173", -75, 120},
+      {"Chengdu", "Chengdu", "Asia/Shanghai", "-0,933", 105, 60},
+      {"Vladivostok", "Vladivostok", "Asia/Vladivostok", "-3,126", 135, 60},
   };
   for (const auto& c : cases) {
     const auto site = FirstTown(c.query);
@@ -59,7 +69,9 @@ TEST_F(PlaceTest, OffsetsOfKnownPlaces) {
     EXPECT_EQ(site->name, c.name) << c.query;
     EXPECT_EQ(site->zone, c.zone) << c.query;
     EXPECT_EQ(site->OffsetText(), c.offset) << c.query;
-    EXPECT_TRUE(site->InRange()) << c.query;
+    EXPECT_EQ(site->meridian, c.meridian) << c.query;
+    EXPECT_EQ(site->ZoneShiftMinutes(), c.shiftMinutes) << c.query;
+    EXPECT_EQ(site->MeridianMoved(), c.shiftMinutes != 0) << c.query;
   }
   const auto treviso = FirstTown("trev, it");
   EXPECT_EQ(treviso->LatitudeText(), "45,667");
@@ -67,11 +79,13 @@ TEST_F(PlaceTest, OffsetsOfKnownPlaces) {
             "Longitudine 12,242° E - meridiano del fuso Europe/Rome 15° E = scostamento -2,758°");
 
   const auto madrid = FirstTown("Madrid");
-  EXPECT_FALSE(madrid->InRange());
-  EXPECT_EQ(
-      madrid->OutOfRangeText(),
-      "Madrid è a 18,703° dal meridiano del suo fuso (15° E): il quindal ne ammette al più 15.");
-  EXPECT_FALSE(FirstTown("Reykjavik")->InRange());
+  EXPECT_EQ(madrid->Arithmetic(),
+            "Longitudine 3,703° O - meridiano 0° (fuso Europe/Madrid, 15° E) = scostamento "
+            "-3,703°");
+  EXPECT_EQ(madrid->MeridianNote(), "meridiano 0°: all'ora letta aggiungere 1 ora");
+  EXPECT_EQ(FirstTown("Mendoza")->MeridianNote(),
+            "meridiano 75° O: all'ora letta aggiungere 2 ore");
+  EXPECT_EQ(treviso->MeridianNote(), "");
   EXPECT_FALSE(FirstTown("xyzzyq"));
 }
 
@@ -94,7 +108,7 @@ TEST_F(PlaceTest, SummerTimeNeverCounts) {
   // The station itself is drawn, 2.53 degrees east of its meridian.
   const auto troll = SiteFromCoordinates("Troll", -72.012, 2.535, "Antarctica/Troll");
   ASSERT_TRUE(troll);
-  EXPECT_TRUE(troll->InRange());
+  EXPECT_FALSE(troll->MeridianMoved());
   EXPECT_EQ(troll->OffsetText(QLocale::c()), "2.535");
   EXPECT_DOUBLE_EQ(OffsetFromMeridian(179, -165), -16);  // across the date line
   EXPECT_DOUBLE_EQ(OffsetFromMeridian(-179, 180), 1);
@@ -183,17 +197,19 @@ TEST(SiteOffsetTest, TheLastDegreeIsIn) {
   const struct {
     double longitude;
     const char* zone;
-    bool inRange;
+    int shiftMinutes;  // 0: the zone's own meridian
     const char* offset;
-  } sites[] = {{30, "Europe/Rome", true, "15"},
-               {0, "Etc/GMT-1", true, "-15"},
-               {30.0004, "Europe/Rome", true, "15"},
-               {30.0006, "Europe/Rome", false, "15,001"},
-               {-0.0006, "Etc/GMT-1", false, "-15,001"}};
+  } sites[] = {{30, "Europe/Rome", 0, "15"},
+               {0, "Etc/GMT-1", 0, "-15"},
+               {30.0004, "Europe/Rome", 0, "15"},
+               // Just over 15 degrees: the next meridian, an hour on.
+               {30.0006, "Europe/Rome", -60, "0,001"},
+               {-0.0006, "Etc/GMT-1", 60, "-0,001"},
+               {-179.9, "Pacific/Kiritimati", 120, "0,1"}};  // +14 h: over the date line
   for (const auto& c : sites) {
     const auto site = SiteFromCoordinates({}, 45, c.longitude, c.zone);
     ASSERT_TRUE(site) << c.zone;
-    EXPECT_EQ(site->InRange(), c.inRange) << c.longitude;
+    EXPECT_EQ(site->ZoneShiftMinutes(), c.shiftMinutes) << c.longitude;
     EXPECT_EQ(site->OffsetText(QLocale(QLocale::Italian, QLocale::Italy)), c.offset) << c.longitude;
   }
 }

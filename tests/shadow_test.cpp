@@ -29,8 +29,10 @@ struct Instant {
   const char *tmf, *tsvl;
   int row;
   double delta, hourAngle, altitude;
-  double x, y, mm;       // NAN: the Sun is down
-  double temporaryHour;  // NAN: equal hours
+  double x, y, mm;        // NAN: the Sun is down
+  double temporaryHour;   // NAN: equal hours
+  double meridian = NAN;  // the plates', where moved from the zone's
+  int zoneShift = 0;      // minutes the zone's clocks keep ahead of it
 };
 
 constexpr auto kEqual = HourSystem::Astronomical;
@@ -57,19 +59,23 @@ const Instant kInstants[] = {
      60, "11:00:00", "10:29:04", 196, -30.94, -22.735, 53.7647, 2129.452, 1625.432, 74.932, NAN},
     {"temporary hours", 45, 0, "Etc/UTC", {2026, 6, 21}, {9, 0}, HourSystem::Temporary,
      0, "09:00:00", "08:58:21", 172, -1.65, -45.4125, 47.458, 1899.315, 1480.804, 67.709, 3.6451},
+    {"Madrid, drawn for the meridian 0", 40.416, -3.703, "Europe/Madrid", {2026, 3, 21}, {12, 0},
+     kEqual, 0, "11:00:00", "10:37:53", 80, -22.112, -20.528, 45.6808, 1017.123, 1440.447, 65.694,
+     NAN, 0, 60},
 };
 // clang-format on
 
 TEST(ShadowTest, InstantsWorkedOutByHand) {
   for (const Instant& c : kInstants) {
     SCOPED_TRACE(c.what);
-    const ShadowOutcome outcome =
-        ShadowAt({ProjectOfSite({c.latitude, c.offset, DateLineSpacing::Months}, c.hours,
-                                QString::fromUtf8(c.zone)),
-                  c.date, c.clock});
+    CheckedProject site = ProjectOfSite({c.latitude, c.offset, DateLineSpacing::Months}, c.hours,
+                                        QString::fromUtf8(c.zone));
+    if (!std::isnan(c.meridian)) site.project.site.meridian = c.meridian;
+    const ShadowOutcome outcome = ShadowAt({site, c.date, c.clock});
     ASSERT_TRUE(outcome.reading) << outcome.problem.toStdString();
     const ShadowReading& r = *outcome.reading;
     EXPECT_EQ(r.summerMinutes, c.summerMinutes);
+    EXPECT_EQ(r.zoneShiftMinutes, c.zoneShift);
     EXPECT_EQ(ClockTimeText(r.tmfMs).toStdString(), c.tmf);
     EXPECT_EQ(ClockTimeText(r.tsvlMs).toStdString(), c.tsvl);
     EXPECT_EQ(r.row, c.row);

@@ -27,15 +27,15 @@ QString TownLabel(const Town& town) {
   return QStringLiteral("%1 (%2, %3)").arg(town.name, town.region, town.country);
 }
 
-// The site's texts for the boxes, or the reason it cannot be drawn.
+// The site's texts for the boxes and the meridian they are drawn for; says
+// how the offset was reckoned.
 int Take(const SiteOffset& found, ProjectSite& site, std::ostream& err) {
-  if (!found.InRange()) {
-    err << "quindal-export: " << Utf8(found.OutOfRangeText(kItalian)) << "\n";
-    return kExportRefused;
-  }
   site.latitude = found.LatitudeText();
   site.offset = found.OffsetText();
+  site.meridian = found.MeridianMoved() ? std::optional(found.meridian) : std::nullopt;
   err << "quindal-export: " << Utf8(found.Arithmetic(kItalian)) << "\n";
+  if (found.MeridianMoved())
+    err << "quindal-export: " << Utf8(found.MeridianNote(kItalian)) << "\n";
   return kExportOk;
 }
 
@@ -73,7 +73,7 @@ int TakeTown(const SiteRequest& request, ProjectSite& site, std::ostream& err) {
     err << "quindal-export: fuso orario sconosciuto: " << ShownValue(used).toStdString() << "\n";
     return kExportUsage;
   }
-  site = ProjectSite{TownLabel(town), {}, {}, used, {}};
+  site = ProjectSite{TownLabel(town), {}, {}, used, {}, {}};
   return Take(*found, site, err);
 }
 
@@ -96,7 +96,7 @@ int TakeSiteLongitude(const SiteRequest& request, ProjectSite& site, std::ostrea
   const double north = ReadAngle(latitude, AngleKind::Latitude).value_or(0);
   const auto found = SiteFromCoordinates({}, north, *east, *request.timezone);
   if (!found) return kExportUsage;
-  site = ProjectSite{QString(), {}, {}, *request.timezone, site.later};
+  site = ProjectSite{QString(), {}, {}, *request.timezone, site.later, {}};
   const int status = Take(*found, site, err);
   site.latitude = latitude;
   return status;
@@ -137,6 +137,9 @@ int ResolveSite(const SiteRequest& request, ProjectSite& site, std::ostream& err
   if (request.latitude || request.longitude) site.town.clear();
   if (request.latitude) site.latitude = *request.latitude;
   if (request.longitude) site.offset = *request.longitude;
+  // A typed offset is from the zone's own meridian, and so is any offset
+  // once the zone changes.
+  if (request.longitude || request.timezone) site.meridian.reset();
   if (request.timezone) site.zone = *request.timezone;
   return kExportOk;
 }

@@ -30,6 +30,8 @@ void PrintShadow(const ShadowReading& r, std::ostream& out, std::ostream& err) {
   line("ora", r.query.clock.toString(QStringLiteral("HH:mm")));
   line("fuso", r.query.zone());
   line("ora_legale", QString::number(r.summerMinutes));
+  line("meridiano", number(r.meridianDeg));
+  line("scarto_fuso", QString::number(r.zoneShiftMinutes));
   line("tmf", ClockTimeText(r.tmfMs));
   line("delta", number(r.deltaMinutes));
   line("tsvl", ClockTimeText(r.tsvlMs));

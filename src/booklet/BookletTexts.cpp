@@ -5,12 +5,21 @@
 #include <cmath>
 
 #include "booklet/ReadingTable.h"
+#include "place/SiteOffset.h"
 #include "place/ZoneMeridian.h"
 #include "drawing/NumberText.h"
 #include "shadow/ShadowAtInstant.h"
 #include "shadow/ShadowWords.h"
 
 namespace {
+
+// The minutes a site's clocks keep ahead of the mean time of the meridian
+// its plates are drawn for, beside summer time; 0 on the zone's meridian.
+int ZoneShiftOf(const CheckedProject& b) {
+  const std::optional<double> zone = ZoneMeridianDeg(b.project.ClockZone());
+  if (!b.project.site.meridian || !zone) return 0;
+  return int(std::lround(OffsetFromMeridian(*zone, *b.project.site.meridian) * 4));
+}
 
 // Numbers as the sheets write them: the regional separator, as the plates
 // use it, so that the booklet agrees with its own sheets.
@@ -82,8 +91,16 @@ QString WorkedExample(const CheckedProject& b) {
                      "<h3>Un esempio per questo luogo</h3><p>Il %1 l'orologio (fuso %2) "
                      "segna le %3.</p><ol>")
                      .arg(date, b.project.ClockZone(), clock);
-  html += QStringLiteral("<li>Ora legale: %1 min, dunque TMF = %2 − %1 min = %3.</li>")
-              .arg(QString::number(r->summerMinutes), clock, MinuteText(r->tmfMs));
+  if (r->zoneShiftMinutes) {
+    html += QStringLiteral(
+                "<li>Ora legale: %1 min; meridiano delle piastre: %2 min; dunque TMF = %3 − "
+                "%4 min = %5.</li>")
+                .arg(QString::number(r->summerMinutes), QString::number(r->zoneShiftMinutes), clock,
+                     QString::number(r->summerMinutes + r->zoneShiftMinutes), MinuteText(r->tmfMs));
+  } else {
+    html += QStringLiteral("<li>Ora legale: %1 min, dunque TMF = %2 − %1 min = %3.</li>")
+                .arg(QString::number(r->summerMinutes), clock, MinuteText(r->tmfMs));
+  }
   html += QStringLiteral("<li>La piastra B, nella colonna del %1, dà delta = %2 min.</li>")
               .arg(r->query.date.toString(QStringLiteral("dd/MM")), SignedMinutes(r->deltaMinutes));
   html += QStringLiteral(
@@ -116,6 +133,21 @@ QString ReadingStep(HourSystem hours) {
       "aggiungere, ora legale compresa.</li>");
 }
 
+// For a site drawn for a meridian moved from its zone's, the whole hours
+// its clocks keep ahead of that meridian's mean time.
+QString MeridianStep(const CheckedProject& b) {
+  const int shift = ZoneShiftOf(b);
+  if (!shift) return {};
+  return QStringLiteral(
+             "<li><b>Il meridiano.</b> Questo luogo è lontano dal meridiano del suo fuso: le "
+             "piastre sono disegnate per il meridiano %1, e l'orologio del fuso va %2 %3 "
+             "rispetto al suo tempo medio. All'ora letta sulle piastre (TMF) %4, tutto l'anno; "
+             "la Tabella di lettura lo comprende già.</li>")
+      .arg(LongitudeText(*b.project.site.meridian), SummerTimeWords(std::abs(shift)),
+           shift > 0 ? QStringLiteral("avanti") : QStringLiteral("indietro"),
+           ZoneShiftWords(shift));
+}
+
 // What summer time adds, in the amount the zone's clocks really move that year.
 QString SummerStep(const CheckedProject& b) {
   const int minutes = LongestSummerMinutes(b.project.ClockZone(), b.project.BookletYear());
@@ -137,10 +169,17 @@ QString SiteWords(const CheckedProject& b) {
   const QString hemisphere = lat > 0   ? QStringLiteral(" nord")
                              : lat < 0 ? QStringLiteral(" sud")
                                        : QStringLiteral(" (equatore)");
-  const QString side = off > 0   ? QStringLiteral(" a est del meridiano del fuso")
-                       : off < 0 ? QStringLiteral(" a ovest del meridiano del fuso")
-                                 : QStringLiteral(" sul meridiano del fuso");
-  return QStringLiteral("latitudine %1%2, %3%4").arg(Degrees(lat), hemisphere, Degrees(off), side);
+  const std::optional<double> moved = b.project.site.meridian;
+  const QString meridian = moved ? QStringLiteral("meridiano %1").arg(LongitudeText(*moved))
+                                 : QStringLiteral("meridiano del fuso");
+  const QString side = off > 0   ? QStringLiteral(" a est del ") + meridian
+                       : off < 0 ? QStringLiteral(" a ovest del ") + meridian
+                                 : QStringLiteral(" sul ") + meridian;
+  QString words =
+      QStringLiteral("latitudine %1%2, %3%4").arg(Degrees(lat), hemisphere, Degrees(off), side);
+  if (const int shift = ZoneShiftOf(b))
+    words += QStringLiteral(" (all'ora letta %1, poi l'ora legale)").arg(ZoneShiftWords(shift));
+  return words;
 }
 
 QString CoverHtml(const CheckedProject& b) {
@@ -208,7 +247,7 @@ QString UseHtml(const CheckedProject& b) {
              "<li><b>Dal quindal all'orologio.</b> La piastra B dà per ogni giorno il delta, in "
              "minuti: la differenza fra il tempo vero del luogo e il tempo medio del fuso (TMF), "
              "correzione di longitudine compresa. TMF = TSVL − delta, e TSVL = TMF + delta.</li>") +
-         SummerStep(b) +
+         MeridianStep(b) + SummerStep(b) +
          QStringLiteral(
              "<li><b>Vicino a mezzogiorno</b> il Sole cambia altezza molto lentamente: un "
              "decimo di millimetro d'ombra vale molti minuti. Le letture più precise si fanno a "

@@ -18,8 +18,8 @@ QString LineClockTime(const ShadowReading& noon, int line) {
   if (arc <= 0) return QStringLiteral("—");  // the Sun never rises
   const double hourAngleDeg = (line - 6) / 6.0 * arc;
   const qint64 tsvl = 12 * kHourMs + std::llround(hourAngleDeg / 15 * kHourMs);
-  const qint64 clock =
-      tsvl - std::llround(noon.deltaMinutes * 60000) + qint64(noon.summerMinutes) * 60000;
+  const qint64 clock = tsvl - std::llround(noon.deltaMinutes * 60000) +
+                       qint64(noon.summerMinutes + noon.zoneShiftMinutes) * 60000;
   return MinuteText(clock);
 }
 
@@ -51,7 +51,7 @@ std::vector<ReadingRow> ReadingTable(const CheckedProject& project, int year) {
 }
 
 int MinutesToAdd(const ShadowReading& r) {
-  return int(std::lround(r.summerMinutes - r.deltaMinutes));
+  return int(std::lround(r.summerMinutes + r.zoneShiftMinutes - r.deltaMinutes));
 }
 
 QString SignedMinutesText(int minutes) {

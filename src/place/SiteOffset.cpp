@@ -6,16 +6,11 @@
 #include "drawing/NumberText.h"
 #include "place/ZoneMeridian.h"
 
-namespace {
-
-// "12,242° E", "85,165° O", "0°": a longitude with its side in Italian.
-QString Longitude(double degrees, const QLocale& locale) {
+QString LongitudeText(double degrees, const QLocale& locale) {
   const QString number = PlainDecimalText(std::fabs(degrees), locale) + QStringLiteral("°");
   if (PlainDecimalText(degrees, locale) == QStringLiteral("0")) return number;
   return number + (degrees < 0 ? QStringLiteral(" O") : QStringLiteral(" E"));
 }
-
-}  // namespace
 
 double OffsetFromMeridian(double longitude, double meridian) {
   double offset = std::fmod(longitude - meridian, 360.0);
@@ -24,13 +19,32 @@ double OffsetFromMeridian(double longitude, double meridian) {
   return offset;
 }
 
+bool OffsetInRange(double offset) {
+  const double written = std::round(offset * 1000) / 1000;
+  return written >= -15 && written <= 15;
+}
+
 std::optional<SiteOffset> SiteFromCoordinates(QString name, double latitude, double longitude,
                                               const QString& zone) {
-  const std::optional<double> meridian = ZoneMeridianDeg(zone);
-  if (!meridian) return std::nullopt;
-  return SiteOffset{std::move(name), latitude,
-                    longitude,       zone,
-                    *meridian,       OffsetFromMeridian(longitude, *meridian)};
+  const std::optional<double> zoneMeridian = ZoneMeridianDeg(zone);
+  if (!zoneMeridian) return std::nullopt;
+  SiteOffset site{std::move(name),
+                  latitude,
+                  longitude,
+                  zone,
+                  *zoneMeridian,
+                  *zoneMeridian,
+                  OffsetFromMeridian(longitude, *zoneMeridian)};
+  if (!OffsetInRange(site.offset)) {
+    // The whole hours that bring the meridian nearest the site.
+    site.meridian = OffsetFromMeridian(*zoneMeridian + 15 * std::round(site.offset / 15), 0);
+    site.offset = OffsetFromMeridian(longitude, site.meridian);
+  }
+  return site;
+}
+
+int SiteOffset::ZoneShiftMinutes() const {
+  return int(std::lround(OffsetFromMeridian(zoneMeridian, meridian) * 4));
 }
 
 QString SiteOffset::LatitudeText(const QLocale& locale) const {
@@ -41,19 +55,27 @@ QString SiteOffset::OffsetText(const QLocale& locale) const {
   return PlainDecimalText(offset, locale);
 }
 
-bool SiteOffset::InRange() const {
-  const double written = std::round(offset * 1000) / 1000;
-  return written >= -15 && written <= 15;
-}
-
 QString SiteOffset::Arithmetic(const QLocale& locale) const {
+  if (MeridianMoved()) {
+    return QStringLiteral("Longitudine %1 - meridiano %2 (fuso %3, %4) = scostamento %5°")
+        .arg(LongitudeText(longitude, locale), LongitudeText(meridian, locale), zone,
+             LongitudeText(zoneMeridian, locale), OffsetText(locale));
+  }
   return QStringLiteral("Longitudine %1 - meridiano del fuso %2 %3 = scostamento %4°")
-      .arg(Longitude(longitude, locale), zone, Longitude(meridian, locale), OffsetText(locale));
+      .arg(LongitudeText(longitude, locale), zone, LongitudeText(meridian, locale),
+           OffsetText(locale));
 }
 
-QString SiteOffset::OutOfRangeText(const QLocale& locale) const {
-  const QString site = name.isEmpty() ? QStringLiteral("Il luogo") : name;
-  return QStringLiteral(
-             "%1 è a %2° dal meridiano del suo fuso (%3): il quindal ne ammette al più 15.")
-      .arg(site, PlainDecimalText(std::fabs(offset), locale), Longitude(meridian, locale));
+QString SiteOffset::MeridianNote(const QLocale& locale) const {
+  if (!MeridianMoved()) return {};
+  return QStringLiteral("meridiano %1: all'ora letta %2")
+      .arg(LongitudeText(meridian, locale), ZoneShiftWords(ZoneShiftMinutes()));
+}
+
+QString ZoneShiftWords(int minutes) {
+  const int hours = std::abs(minutes) / 60;
+  return QStringLiteral("%1 %2 %3")
+      .arg(minutes < 0 ? QStringLiteral("togliere") : QStringLiteral("aggiungere"))
+      .arg(hours)
+      .arg(hours == 1 ? QStringLiteral("ora") : QStringLiteral("ore"));
 }

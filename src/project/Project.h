@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QDate>
 #include <QJsonObject>
 #include <QString>
@@ -14,6 +16,9 @@ struct ProjectSite {
   QString offset;     // from the zone's meridian
   QString zone;       // IANA id of the site's clocks; empty: the system's
   QJsonObject later;  // keys of a newer file, kept when it is saved again
+  // The meridian the plates are drawn for, degrees east positive, where the
+  // site finder moved it from the zone's by whole hours; none: the zone's.
+  std::optional<double> meridian;
 
   bool operator==(const ProjectSite&) const = default;
   // The town without its region and country: "Treviso".
@@ -29,6 +34,9 @@ struct Project {
   DateLineSpacing dates = DateLineSpacing::Months;
   int year = 0;       // of the booklet's tables; 0: the coming year
   QJsonObject later;  // keys of a newer file, kept when it is saved again
+  // The meridian the plates are drawn for, degrees east positive, where the
+  // site finder moved it from the zone's by whole hours; none: the zone's.
+  std::optional<double> meridian;
 
   bool operator==(const Project&) const = default;
   // The inputs as the main window's boxes and options would hold them.

@@ -35,7 +35,7 @@ ProjectVerdict CheckProject(const Project& project, const std::vector<SheetRule>
 
 CheckedProject ProjectOfSite(const DrawingParameters& site, HourSystem hours, const QString& zone) {
   Project project;
-  project.site = {QString(), BoxText(site.Latitude), BoxText(site.LongitudeOffset), zone, {}};
+  project.site = {QString(), BoxText(site.Latitude), BoxText(site.LongitudeOffset), zone, {}, {}};
   project.hours = hours;
   project.dates = site.DateSpacing;
   return {project, site};

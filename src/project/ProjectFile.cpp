@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringDecoder>
+#include <cmath>
 
 namespace {
 
@@ -111,8 +112,23 @@ std::optional<ProjectSite> ReadSite(const QJsonObject& top, QString& problem,
   if (!offset) return std::nullopt;
   const std::optional<QString> zone = keys.Text(QStringLiteral("fuso"));
   if (!zone) return std::nullopt;
-  return ProjectSite{*town, BoxText(*latitude, locale), BoxText(*offset, locale), *zone,
-                     keys.Rest({"nome", "latitudine", "scostamento", "fuso"})};
+  std::optional<double> meridian;
+  if (object.contains(QStringLiteral("meridiano"))) {
+    meridian = keys.Number(QStringLiteral("meridiano"));
+    if (!meridian || std::fabs(*meridian) > 180 || std::fmod(*meridian * 4, 1) != 0) {
+      if (meridian)
+        problem = QStringLiteral(
+            "\"luogo.meridiano\" vuole i gradi di un meridiano, "
+            "da -180 a 180, in minuti d'ora interi");
+      return std::nullopt;
+    }
+  }
+  return ProjectSite{*town,
+                     BoxText(*latitude, locale),
+                     BoxText(*offset, locale),
+                     *zone,
+                     keys.Rest({"nome", "latitudine", "scostamento", "fuso", "meridiano"}),
+                     meridian};
 }
 
 }  // namespace
@@ -182,12 +198,14 @@ QByteArray ProjectFileBytes(const CheckedProject& checked) {
   const auto optionalText = [](const QString& text) {
     return text.isEmpty() ? QJsonValue(QJsonValue::Undefined) : QJsonValue(text);
   };
-  const QByteArray site =
-      OrderedObject({{QStringLiteral("nome"), optionalText(p.site.town)},
-                     {QStringLiteral("latitudine"), checked.parameters.Latitude},
-                     {QStringLiteral("scostamento"), checked.parameters.LongitudeOffset},
-                     {QStringLiteral("fuso"), optionalText(p.site.zone)}},
-                    p.site.later, "  ");
+  const QByteArray site = OrderedObject(
+      {{QStringLiteral("nome"), optionalText(p.site.town)},
+       {QStringLiteral("latitudine"), checked.parameters.Latitude},
+       {QStringLiteral("scostamento"), checked.parameters.LongitudeOffset},
+       {QStringLiteral("fuso"), optionalText(p.site.zone)},
+       {QStringLiteral("meridiano"),
+        p.site.meridian ? QJsonValue(*p.site.meridian) : QJsonValue(QJsonValue::Undefined)}},
+      p.site.later, "  ");
   const QJsonObject& rest = p.later;  // never a key of the reader's own
   QByteArrayList lines = {"\"quindal\": " + QByteArray::number(kProjectFileVersion),
                           "\"luogo\": " + site,

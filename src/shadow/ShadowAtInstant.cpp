@@ -5,6 +5,7 @@
 #include "drawing/AngleConstants.h"
 #include "drawing/DrawingUnits.h"
 #include "drawing/ShownValue.h"
+#include "place/SiteOffset.h"
 #include "place/ZoneMeridian.h"
 #include "shadow/ClockInstant.h"
 #include "solar/DayTable.h"
@@ -51,7 +52,11 @@ ShadowOutcome ShadowAt(const ShadowQuery& query) {
   r.repeatedHour = instant.kind == ClockInstant::Repeated;
   const int meridianSeconds = int(std::lround(*meridian * 240));  // 15 degrees an hour
   r.summerMinutes = (instant.offsetSeconds - meridianSeconds) / 60;
-  r.tmfMs = query.clock.msecsSinceStartOfDay() - (instant.offsetSeconds - meridianSeconds) * 1000LL;
+  // A site far from its zone's meridian is drawn for one whole hours away.
+  r.meridianDeg = query.project.project.site.meridian.value_or(*meridian);
+  r.zoneShiftMinutes = int(std::lround(OffsetFromMeridian(*meridian, r.meridianDeg) * 4));
+  const int clockAhead = instant.offsetSeconds - meridianSeconds + r.zoneShiftMinutes * 60;
+  r.tmfMs = query.clock.msecsSinceStartOfDay() - clockAhead * 1000LL;
 
   r.row = DayIndexOf(query.date.month(), query.date.day());
   const DayRow& day = DayTable[std::size_t(r.row)];

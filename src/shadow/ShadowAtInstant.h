@@ -26,7 +26,9 @@ struct ShadowReading {
   ShadowQuery query;
   bool repeatedHour = false;  // the clock time happens twice: this is the first
   int summerMinutes = 0;      // the clock's offset less the zone's meridian offset
-  qint64 tmfMs = 0;           // mean time of the meridian, from the clock date's midnight
+  double meridianDeg = 0;     // the meridian the plates are drawn for, east positive
+  int zoneShiftMinutes = 0;   // the zone's standard time less that meridian's mean time
+  qint64 tmfMs = 0;           // mean time of that meridian, from the clock date's midnight
   int row = 0;                // of the day table
   double deltaMinutes = 0;    // plate B for that row
   qint64 tsvlMs = 0;          // local apparent time, from the same midnight

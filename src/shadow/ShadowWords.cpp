@@ -62,6 +62,15 @@ QString ReadingWords(const ShadowReading& r) {
          either;
 }
 
+QString ZoneShiftPhrase(int minutes) {
+  if (minutes == 0) return {};
+  const int hours = std::abs(minutes) / 60;
+  return QStringLiteral(", %1%2 %3 sul meridiano delle piastre")
+      .arg(minutes > 0 ? u'+' : u'-')
+      .arg(hours)
+      .arg(hours == 1 ? QStringLiteral("ora") : QStringLiteral("ore"));
+}
+
 QString ShadowSentence(const ShadowReading& r, bool plateB, const QLocale& locale) {
   const ShadowQuery& q = r.query;
   const QString delta = RoundedText(r.deltaMinutes, 2, locale);
@@ -81,8 +90,8 @@ QString ShadowSentence(const ShadowReading& r, bool plateB, const QLocale& local
   return answer + QStringLiteral(
                       " L'orologio (%1, %2) segna le %3 del %4: TMF %5, delta %6 min, "
                       "TSVL %7.")
-                      .arg(q.zone(), SummerWords(r.summerMinutes),
-                           q.clock.toString(QStringLiteral("HH:mm")),
+                      .arg(q.zone() + ZoneShiftPhrase(r.zoneShiftMinutes),
+                           SummerWords(r.summerMinutes), q.clock.toString(QStringLiteral("HH:mm")),
                            q.date.toString(QStringLiteral("dd/MM/yyyy")), ClockTimeText(r.tmfMs),
                            delta, ClockTimeText(r.tsvlMs));
 }

@@ -37,6 +37,11 @@ QString ReadingWords(const ShadowReading& r);
 // and TSVL. `locale` writes the decimals.
 QString ShadowSentence(const ShadowReading& r, bool plateB, const QLocale& locale);
 
+// The whole hours of a site drawn for a meridian moved from its zone's, as
+// the sentence names them beside the zone: ", +1 ora sul meridiano delle
+// piastre"; empty for the zone's own meridian.
+QString ZoneShiftPhrase(int minutes);
+
 // What TMF, TSVL and delta mean, for a reader who meets them in the sentence.
 QString ShadowTermsNote();
 

@@ -224,7 +224,12 @@ void Form1::FindLocation() {
   const std::optional<SiteOffset> site = dialog.site();
   if (!site) return;
   Project project = Chosen();
-  project.site = {site->name, site->LatitudeText(), site->OffsetText(), site->zone, {}};
+  project.site = {site->name,
+                  site->LatitudeText(),
+                  site->OffsetText(),
+                  site->zone,
+                  {},
+                  site->MeridianMoved() ? std::optional(site->meridian) : std::nullopt};
   Apply(project);
   activateWindow();
   Text1Box->setFocus();

@@ -12,7 +12,10 @@
 #include "pieces/Pieces.h"
 #include "project/Preamble.h"
 #include "project/ProjectFile.h"
+#include "place/SiteOffset.h"
 #include "shell/Form1.h"
+
+#include "place/SiteOffset.h"
 
 namespace {
 
@@ -51,7 +54,10 @@ void Form1::Apply(const Project& project) {
 void Form1::ShowSite() {
   const ProjectSite site = Chosen().site;
   TownLabel->setText(site.town);
-  TownLabel->setToolTip(site.zone.isEmpty() ? QString() : site.town + u' ' + site.zone);
+  QString tip = site.zone.isEmpty() ? QString() : site.town + u' ' + site.zone;
+  if (site.meridian)  // a far town: the hours its clocks add
+    tip += QStringLiteral("\nmeridiano delle piastre ") + LongitudeText(*site.meridian);
+  TownLabel->setToolTip(tip);
 }
 
 void Form1::FillSiteMenu() {

@@ -141,10 +141,7 @@ bool LocationDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-std::optional<SiteOffset> LocationDialog::site() const {
-  if (site_ && site_->InRange()) return site_;
-  return std::nullopt;
-}
+std::optional<SiteOffset> LocationDialog::site() const { return site_; }
 
 void LocationDialog::Search() {
   const QString query = searchBox->text().trimmed();
@@ -156,10 +153,13 @@ void LocationDialog::Search() {
   for (int row = 0; row < results->rowCount(); ++row) {
     const Town& town = *shown_[static_cast<std::size_t>(row)];
     const auto site = SiteFromCoordinates(town.name, town.latitude, town.longitude, town.zone);
-    const bool drawable = site && site->InRange();
-    const QString offset = !site      ? QStringLiteral("?")
-                           : drawable ? site->OffsetText()
-                                      : site->OffsetText() + QStringLiteral(" (fuori campo)");
+    const bool drawable = site.has_value();
+    // A far town's offset is from the meridian its plates are drawn for.
+    const QString offset =
+        !site ? QStringLiteral("?")
+        : site->MeridianMoved()
+            ? site->OffsetText() + QStringLiteral(" (mer. ") + LongitudeText(site->meridian) + u')'
+            : site->OffsetText();
     const QString cells[] = {town.name,
                              town.region,
                              town.country,
@@ -213,7 +213,7 @@ void LocationDialog::Show(std::optional<SiteOffset> site, const QString& problem
   QString text = problem;
   if (site_) {
     text = site_->Arithmetic();
-    if (!site_->InRange()) text += QStringLiteral("\n") + site_->OutOfRangeText();
+    if (site_->MeridianMoved()) text += QStringLiteral("\n") + site_->MeridianNote();
   }
   arithmetic->setText(text);
   buttons->button(QDialogButtonBox::Ok)->setEnabled(this->site().has_value());
