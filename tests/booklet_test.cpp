@@ -181,13 +181,18 @@ TEST(ReadingTableTest, MinutesToAddWorkedOutByHand) {
 // The temporary hours' table, read back through the shadow's own
 // computation: at each clock time it gives, the shadow stands on that line.
 TEST(ReadingTableTest, TemporaryLinesAgreeWithTheShadow) {
-  for (const char* zone : {"Europe/Rome", "Australia/Sydney"}) {
+  const struct {
+    const char* zone;
+    DrawingParameters site;
+    std::optional<double> meridian;  // the plates', where moved from the zone's
+  } kSites[] = {{"Europe/Rome", kTreviso.parameters, {}},
+                {"Australia/Sydney", {-33.868, 1.209, DateLineSpacing::Months}, {}},
+                {"Europe/Madrid", {40.416, -3.703, DateLineSpacing::Months}, 0}};  // an hour on
+  for (const auto& [zone, site, meridian] : kSites) {
     SCOPED_TRACE(zone);
-    const DrawingParameters site = QString(zone) == "Europe/Rome"
-                                       ? kTreviso.parameters
-                                       : DrawingParameters{-33.868, 1.209, DateLineSpacing::Months};
-    const std::vector<ReadingRow> rows =
-        ReadingTable(ProjectOfSite(site, HourSystem::Temporary, zone), 2027);
+    CheckedProject project = ProjectOfSite(site, HourSystem::Temporary, zone);
+    project.project.site.meridian = meridian;
+    const std::vector<ReadingRow> rows = ReadingTable(project, 2027);
     double worst = 0;
     for (const ReadingRow& row : rows) {
       ASSERT_EQ(row.lineClockTimes.size(), 11u);
@@ -197,8 +202,7 @@ TEST(ReadingTableTest, TemporaryLinesAgreeWithTheShadow) {
         ASSERT_TRUE(clock.isValid()) << row.lineClockTimes[line - 1].toStdString();
         EXPECT_TRUE(!before.isValid() || before < clock);  // in order through the day
         before = clock;
-        const ShadowOutcome at =
-            ShadowAt({ProjectOfSite(site, HourSystem::Temporary, zone), row.date, clock});
+        const ShadowOutcome at = ShadowAt({project, row.date, clock});
         ASSERT_TRUE(at.reading && at.reading->temporaryHour);
         worst = std::max(worst, std::fabs(*at.reading->temporaryHour - line));
       }

@@ -141,7 +141,8 @@ QString MeridianStep(const CheckedProject& b) {
   return QStringLiteral(
              "<li><b>Il meridiano.</b> Questo luogo è lontano dal meridiano del suo fuso: le "
              "piastre sono disegnate per il meridiano %1, e l'orologio del fuso va %2 %3 "
-             "rispetto al suo tempo medio. All'ora letta sulle piastre (TMF) %4, tutto l'anno; "
+             "rispetto al tempo medio di quel meridiano. All'ora letta sulle piastre (TMF) %4, "
+             "tutto l'anno; "
              "la Tabella di lettura lo comprende già.</li>")
       .arg(LongitudeText(*b.project.site.meridian), SummerTimeWords(std::abs(shift)),
            shift > 0 ? QStringLiteral("avanti") : QStringLiteral("indietro"),
