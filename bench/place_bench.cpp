@@ -68,6 +68,19 @@ void IndexKeystroke(benchmark::State& state) {
   });
 }
 
+// A name no town has: the towns spelt nearly so, as the site finder and
+// --place offer them (the first call also lays out the names for it).
+void SpeltLike(benchmark::State& state) {
+  const TownIndex& index = TownIndex::Instance();
+  const std::vector<std::string> typos = {"trevsio", "mialno", "lodnon",  "parsi", "berlni",
+                                          "madird",  "sevila", "lisboaa", "wein",  "xyzzyq"};
+  std::vector<std::string> many;
+  for (int k = 0; k < 10; ++k) many.insert(many.end(), typos.begin(), typos.end());
+  Percentiles(state, many, [&](const std::string& typo) {
+    benchmark::DoNotOptimize(index.SpeltLike(QString::fromStdString(typo)).size());
+  });
+}
+
 // --place: a town by one of its whole names, accents aside.
 void NamedTown(benchmark::State& state) {
   const TownIndex& index = TownIndex::Instance();
@@ -146,6 +159,9 @@ int main(int argc, char** argv) {
       ->Iterations(1)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("towns/named", NamedTown)
+      ->Iterations(1)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("towns/spelt_like", SpeltLike)
       ->Iterations(1)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("towns/library_query", LibraryQuery)

@@ -133,6 +133,24 @@ TEST_F(ExporterTest, PlaceDrawsWhatTypingItsRoundedTextsDraws) {
   EXPECT_NE(newYork.err.find("meridiano 15° E: all'ora letta togliere 6 ore"), std::string::npos)
       << newYork.err;
 
+  // A name in any language the town list has; a name several towns share
+  // is the most populous, and the others are named.
+  const struct {
+    const char *name, *town, *others;
+  } names[] = {{"Sevilla", "Siviglia (Andalusia, Spagna)", "Sevilla (Valle del Cauca, Colombia)"},
+               {"Valencia", "Valencia (Carabobo, Venezuela)", "Valencia (Valenza, Spagna)"},
+               {"Warszawa", "Varsavia (Voivodato della Masovia, Polonia)", nullptr},
+               {"München", "Monaco di Baviera (Baviera, Germania)", nullptr}};
+  for (const auto& c : names) {
+    const Outcome named = Export({"ombra", "--place", QString::fromUtf8(c.name)});
+    ASSERT_EQ(named.status, kExportOk) << named.err;
+    EXPECT_NE(named.err.find(std::string("località ") + c.town), std::string::npos) << named.err;
+    EXPECT_EQ(named.err.find("anche: ") != std::string::npos, c.others != nullptr) << named.err;
+    if (c.others) {
+      EXPECT_NE(named.err.find(std::string("anche: ") + c.others), std::string::npos) << named.err;
+    }
+  }
+
   // A town far from its zone's meridian, one a continent: drawn for the
   // meridian whole hours nearer, as typing that offset draws it, and read
   // back to its zone's clock through scarto_fuso.
@@ -187,11 +205,19 @@ TEST_F(ExporterTest, PlaceMistakesAndTheTownList) {
       {{"B", "--place", "xyzzyq", "--output", out},
        kExportUsage,
        "nessuna località si chiama xyzzyq\n"},
-      // Only a town of that very name: not La Romana for "Roma", nor a
-      // Reggio of either kind for "Reggio".
-      {{"B", "--place", "Rom", "--output", out},
+      // Only a town of that very name: not Treviso for "Trevis", nor a
+      // Reggio of either kind for "Reggio"; a name spelt wrong gets the
+      // towns spelt nearly so.
+      {{"B", "--place", "Trevis", "--output", out},
        kExportUsage,
-       "nessuna località si chiama Rom; forse: Roma (Lazio, Italia); "},
+       "nessuna località si chiama Trevis; forse: Treviso (Veneto, Italia)"},
+      {{"B", "--place", "trevsio", "--output", out},
+       kExportUsage,
+       "nessuna località si chiama trevsio; forse: Treviso (Veneto, Italia); Treviri "
+       "(Renania-Palatinato, Germania)\n"},
+      {{"places", "trevsio"},
+       kExportUsage,
+       "nessuna località trovata per trevsio; forse: Treviso (Veneto, Italia); "},
       {{"B", "--place", "Reggio", "--output", out},
        kExportUsage,
        "nessuna località si chiama Reggio; forse: Reggio Calabria (Calabria, Italia); "

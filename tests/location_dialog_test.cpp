@@ -86,6 +86,13 @@ void LocationDialogTest::cancelChangesNothingAndAFarTownKeepsItsMeridian() {
   form.SetText1("41,9");
   form.SetText4("7,5");
   OnTheDialog([](LocationDialog& dialog) {
+    QTest::keyClicks(dialog.searchBox, "trevsio");  // no such town: what it may have meant
+    QCOMPARE(dialog.results->rowCount(), 0);
+    QCOMPARE(dialog.arithmetic->text(),
+             QString("Nessuna città trovata. L'elenco ha le città di almeno 15.000 abitanti: per "
+                     "un altro luogo, la scheda Coordinate.\nForse: Treviso (Veneto, Italia); "
+                     "Treviri (Renania-Palatinato, Germania)"));
+    QVERIFY(!Ok(dialog)->isEnabled());
     dialog.searchBox->setText("Treviso");
     dialog.reject();
   });

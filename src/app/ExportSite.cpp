@@ -27,6 +27,17 @@ QString TownLabel(const Town& town) {
   return QStringLiteral("%1 (%2, %3)").arg(town.name, town.region, town.country);
 }
 
+// What a name no town has may have meant: the towns whose names start so,
+// else up to three spelt nearly so. "; forse: Treviso (Veneto, Italia)".
+std::string Maybe(const PlaceQuery& query) {
+  std::vector<const Town*> similar = TownIndex::Instance().Find(query.name, query.countryCode, 5);
+  if (similar.empty()) similar = TownIndex::Instance().SpeltLike(query.name, query.countryCode);
+  std::string text;
+  for (std::size_t k = 0; k < similar.size(); ++k)
+    text += (k == 0 ? "; forse: " : "; ") + Utf8(TownLabel(*similar[k]));
+  return text;
+}
+
 // The site's texts for the boxes and the meridian they are drawn for; says
 // how the offset was reckoned.
 int Take(const SiteOffset& found, ProjectSite& site, std::ostream& err) {
@@ -48,16 +59,13 @@ int TakeTown(const SiteRequest& request, ProjectSite& site, std::ostream& err) {
   const PlaceQuery query = SplitPlaceQuery(*request.place);
   // Only a town of that very name: a script must never draw another town
   // whose name merely holds the word.
-  const auto towns = TownIndex::Instance().Named(query.name, query.countryCode, 1);
+  const auto towns = TownIndex::Instance().Named(query.name, query.countryCode, 4);
   if (towns.empty()) {
-    err << "quindal-export: nessuna località si chiama "
-        << ShownValue(*request.place).toStdString();
-    const auto similar = TownIndex::Instance().Find(query.name, query.countryCode, 5);
-    for (std::size_t k = 0; k < similar.size(); ++k)
-      err << (k == 0 ? "; forse: " : "; ") << Utf8(TownLabel(*similar[k]));
-    err << "\n";
+    err << "quindal-export: nessuna località si chiama " << ShownValue(*request.place).toStdString()
+        << Maybe(query) << "\n";
     return kExportUsage;
   }
+
   const Town& town = *towns.front();
   // A zone given beside the town is the one used for everything: the
   // instant, the meridian and the offset reckoned from it, the reading.
@@ -68,6 +76,10 @@ int TakeTown(const SiteRequest& request, ProjectSite& site, std::ostream& err) {
               ? Utf8(QStringLiteral(" (da --timezone; quello della località è %1)").arg(town.zone))
               : std::string())
       << "\n";
+  // A name several towns share: the most populous, and the others named.
+  for (std::size_t k = 1; k < towns.size(); ++k)
+    err << (k == 1 ? "quindal-export: anche: " : "; ") << Utf8(TownLabel(*towns[k]));
+  if (towns.size() > 1) err << "\n";
   const auto found = SiteFromCoordinates(town.name, town.latitude, town.longitude, used);
   if (!found) {
     err << "quindal-export: fuso orario sconosciuto: " << ShownValue(used).toStdString() << "\n";
@@ -153,7 +165,7 @@ int ListPlaces(const QString& text, std::ostream& out, std::ostream& err) {
   const auto towns = TownIndex::Instance().Find(query.name, query.countryCode, SIZE_MAX);
   if (towns.empty()) {
     err << "quindal-export: nessuna località trovata per " << ShownValue(text).toStdString()
-        << "\n";
+        << Maybe(query) << "\n";
     return kExportUsage;
   }
   for (const Town* town : towns) {

@@ -1,6 +1,7 @@
 #include "place/MessageCatalogue.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -26,11 +27,11 @@ class Reader {
   }
 
   // The string whose length and offset stand at `at` in a table.
-  std::optional<std::string> String(std::size_t at) const {
+  std::optional<std::string_view> String(std::size_t at) const {
     const auto length = Word(at), offset = Word(at + 4);
     if (!length || !offset || *offset > bytes_.size() || bytes_.size() - *offset < *length)
       return std::nullopt;
-    return bytes_.substr(*offset, *length);
+    return std::string_view(bytes_).substr(*offset, *length);
   }
 
   bool ReadMagic() {
@@ -49,19 +50,27 @@ class Reader {
 
 }  // namespace
 
-MessageCatalogue MessageCatalogue::FromBytes(const std::string& bytes) {
-  MessageCatalogue catalogue;
+std::optional<MessageCatalogue::Entries> MessageCatalogue::EntriesOf(const std::string& bytes) {
   Reader reader(bytes);
-  if (!reader.ReadMagic()) return catalogue;
+  if (!reader.ReadMagic()) return std::nullopt;
   const auto count = reader.Word(8), originals = reader.Word(12), translations = reader.Word(16);
-  if (!count || !originals || !translations) return catalogue;
+  if (!count || !originals || !translations) return std::nullopt;
+  Entries entries;
+  entries.reserve(std::min<std::size_t>(*count, bytes.size() / 16));
   for (std::uint32_t k = 0; k < *count; ++k) {
     const auto key = reader.String(std::size_t{*originals} + 8 * std::size_t{k});
     const auto text = reader.String(std::size_t{*translations} + 8 * std::size_t{k});
-    if (!key || !text) return {};  // a damaged table: trust none of it
+    if (!key || !text) return std::nullopt;  // a damaged table: trust none of it
     // The empty key holds the catalogue's header, not a translation.
-    if (!key->empty() && !text->empty()) catalogue.translations_.emplace(*key, *text);
+    if (!key->empty() && !text->empty()) entries.emplace_back(*key, *text);
   }
+  return entries;
+}
+
+MessageCatalogue MessageCatalogue::FromBytes(const std::string& bytes) {
+  MessageCatalogue catalogue;
+  if (const std::optional<Entries> entries = EntriesOf(bytes))
+    for (const auto& [key, text] : *entries) catalogue.translations_.emplace(key, text);
   return catalogue;
 }
 

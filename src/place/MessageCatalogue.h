@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 // A compiled gettext catalogue (a GNU .mo file) read from its file, so that
 // its translations can be had in one language whatever the process's locale:
@@ -16,6 +20,11 @@ class MessageCatalogue {
                                const QString& domain);
   // The same, from a file's bytes; empty for anything that is not a catalogue.
   static MessageCatalogue FromBytes(const std::string& bytes);
+
+  // Every key and its translation in a catalogue's bytes, header and empty
+  // translations left out, viewed in `bytes`; nothing for a damaged table.
+  using Entries = std::vector<std::pair<std::string_view, std::string_view>>;
+  static std::optional<Entries> EntriesOf(const std::string& bytes);
 
   // The translation of `key`, or empty when the catalogue has none.
   QString Translate(const std::string& key) const;

@@ -34,6 +34,12 @@ class TownIndex {
   std::vector<const Town*> Named(const QString& name, const QString& countryCode = {},
                                  std::size_t limit = 500) const;
 
+  // Up to `limit` towns one of whose names is spelt nearly as `name` (a
+  // letter or two wrong, missing, extra or swapped: "trevsio" for Treviso),
+  // nearest first, then most populous; only those of `countryCode` when given.
+  std::vector<const Town*> SpeltLike(const QString& name, const QString& countryCode = {},
+                                     std::size_t limit = 3) const;
+
   std::size_t size() const { return towns_.size(); }
 
   struct Entry;  // how a town is found

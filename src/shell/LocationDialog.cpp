@@ -174,8 +174,19 @@ void LocationDialog::Search() {
   if (results->rowCount() > 0) {
     results->selectRow(0);  // Enter takes the most populous
   } else {
-    Show(std::nullopt, query.size() >= 2 ? QStringLiteral("Nessuna città trovata.") : QString());
+    Show(std::nullopt, query.size() >= 2 ? NoTownText(query) : QString());
   }
+}
+
+QString LocationDialog::NoTownText(const QString& query) const {
+  QString text = QStringLiteral(
+      "Nessuna città trovata. L'elenco ha le città di almeno 15.000 abitanti: per un altro "
+      "luogo, la scheda Coordinate.");
+  const std::vector<const Town*> near = TownIndex::Instance().SpeltLike(query);
+  for (std::size_t k = 0; k < near.size(); ++k)
+    text += (k == 0 ? QStringLiteral("\nForse: ") : QStringLiteral("; ")) +
+            QStringLiteral("%1 (%2, %3)").arg(near[k]->name, near[k]->region, near[k]->country);
+  return text;
 }
 
 void LocationDialog::TakeRow() {

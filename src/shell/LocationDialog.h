@@ -44,6 +44,8 @@ class LocationDialog final : public QDialog {
   QWidget* MakeCoordinatesPage();
   void Search();
   void TakeRow();
+  // What the dialog says when no town is called so, with the towns spelt nearly so.
+  QString NoTownText(const QString& query) const;
   void TakeCoordinates();
   void Show(std::optional<SiteOffset> site, const QString& problem = {});
   void AcceptIfDrawable();
