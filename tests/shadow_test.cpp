@@ -131,17 +131,17 @@ TEST(ShadowTest, ClockTimesThatDoNotExistOrHappenTwice) {
 
 TEST(ShadowTest, WhatThePlatesRead) {
   const QLocale italian(QLocale::Italian);
-  const auto reading = [](HourSystem hours, QTime clock) {
-    return *ShadowAt({ProjectOfSite({45, 0, DateLineSpacing::Months}, hours, "Etc/UTC"),
-                      {2026, 6, 21},
-                      clock})
-                .reading;
+  const auto reading = [](HourSystem hours, QTime clock, std::optional<double> meridian = {}) {
+    CheckedProject site = ProjectOfSite({45, 0, DateLineSpacing::Months}, hours, "Etc/UTC");
+    site.project.site.meridian = meridian;
+    return *ShadowAt({site, {2026, 6, 21}, clock}).reading;
   };
   const struct {
     HourSystem hours;
     QTime clock;
     bool plateB;
     const char* sentence;
+    std::optional<double> meridian = {};  // the plates', where moved from the zone's
   } kSentences[] = {
       {HourSystem::Astronomical,
        {9, 0},
@@ -166,10 +166,18 @@ TEST(ShadowTest, WhatThePlatesRead) {
        "La piastra B dà delta -1,65 min per il 21/06: TMF = TSVL - delta. L'orologio (Etc/UTC, "
        "senza ora legale) segna le 09:00 del 21/06/2026: TMF 09:00:00, delta -1,65 min, TSVL "
        "08:58:21."},
+      {HourSystem::Astronomical,
+       {9, 0},
+       false,
+       "Il quindal segna le 07:58 (o le 16:02), il Sole è alto 37,0°. L'orologio (Etc/UTC, +1 "
+       "ora sul meridiano delle piastre, senza ora legale) segna le 09:00 del 21/06/2026: TMF "
+       "08:00:00, delta -1,65 min, TSVL 07:58:21.",
+       -15},  // a site far west of its zone's meridian: its clocks an hour ahead
   };
   for (const auto& c : kSentences) {
     SCOPED_TRACE(c.sentence);
-    const QString sentence = ShadowSentence(reading(c.hours, c.clock), c.plateB, italian);
+    const QString sentence =
+        ShadowSentence(reading(c.hours, c.clock, c.meridian), c.plateB, italian);
     EXPECT_EQ(sentence.toStdString(), c.sentence);
     // "ora solare" (standard time) would stand beside "tempo solare".
     EXPECT_FALSE(sentence.contains("ora solare"));

@@ -66,7 +66,7 @@ QString ZoneShiftPhrase(int minutes) {
   if (minutes == 0) return {};
   const int hours = std::abs(minutes) / 60;
   return QStringLiteral(", %1%2 %3 sul meridiano delle piastre")
-      .arg(minutes > 0 ? u'+' : u'-')
+      .arg(minutes > 0 ? QStringLiteral("+") : QStringLiteral("-"))
       .arg(hours)
       .arg(hours == 1 ? QStringLiteral("ora") : QStringLiteral("ore"));
 }
