@@ -192,6 +192,14 @@ TEST_F(ExporterTest, PlaceDrawsWhatTypingItsRoundedTextsDraws) {
     EXPECT_EQ(Export({"ombra", "--progetto", Path("far.quindal"), "--at", "2026-03-21 12:00"}).out,
               read.out);
   }
+  // The site's own longitude with its zone moves the meridian as the town does.
+  const Outcome bySiteLongitude =
+      Export({"ombra", "--latitude", "40,416", "--site-longitude", "3 42 11 W", "--timezone",
+              "Europe/Madrid", "--at", "2026-03-21 12:00"});
+  ASSERT_EQ(bySiteLongitude.status, kExportOk) << bySiteLongitude.err;
+  EXPECT_NE(bySiteLongitude.out.find("meridiano\t0.000\nscarto_fuso\t60\ntmf\t11:00:00\n"),
+            std::string::npos)
+      << bySiteLongitude.out;
 }
 
 TEST_F(ExporterTest, PlaceMistakesAndTheTownList) {
