@@ -18,7 +18,7 @@ namespace {
 int ZoneShiftOf(const CheckedProject& b) {
   const std::optional<double> zone = ZoneMeridianDeg(b.project.ClockZone());
   if (!b.project.site.meridian || !zone) return 0;
-  return int(std::lround(OffsetFromMeridian(*zone, *b.project.site.meridian) * 4));
+  return ZoneShiftMinutes(*zone, *b.project.site.meridian);
 }
 
 // Numbers as the sheets write them: the regional separator, as the plates

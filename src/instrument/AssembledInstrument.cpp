@@ -55,12 +55,22 @@ SheetFrame TabFrame(const SheetFrame& plate, double foldY, Vector3 away, bool ab
   return tab;
 }
 
+double TopOf(const PieceCut& cut) {
+  return std::min_element(cut.outline.begin(), cut.outline.end(),
+                          [](CutPoint a, CutPoint b) { return a.y < b.y; })
+      ->y;
+}
+double UpperFold(const PieceCut& cut) { return *FoldsOf(cut).above; }
+double LowerFold(const PieceCut& cut) { return *FoldsOf(cut).below; }
+
+constexpr double kMiddle = (kPlateLeft + kPlateRight) / 2;  // the sheets' middle line across
+
 // How a piece stands: the point of its sheet on the middle line across at
-// row `anchorY` stands at `at`; the sheet's top points `up`; it reads left to
-// right from the front when `printedInFront`, else from behind; each tab
-// points away from its fold as given.
+// the row `anchor` finds stands at `at`; the sheet's top points `up`; it
+// reads left to right from the front when `printedInFront`, else from
+// behind; each tab points away from its fold as given.
 struct Stance {
-  double anchorY;
+  double (*anchor)(const PieceCut&);
   Vector3 at, up;
   bool printedInFront;
   Vector3 tabAbove = {}, tabBelow = {};
@@ -68,11 +78,10 @@ struct Stance {
 
 PlacedPiece Place(const Piece& piece, const DrawingParameters& parameters, const Stance& s) {
   PlacedPiece placed{&piece, piece.cut(parameters), {}};
-  const double middle = (kPlateLeft + kPlateRight) / 2;
   SheetFrame plate;
   plate.across = {s.printedInFront ? kMillimetresAcross : -kMillimetresAcross, 0, 0};
   plate.down = -s.up * kMillimetresDown;
-  plate.origin = s.at - plate.across * middle - plate.down * s.anchorY;
+  plate.origin = s.at - plate.across * kMiddle - plate.down * s.anchor(placed.cut);
   const Folds folds = FoldsOf(placed.cut);
   const std::vector<CutPoint>& outline = placed.cut.outline;
   placed.parts.push_back(
@@ -86,15 +95,9 @@ PlacedPiece Place(const Piece& piece, const DrawingParameters& parameters, const
   return placed;
 }
 
-double TopOf(const PieceCut& cut) {
-  return std::min_element(cut.outline.begin(), cut.outline.end(),
-                          [](CutPoint a, CutPoint b) { return a.y < b.y; })
-      ->y;
-}
-
-// The point on the middle line of a placed piece's sheet at row `y`.
-Vector3 MiddleAt(const PlacedPiece& piece, double y) {
-  return piece.Plate().At({(kPlateLeft + kPlateRight) / 2, y});
+// The point on the middle line of a placed piece's sheet at the row `row` finds.
+Vector3 MiddleAt(const PlacedPiece& piece, double (*row)(const PieceCut&)) {
+  return piece.Plate().At({kMiddle, row(piece.cut)});
 }
 
 }  // namespace
@@ -124,34 +127,25 @@ const PlacedPiece& Instrument::Named(std::string_view name) const {
 }
 
 Instrument AssembleInstrument(const DrawingParameters& parameters) {
-  const auto piece = [](std::string_view name) -> const Piece& { return *PieceNamed(name); };
-  const auto folds = [&](std::string_view name) { return FoldsOf(piece(name).cut(parameters)); };
+  const auto place = [&](std::string_view name, const Stance& stance) {
+    return Place(*PieceNamed(name), parameters, stance);
+  };
   Instrument instrument;
   std::vector<PlacedPiece>& placed = instrument.pieces;
   // The base flat, read from the front; its back edge under plate D at z = 0.
-  const PieceCut base = piece("base").cut(parameters);
-  placed.push_back(Place(piece("base"), parameters, {TopOf(base), {}, kBack, true}));
+  placed.push_back(place("base", {TopOf, {}, kBack, true}));
   // D upright on the back edge, its drawing outward; D1 under C, D2 on the base.
-  const Vector3 plateC = -RisingBack(kPlateInclinationDeg);
-  placed.push_back(
-      Place(piece("D"), parameters, {*folds("D").below, {}, kUp, false, plateC, kForward}));
+  const Vector3 underC = -RisingBack(kPlateInclinationDeg);
+  placed.push_back(place("D", {LowerFold, {}, kUp, false, underC, kForward}));
   // C from the top of D down to the base, the dial up toward the Sun; C1 back.
-  const PieceCut c = piece("C").cut(parameters);
-  placed.push_back(Place(piece("C"), parameters,
-                         {TopOf(c),
-                          MiddleAt(placed[1], *folds("D").above),
-                          RisingBack(kPlateInclinationDeg),
-                          true,
-                          {},
-                          kBack}));
+  placed.push_back(place(
+      "C",
+      {TopOf, MiddleAt(placed[1], UpperFold), RisingBack(kPlateInclinationDeg), true, {}, kBack}));
   // B upright on the base at C's lower edge, its chart toward the dial; B1 forward.
-  const Vector3 cFoot = MiddleAt(placed[2], *folds("C").below);
-  placed.push_back(Place(piece("B"), parameters,
-                         {*folds("B").below, {0, 0, cFoot.z}, kUp, false, {}, kForward}));
+  const Vector3 cFoot = MiddleAt(placed[2], LowerFold);
+  placed.push_back(place("B", {LowerFold, {0, 0, cFoot.z}, kUp, false, {}, kForward}));
   // A from the top of B down to the base; A1 down B's front, A2 back on the base.
-  const Vector3 bTop = MiddleAt(placed[3], TopOf(piece("B").cut(parameters)));
-  placed.push_back(
-      Place(piece("A"), parameters,
-            {*folds("A").above, bTop, RisingBack(kPlateAAngleDeg), true, kDown, kBack}));
+  placed.push_back(place("A", {UpperFold, MiddleAt(placed[3], TopOf), RisingBack(kPlateAAngleDeg),
+                               true, kDown, kBack}));
   return instrument;
 }

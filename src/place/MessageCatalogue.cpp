@@ -74,12 +74,17 @@ MessageCatalogue MessageCatalogue::FromBytes(const std::string& bytes) {
   return catalogue;
 }
 
-MessageCatalogue MessageCatalogue::Load(const QString& localeDir, const QString& language,
+std::string MessageCatalogue::FileBytes(const QString& localeDir, const QString& language,
                                         const QString& domain) {
   QFile file(localeDir + u'/' + language + QStringLiteral("/LC_MESSAGES/") + domain +
              QStringLiteral(".mo"));
   if (!file.open(QIODevice::ReadOnly)) return {};
-  return FromBytes(file.readAll().toStdString());
+  return file.readAll().toStdString();
+}
+
+MessageCatalogue MessageCatalogue::Load(const QString& localeDir, const QString& language,
+                                        const QString& domain) {
+  return FromBytes(FileBytes(localeDir, language, domain));
 }
 
 QString MessageCatalogue::Translate(const std::string& key) const {

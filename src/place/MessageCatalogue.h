@@ -18,6 +18,9 @@ class MessageCatalogue {
   // missing or not a catalogue.
   static MessageCatalogue Load(const QString& localeDir, const QString& language,
                                const QString& domain);
+  // The bytes of that file, or empty.
+  static std::string FileBytes(const QString& localeDir, const QString& language,
+                               const QString& domain);
   // The same, from a file's bytes; empty for anything that is not a catalogue.
   static MessageCatalogue FromBytes(const std::string& bytes);
 

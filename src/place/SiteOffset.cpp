@@ -43,9 +43,11 @@ std::optional<SiteOffset> SiteFromCoordinates(QString name, double latitude, dou
   return site;
 }
 
-int SiteOffset::ZoneShiftMinutes() const {
-  return int(std::lround(OffsetFromMeridian(zoneMeridian, meridian) * 4));
+int ZoneShiftMinutes(double zoneMeridian, double meridian) {
+  return int(std::lround(OffsetFromMeridian(zoneMeridian, meridian) * 4));  // 4 min a degree
 }
+
+int SiteOffset::ZoneShiftMinutes() const { return ::ZoneShiftMinutes(zoneMeridian, meridian); }
 
 QString SiteOffset::LatitudeText(const QLocale& locale) const {
   return PlainDecimalText(latitude, locale);

@@ -56,6 +56,10 @@ bool OffsetInRange(double offset);
 // into -180 ... 180.
 double OffsetFromMeridian(double longitude, double meridian);
 
+// The zone's standard time less the mean time of the meridian the plates
+// are drawn for, minutes: 60 for Madrid (15 E, drawn for 0).
+int ZoneShiftMinutes(double zoneMeridian, double meridian);
+
 // A site from its coordinates and zone, or nothing for an unknown zone.
 std::optional<SiteOffset> SiteFromCoordinates(QString name, double latitude, double longitude,
                                               const QString& zone);

@@ -14,8 +14,6 @@
 #ifdef QUINDAL_HAVE_GEONAMES
 #include <QDir>
 #include <geonames.h>
-#include <fstream>
-#include <iterator>
 #include <libintl.h>
 
 #include "place/MessageCatalogue.h"
@@ -82,7 +80,7 @@ bool IsAscii(std::string_view text) {
 bool IsLatin(std::string_view word) {
   for (std::size_t k = 0; k < word.size(); ++k) {
     const auto byte = static_cast<unsigned char>(word[k]);
-    if (byte < 0x80 || (byte >= 0x80 && byte < 0xC0)) continue;
+    if (byte < 0xC0) continue;  // ASCII, or a continuation byte
     if (byte >= 0xC2 && byte <= 0xC9) continue;
     if (byte == 0xE1 && k + 1 < word.size() && static_cast<unsigned char>(word[k + 1]) >= 0xB8 &&
         static_cast<unsigned char>(word[k + 1]) <= 0xBB)
@@ -215,12 +213,6 @@ LoadedTown ReadTown(const Record& r, const MessageCatalogue& italian) {
   return loaded;
 }
 
-// The whole file, or empty.
-std::string FileBytes(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // Every town's names in every language the library has a catalogue for
 // ("Lisboa", "München", "Bozen"): a catalogue's keys of digits alone are
 // GeoNames ids of towns.
@@ -228,7 +220,8 @@ void AddEveryLanguage(std::vector<LoadedTown>& towns,
                       const std::unordered_map<std::string_view, std::size_t>& byId) {
   const QString folder = CatalogueFolder();
   for (const QString& language : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-    const std::string bytes = FileBytes(folder + u'/' + language + "/LC_MESSAGES/geonames.mo");
+    const std::string bytes =
+        MessageCatalogue::FileBytes(folder, language, QStringLiteral("geonames"));
     const std::optional<MessageCatalogue::Entries> entries = MessageCatalogue::EntriesOf(bytes);
     if (!entries) continue;
     for (const auto& [key, name] : *entries) {

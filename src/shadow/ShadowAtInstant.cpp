@@ -54,7 +54,7 @@ ShadowOutcome ShadowAt(const ShadowQuery& query) {
   r.summerMinutes = (instant.offsetSeconds - meridianSeconds) / 60;
   // A site far from its zone's meridian is drawn for one whole hours away.
   r.meridianDeg = query.project.project.site.meridian.value_or(*meridian);
-  r.zoneShiftMinutes = int(std::lround(OffsetFromMeridian(*meridian, r.meridianDeg) * 4));
+  r.zoneShiftMinutes = ZoneShiftMinutes(*meridian, r.meridianDeg);
   const int clockAhead = instant.offsetSeconds - meridianSeconds + r.zoneShiftMinutes * 60;
   r.tmfMs = query.clock.msecsSinceStartOfDay() - clockAhead * 1000LL;
 

@@ -64,11 +64,9 @@ QString ReadingWords(const ShadowReading& r) {
 
 QString ZoneShiftPhrase(int minutes) {
   if (minutes == 0) return {};
-  const int hours = std::abs(minutes) / 60;
-  return QStringLiteral(", %1%2 %3 sul meridiano delle piastre")
-      .arg(minutes > 0 ? QStringLiteral("+") : QStringLiteral("-"))
-      .arg(hours)
-      .arg(hours == 1 ? QStringLiteral("ora") : QStringLiteral("ore"));
+  return QStringLiteral(", %1%2 sul meridiano delle piastre")
+      .arg(minutes > 0 ? QStringLiteral("+") : QStringLiteral("-"),
+           SummerTimeWords(std::abs(minutes)));
 }
 
 QString ShadowSentence(const ShadowReading& r, bool plateB, const QLocale& locale) {
