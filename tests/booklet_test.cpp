@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "language/Language.h"
 #include "booklet/AssemblySteps.h"
 #include "booklet/Booklet.h"
 #include "booklet/ReadingTable.h"
@@ -233,6 +234,7 @@ TEST(BookletWordsTest, EachBookletSaysWhatItsReaderNeeds) {
     CheckedProject site;
     QLocale locale;
     std::vector<const char*> holds, lacks;  // regular expressions
+    Language language = Language::Italian;
   } kBooklets[] = {
       {"temporary hours",
        temporary,
@@ -255,11 +257,22 @@ TEST(BookletWordsTest, EachBookletSaysWhatItsReaderNeeds) {
        {"latitudine 45\\.667° nord", "45\\.667"},
        {"45,667", "\\d,\\d"}},
       {"a delta that rounds to zero", nearZero, kItalian, {"delta = 0,0 min"}, {"[-−]0,0\\b"}},
+      {"in English, every page: the words, not the numbers",
+       kTreviso,
+       kItalian,
+       {"First of all: measure", "latitude 45,667° north, 2,758° west of the zone's meridian",
+        "Jan Feb Mar", "45,667° NORTH", "ASSEMBLY INSTRUCTIONS FOR THE QUINDAL", "Assembly",
+        "How to use it", "Plate B, in the column of \\d\\d/\\d\\d, gives delta", "Reading table",
+        "15/06 \\(summer time\\)\\s+\\+71 min", "Observation sheet", "For the teacher"},
+       {"Come si usa", "latitudine", "Gen Feb", "ora legale"},
+       Language::English},
   };
   QTemporaryDir folder;
   for (const auto& b : kBooklets) {
     SCOPED_TRACE(b.what);
+    UseLanguage(b.language);
     const QString path = WriteBooklet(folder, b.site, b.locale, "b.pdf");
+    UseLanguage(Language::Italian);
     const QString text = PdfText(path, 1, 11).simplified();
     for (const char* pattern : b.holds)
       EXPECT_TRUE(text.contains(QRegularExpression(QString::fromUtf8(pattern)))) << pattern;

@@ -351,6 +351,19 @@ TEST_F(ExporterTest, CommandLineConventions) {
       {{"ombra", "--latitude", "45", "--longitude", "0", "--timezone", ""},
        kExportUsage,
        "quindal-export: --timezone vuole un fuso orario, come Europe/Rome"},
+      // The words follow --lingua, Qt's own included; the command line's stay.
+      {{"--lingua", "en", "--help"}, kExportOk, "Usage: quindal-export [options] PIECE [TEXT]"},
+      {{"base", "--colour", "red", "--lingua=en"},
+       kExportUsage,
+       "quindal-export: unknown option: --colour"},
+      {{"istruzioni", "--latitude", "45", "--longitude", "0", "--taglio", "--output", Path("i.svg"),
+        "--lingua", "en"},
+       kExportUsage,
+       "quindal-export: istruzioni is printed, not cut: no --taglio"},
+      {{"base", "--latitude", "45", "--lingua", "fr"},
+       kExportUsage,
+       "quindal-export: --lingua vuole it o en"},
+      {{"--lingua", "it", "--help"}, kExportOk, "Utilizzo: quindal-export [opzioni] PEZZO [TESTO]"},
   };
   for (const auto& c : cases) {
     const Outcome outcome = Export(c.arguments);
@@ -360,136 +373,87 @@ TEST_F(ExporterTest, CommandLineConventions) {
   }
 }
 
-// The manual page and --help name the same options.
-// "ombra": one line a value, in order, decimals with a point.
-TEST_F(ExporterTest, ShadowPrintsTheReadingAndRefusesWhatIsNoInstant) {
-  const QStringList rome = {"ombra", "--latitude", "45",         "--longitude",
-                            "0",     "--timezone", "Europe/Rome"};
-  const Outcome noon = Export(rome + QStringList{"--at", "2026-06-15 12:00"});
-  EXPECT_EQ(noon.status, kExportOk) << noon.err;
-  EXPECT_EQ(noon.out,
-            "data\t2026-06-15\nora\t12:00\nfuso\tEurope/Rome\nora_legale\t60\n"
-            "meridiano\t15.000\nscarto_fuso\t0\ntmf\t11:00:00\n"
-            "delta\t-0.367\ntsvl\t10:59:38\nangolo_orario\t-15.092\naltezza\t65.073\n"
-            "x\t1841.781\ny\t1900.033\nmm\t88.645\nlettura\tle 11:00 o le 13:00 di tempo vero "
-            "locale (la piastra non distingue il mattino dal pomeriggio)\n");
-  const Outcome night = Export(rome + QStringList{"--at", "2026-06-15 23:30"});
-  EXPECT_EQ(night.status, kExportOk);
-  EXPECT_TRUE(night.out.ends_with(
-      "\naltezza\t-18.642\nlettura\til Sole è sotto l'orizzonte: nessuna ombra\n"))
-      << night.out;
-  const Outcome temporary =
-      Export(rome + QStringList{"--at", "2026-06-15 12:00", "--hours", "temporarie"});
-  EXPECT_TRUE(temporary.out.ends_with("\nora_temporaria\t5.216\n")) << temporary.out;
-  const Outcome twice = Export(rome + QStringList{"--at", "2026-10-25 02:30"});
-  EXPECT_EQ(twice.status, kExportOk);
-  EXPECT_NE(twice.err.find("capitano due volte nel fuso Europe/Rome: si prende la prima"),
-            std::string::npos);
-
-  const Outcome polar = Export({"ombra", "--latitude", "70", "--longitude", "0", "--hours",
-                                "temporarie", "--at", "2026-06-15 12:00"});
-  EXPECT_EQ(polar.status, kExportRefused);
-  EXPECT_TRUE(polar.err.starts_with("Valori non consentiti !!!\n"));
-
+// The language of a run of its own, from the environment as a desktop sets
+// it or from --lingua: the help's first line, a refusal and plate C's months.
+TEST_F(ExporterTest, LanguageFollowsTheSystemUnlessTold) {
   const struct {
-    QStringList arguments;
-    const char* says;
-  } mistakes[] = {
-      {rome + QStringList{"--at", "15/06/2026 12:00"}, "--at vuole una data e un'ora"},
-      {rome + QStringList{"--at", "2026-02-30 12:00"}, "--at vuole una data e un'ora"},
-      {rome + QStringList{"--at", "2026-03-29 02:30"}, "non esistono nel fuso Europe/Rome"},
-      {{"ombra", "--latitude", "45", "--longitude", "0", "--timezone", "Marte/Olimpo"},
-       "fuso orario sconosciuto: Marte/Olimpo"},
-      {rome + QStringList{"--output", Path("x.png")}, "ombra scrive sullo standard output"},
-      {{"A", "--latitude", "45", "--longitude", "0", "--at", "2026-06-15 12:00", "--output",
-        Path("a.png")},
-       "--at vale con ombra, o con C o B"},
-      {{"C", "--latitude", "45", "--longitude", "0", "--at", "2026-06-15 12:00", "--output",
-        Path("c.dxf")},
-       "--at vale con ombra, o con C o B in un file PNG, PDF o SVG"},
-      {{"C", "--latitude", "45", "--longitude", "0", "--at", "2026-06-15 12:00", "--taglio",
-        "--output", Path("c.svg")},
-       "--at vale con ombra, o con C o B in un file PNG, PDF o SVG"},
+    QStringList environment;
+    QStringList option;
+    bool english;
+  } cases[] = {
+      {{"LANG=it_IT.UTF-8"}, {}, false},
+      {{"LANG=C.UTF-8"}, {}, false},
+      {{"LANG=C"}, {}, false},
+      {{"LANG=POSIX"}, {}, false},
+      {{"LANG=fr_FR.UTF-8"}, {}, false},  // no French: the Parts' Italian
+      {{"LANG=en_GB.UTF-8"}, {}, true},
+      {{"LC_ALL=en_US.UTF-8", "LANG=it_IT.UTF-8"}, {}, true},
+      {{"LC_MESSAGES=en_GB.UTF-8", "LANG=it_IT.UTF-8"}, {}, true},
+      {{"LANGUAGE=it", "LANG=en_US.UTF-8"}, {}, false},
+      {{"LANGUAGE=fr:en", "LANG=it_IT.UTF-8"}, {}, true},
+      {{"LANG=en_GB.UTF-8"}, {"--lingua", "it"}, false},
+      {{"LANG=it_IT.UTF-8"}, {"--lingua", "en"}, true},
   };
-  for (const auto& mistake : mistakes) {
-    const Outcome outcome = Export(mistake.arguments);
-    EXPECT_EQ(outcome.status, kExportUsage) << mistake.says;
-    EXPECT_NE(outcome.err.find(mistake.says), std::string::npos) << outcome.err;
-    EXPECT_TRUE(outcome.out.empty());
-  }
-  EXPECT_TRUE(Files().isEmpty());
-}
-
-// Plates B and C with --at carry the shadow over the very picture they have
-// without it: the PNG as the window shows it, the PDF and the SVG at true
-// scale with the marks on top (a teacher's worksheet).
-TEST_F(ExporterTest, ShadowOverThePieceWithAt) {
-  const auto differing = [](const QImage& a, const QImage& b) {
-    int n = 0;
-    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
-      for (int x = 0; x < std::min(a.width(), b.width()); ++x) n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
+  const auto run = [](const QStringList& environment, const QStringList& arguments) {
+    QProcess exporter;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) env.remove(name);
+    for (const QString& setting : environment)
+      env.insert(setting.section('=', 0, 0), setting.section('=', 1));
+    exporter.setProcessEnvironment(env);
+    exporter.start(QUINDAL_EXPORTER, arguments);
+    exporter.waitForFinished(30000);
+    return QString::fromUtf8(exporter.readAllStandardOutput() + exporter.readAllStandardError());
   };
-  for (const char* piece : {"B", "C"}) {
-    SCOPED_TRACE(piece);
-    const QStringList site = {piece, "--latitude", "45", "--longitude", "0"};
-    const QStringList at = {"--timezone", "Etc/UTC", "--at", "2026-06-15 09:00"};
-    for (const char* extension : {"png", "pdf", "svg"}) {
-      SCOPED_TRACE(extension);
-      const QString plainPath = Path(QString("plain.") + extension);
-      const QString shadowPath = Path(QString("shadow.") + extension);
-      ASSERT_EQ(Export(site + QStringList{"--output", plainPath}).status, kExportOk);
-      ASSERT_EQ(Export(site + at + QStringList{"--output", shadowPath}).status, kExportOk);
-      if (QString(extension) == "png") {
-        const auto calls = DrawPiece(PieceNamed(piece)->drawing, "45");
-        ASSERT_TRUE(calls);
-        EXPECT_EQ(QImage(plainPath).convertToFormat(QImage::Format_RGB32),
-                  QImage::fromData(Render(FileFormat::Png, *calls), "PNG")
-                      .convertToFormat(QImage::Format_RGB32));
-        EXPECT_GT(differing(QImage(plainPath), QImage(shadowPath)), 1000);
-      } else if (QString(extension) == "pdf") {
-        ASSERT_EQ(PdfPageCount(shadowPath), 1);
-        const QImage plain = RenderPdfPage(plainPath), shadow = RenderPdfPage(shadowPath);
-        EXPECT_EQ(plain.size(), shadow.size());
-        EXPECT_GT(differing(plain, shadow), 1000);
-        // The page's own rules, below the drawing, stay as they were.
-        const int below = plain.height() * 175 / 210;  // the rule across, 10 mm + the drawing
-        EXPECT_EQ(plain.copy(0, below, plain.width(), plain.height() - below),
-                  shadow.copy(0, below, shadow.width(), shadow.height() - below));
-      } else {
-        // The same elements, in order, and the marks over them in a group.
-        QFile plain(plainPath), shadow(shadowPath);
-        ASSERT_TRUE(plain.open(QIODevice::ReadOnly) && shadow.open(QIODevice::ReadOnly));
-        const QByteArray before = plain.readAll(), after = shadow.readAll();
-        const qsizetype marks = after.indexOf("<g id=\"ombra\">");
-        ASSERT_GT(marks, 0);
-        EXPECT_EQ(after.left(marks), before.left(before.lastIndexOf("</svg>")));
-        EXPECT_TRUE(after.endsWith("</g>\n</svg>\n"));
-        EXPECT_EQ(after.count("<line "), before.count("<line ") + 2);
-        EXPECT_TRUE(QString(piece) == "B" ? after.contains(">delta ")
-                                          : QString::fromUtf8(after).contains(QRegularExpression(
-                                                ">\\d\\d:\\d\\d o \\d\\d:\\d\\d</text>")));
-      }
-    }
+  const QString plate = Path("c.svg");
+  // The month names along the top of plate C, in order.
+  const auto months = [&] {
+    QFile file(plate);
+    QStringList names;
+    if (!file.open(QIODevice::ReadOnly)) return names;
+    for (const DrawCall& call : ReadSvgCalls(file.readAll()))
+      if (const auto* t = std::get_if<TextCall>(&call); t && t->y == 35)
+        names << QString::fromStdString(t->text);
+    return names;
+  };
+  for (const auto& c : cases) {
+    const std::string what = (c.environment + c.option).join(' ').toStdString();
+    EXPECT_EQ(run(c.environment, QStringList{"--help"} + c.option).section('\n', 0, 0),
+              c.english ? "Usage: quindal-export [options] PIECE [TEXT]"
+                        : "Utilizzo: quindal-export [opzioni] PEZZO [TESTO]")
+        << what;
+    EXPECT_EQ(
+        run(c.environment,
+            QStringList{"A", "--latitude", "91", "--longitude", "0", "--output", plate} + c.option),
+        c.english ? "Values not allowed !!!\nlatitude 91: outside the range -90 … +90\n"
+                  : "Valori non consentiti !!!\nlatitudine 91: fuori dall'intervallo -90 … "
+                    "+90\n")
+        << what;
+    run(c.environment,
+        QStringList{"C", "--latitude", "45", "--longitude", "0", "--output", plate} + c.option);
+    EXPECT_EQ(months().mid(0, 3),
+              c.english ? QStringList({"Jan", "Feb", "Mar"}) : QStringList({"Gen", "Feb", "Mar"}))
+        << what;
   }
 }
 
+// The manual pages, English and Italian, and --help name the same options.
 TEST(ManualPageTest, OptionsMatchTheHelp) {
-  QFile page(QUINDAL_SOURCE_DIR "/data/quindal-export.1");
-  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-  const QString roff = QString::fromUtf8(page.readAll()).replace("\\-", "-");
-  std::ostringstream out, err;
-  RunExport({"--help"}, out, err);
   const auto options = [](const QString& text) {
     QSet<QString> names;
     for (const auto& m : QRegularExpression(R"(--([a-z-]+))").globalMatch(text))
       names.insert(m.captured(1));
     return names;
   };
-  const QSet<QString> documented = options(roff),
-                      helped = options(QString::fromStdString(out.str()));
-  EXPECT_EQ(documented, helped);
-  EXPECT_TRUE(helped.contains("site-longitude") && helped.contains("version"));
+  std::ostringstream out, err;
+  RunExport({"--help"}, out, err);
+  const QSet<QString> helped = options(QString::fromStdString(out.str()));
+  EXPECT_TRUE(helped.contains("site-longitude") && helped.contains("lingua"));
+  for (const char* name : {"/data/quindal-export.1", "/data/it/quindal-export.1"}) {
+    QFile page(QUINDAL_SOURCE_DIR + QString(name));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << name;
+    EXPECT_EQ(options(QString::fromUtf8(page.readAll()).replace("\\-", "-")), helped) << name;
+  }
 }
 
 TEST_F(ExporterTest, RefusedInputExitsOneAndWritesNothing) {

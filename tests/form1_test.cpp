@@ -69,44 +69,57 @@ class Form1Test : public QObject {
   void bookletByKeyboardOrRefused();
   void projectOpenedSavedAndRemembered();
   void dialogsUseAProportionalFace();
+  void languageChosenAndRemembered();
 };
 
 void Form1Test::captionsAndGeometry_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("english");
   QTest::addColumn<QRect>("twips");
-  const auto row = [](const char* name, const char* caption, int l, int t, int w, int h) {
-    QTest::newRow(name) << QString(name) << QString::fromUtf8(caption) << QRect(l, t, w, h);
+  const auto row = [](const char* name, const char* caption, const char* english, int l, int t,
+                      int w, int h) {
+    QTest::newRow(name) << QString(name) << QString::fromUtf8(caption) << QString::fromUtf8(english)
+                        << QRect(l, t, w, h);
   };
-  row("Label5", "LATITUDINE Nord ( + ) Sud ( - ) in gradi ( n,d° ).", 600, 240, 4935, 255);
-  row("Text1", "", 5640, 240, 2295, 285);
-  row("Label2", "Intervallo di valori ( -90,000° <------> +90,000° )", 600, 480, 4935, 255);
-  row("Label7", "LONGITUDINE ad Est ( + ) ad Ovest ( - ) in gradi ( n,d° )", 600, 840, 4935, 255);
-  row("Text4", " ", 5640, 840, 2295, 285);
-  row("Label6", "rispetto al fuso di riferimento.", 600, 1080, 4935, 255);
-  row("Label3", "Intervallo di valori ( -15,000° <------> +15,000° )", 600, 1320, 4935, 255);
-  row("Label9", "RISOLUZIONE CONSIGLIATA (800 X 600)", 6120, 1440, 1455, 615);
-  row("Frame1", "", 600, 1560, 4815, 375);
-  row("Option1", "ORE ASTRONOMICHE", 240, 120, 2295, 195);
-  row("Option2", "ORE TEMPORARIE", 2640, 120, 2055, 195);
-  row("Frame3", "", 1680, 1920, 2415, 375);
-  row("Option6", "MESI", 240, 120, 855, 195);
-  row("Option5", "DECADI", 1200, 120, 1095, 195);
-  row("Command4", "Grafico A", 240, 2400, 975, 375);
-  row("Command3", "Grafico B", 1680, 2400, 975, 375);
-  row("Command1", "Grafico C", 3120, 2400, 975, 375);
-  row("Command5", "Grafico D", 4560, 2400, 975, 375);
-  row("Command6", "Base", 6000, 2400, 975, 375);
-  row("Command7", "Istruzioni", 7440, 2400, 975, 375);
-  row("Label4", "ALT+ STAMP (PRINT SCREEN) PER COPIARE L'IMMAGINE", 720, 3000, 5295, 255);
-  row("Command2", "Esci", 6720, 3000, 975, 375);
-  row("Label8", "DOPPIO-CLICK PER USCIRE DALLE SINGOLE VIDEATE", 720, 3240, 5295, 255);
-  row("Picture1", "", 8040, 3240, 615, 495);
+  row("Label5", "LATITUDINE Nord ( + ) Sud ( - ) in gradi ( n,d° ).",
+      "LATITUDE North ( + ) South ( - ) in degrees ( n.d° ).", 600, 240, 4935, 255);
+  row("Text1", "", "", 5640, 240, 2295, 285);
+  row("Label2", "Intervallo di valori ( -90,000° <------> +90,000° )",
+      "Range of values ( -90.000° <------> +90.000° )", 600, 480, 4935, 255);
+  row("Label7", "LONGITUDINE ad Est ( + ) ad Ovest ( - ) in gradi ( n,d° )",
+      "LONGITUDE East ( + ) West ( - ) in degrees ( n.d° )", 600, 840, 4935, 255);
+  row("Text4", " ", " ", 5640, 840, 2295, 285);
+  row("Label6", "rispetto al fuso di riferimento.", "from the meridian of the reference time zone.",
+      600, 1080, 4935, 255);
+  row("Label3", "Intervallo di valori ( -15,000° <------> +15,000° )",
+      "Range of values ( -15.000° <------> +15.000° )", 600, 1320, 4935, 255);
+  row("Label9", "RISOLUZIONE CONSIGLIATA (800 X 600)", "RECOMMENDED RESOLUTION (800 X 600)", 6120,
+      1440, 1455, 615);
+  row("Frame1", "", "", 600, 1560, 4815, 375);
+  row("Option1", "ORE ASTRONOMICHE", "ASTRONOMICAL HOURS", 240, 120, 2295, 195);
+  row("Option2", "ORE TEMPORARIE", "TEMPORARY HOURS", 2640, 120, 2055, 195);
+  row("Frame3", "", "", 1680, 1920, 2415, 375);
+  row("Option6", "MESI", "MONTHS", 240, 120, 855, 195);
+  row("Option5", "DECADI", "TEN DAYS", 1200, 120, 1095, 195);
+  row("Command4", "Grafico A", "Plate A", 240, 2400, 975, 375);
+  row("Command3", "Grafico B", "Plate B", 1680, 2400, 975, 375);
+  row("Command1", "Grafico C", "Plate C", 3120, 2400, 975, 375);
+  row("Command5", "Grafico D", "Plate D", 4560, 2400, 975, 375);
+  row("Command6", "Base", "Base", 6000, 2400, 975, 375);
+  row("Command7", "Istruzioni", "Assembly", 7440, 2400, 975, 375);
+  row("Label4", "ALT+ STAMP (PRINT SCREEN) PER COPIARE L'IMMAGINE",
+      "ALT+ PRINT SCREEN TO COPY THE PICTURE", 720, 3000, 5295, 255);
+  row("Command2", "Esci", "Exit", 6720, 3000, 975, 375);
+  row("Label8", "DOPPIO-CLICK PER USCIRE DALLE SINGOLE VIDEATE",
+      "DOUBLE-CLICK TO LEAVE EACH SCREEN", 720, 3240, 5295, 255);
+  row("Picture1", "", "", 8040, 3240, 615, 495);
 }
 
 void Form1Test::captionsAndGeometry() {
   QFETCH(QString, name);
   QFETCH(QString, caption);
+  QFETCH(QString, english);
   QFETCH(QRect, twips);
   Form1 form;
   const QHash<QString, QWidget*> controls = {
@@ -126,18 +139,26 @@ void Form1Test::captionsAndGeometry() {
   QVERIFY(control);
   QCOMPARE(control->geometry(),
            QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
-  QString text;
-  if (auto* label = qobject_cast<QLabel*>(control)) {
-    text = label->text();
-    if (name != "Picture1") QCOMPARE(label->alignment(), Qt::AlignCenter);
-  } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
-    text = box->text();
-  } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-    text = button->text();
-  } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
-    text = frame->title();
-  }
-  QCOMPARE(text, caption);
+  const auto shown = [&] {
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+    if (auto* box = qobject_cast<QLineEdit*>(control)) return box->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) return frame->title();
+    return QString();
+  };
+  if (auto* label = qobject_cast<QLabel*>(control); label && name != "Picture1")
+    QCOMPARE(label->alignment(), Qt::AlignCenter);
+  QCOMPARE(shown(), caption);
+  // The same window in English, the same places.
+  UseLanguage(Language::English);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  const QString inEnglish = shown();
+  const QRect placeInEnglish = control->geometry();
+  UseLanguage(Language::Italian);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  QCOMPARE(inEnglish, english);
+  QCOMPARE(placeInEnglish, control->geometry());
+  QCOMPARE(shown(), caption);
 }
 
 void Form1Test::windowProperties() {
@@ -437,7 +458,7 @@ void Form1Test::projectOpenedSavedAndRemembered() {
                                      QString("-2.758").replace('.', point) + "°",
                                  "Roma (Lazio, Italia) - " + QString("41.894").replace('.', point) +
                                      "°, " + QString("-2.512").replace('.', point) + "°",
-                                 "Apri progetto...", "Salva progetto..."}));
+                                 "Apri progetto...", "Salva progetto...", "Lingua"}));
   next.form1.siteMenu->actions()[3]->trigger();  // Rome, whole
   QCOMPARE(next.form1.TownLabel->text(), QString("Roma (Lazio, Italia)"));
   QCOMPARE(next.form1.Chosen().site.zone, QString("Europe/Rome"));
@@ -472,6 +493,42 @@ void Form1Test::dialogsUseAProportionalFace() {
   ConfigureApplication();
   const QFontInfo face(QApplication::font());
   QVERIFY2(!face.fixedPitch(), qPrintable(face.family()));
+}
+
+// "Lingua" in the site button's menu: the window changes its words at once,
+// a refusal comes in the same language, and the choice is remembered.
+void Form1Test::languageChosenAndRemembered() {
+  MainWindows windows;
+  const auto choose = [&](const QString& menuTitle, const QString& language) {
+    emit windows.form1.siteMenu->aboutToShow();
+    for (QAction* action : windows.form1.siteMenu->actions()) {
+      if (action->text() != menuTitle || !action->menu()) continue;
+      for (QAction* choice : action->menu()->actions())
+        if (choice->text() == language) choice->trigger();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  };
+  choose("Lingua", "English");
+  QCOMPARE(windows.form1.windowTitle(),
+           QString("CALCULATION AND DRAWING OF A QUINDAL WITH A 45° INCLINED DIAL  (by Orbelan)"));
+  QCOMPARE(windows.form1.LocationButton->toolTip(),
+           QString("Find the place (latitude and offset from the zone)"));
+  QCOMPARE(windows.form1.saveAction->text(), QString("Save project..."));
+  QCOMPARE(ProjectMemory(*OpenSettings()).ChosenLanguage(), std::optional(Language::English));
+  windows.form1.SetText1("91");
+  windows.form1.SetText4("0");
+  QString refusal;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    refusal = box->text() + '\n' + box->informativeText();
+    box->accept();
+  });
+  windows.form1.Command4->click();
+  QCOMPARE(refusal, QString("Values not allowed !!!\nlatitude 91: outside the range -90 … +90"));
+  choose("Language", "Italiano");
+  QCOMPARE(windows.form1.Command7->text(), QString("Istruzioni"));
+  QCOMPARE(ProjectMemory(*OpenSettings()).ChosenLanguage(), std::optional(Language::Italian));
 }
 
 int main(int argc, char** argv) { return RunWindowTest<Form1Test>(argc, argv); }

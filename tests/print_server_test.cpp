@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <QTransform>
 
+#include "language/Language.h"
 #include "pdf_pages.h"
 #include "piece_recorder.h"
 #include "private_cups.h"
@@ -467,6 +468,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   InstallWindowFontSubstitution();
   QApplication app(argc, argv);
+  UseLanguage(Language::Italian);
   // The settings of the run's own, never the user's or the machine's.
   QTemporaryDir settings;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.filePath("user"));

@@ -2,6 +2,7 @@
 
 #include "app/ExportCommands.h"
 #include "app/Exporter.h"
+#include "app/ExporterWords.h"
 #include "devices/WindowFont.h"
 #include "instrument/GltfFile.h"
 #include "pieces/Pieces.h"
@@ -13,8 +14,8 @@ bool AssemblyModelCommand::Read(const CommandLine& line, FileSink&, std::string&
   if (line.Value("format") || line.parser.isSet(QStringLiteral("taglio")) || at_ ||
       (suffix != "gltf" && suffix != "glb")) {
     problem =
-        "montaggio scrive un modello glTF: --output FILE.gltf o FILE.glb, niente --format, "
-        "--taglio né --at";
+        Said(Exporter::tr("montaggio scrive un modello glTF: --output FILE.gltf o FILE.glb, niente "
+                          "--format, --taglio né --at"));
     return false;
   }
   binary_ = suffix == "glb";
@@ -30,7 +31,7 @@ int AssemblyModelCommand::Run(ExportIo io) {
   const std::optional<CheckedProject> project = project_.Resolve(cut, io.err, status);
   if (!project) return status;
   if (!WindowFontInstalled()) {
-    io.err << "quindal-export: " << kMissingWindowFont << "; nessun file scritto\n";
+    io.err << NoWindowFont();
     return kExportWriteFailed;
   }
   const QByteArray model = InstrumentModelFile(*project, binary_);

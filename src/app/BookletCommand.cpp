@@ -1,5 +1,6 @@
 #include "app/ExportCommands.h"
 #include "app/Exporter.h"
+#include "app/ExporterWords.h"
 #include "booklet/Booklet.h"
 #include "devices/WindowFont.h"
 #include "pieces/Pieces.h"
@@ -9,7 +10,8 @@ bool BookletCommand::Read(const CommandLine& line, FileSink&, std::string& probl
   if (!ReadOutput(line, output_, problem)) return false;
   if (line.Value("format") || line.parser.isSet(QStringLiteral("taglio")) || at_ ||
       FormatOfPath(output_) != FileFormat::Pdf) {
-    problem = "fascicolo scrive un file PDF: --output FILE.pdf, niente --format, --taglio né --at";
+    problem = Said(Exporter::tr(
+        "fascicolo scrive un file PDF: --output FILE.pdf, niente --format, --taglio né --at"));
     return false;
   }
   return ReadDatesAndYear(project_.Dates(), project_.Year(), problem);
@@ -21,7 +23,7 @@ int BookletCommand::Run(ExportIo io) {
   const std::optional<CheckedProject> project = project_.Resolve(AllPieces(), io.err, status);
   if (!project) return status;
   if (!WindowFontInstalled()) {
-    io.err << "quindal-export: " << kMissingWindowFont << "; nessun file scritto\n";
+    io.err << NoWindowFont();
     return kExportWriteFailed;
   }
   return WriteOutput(io, output_, RenderBooklet(*project)) ? kExportOk : kExportWriteFailed;

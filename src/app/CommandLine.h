@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,13 +16,15 @@ std::optional<QStringList> TextArguments(int argc, char* argv[], std::string& pr
 // "--name value" or "--name=value", -h/--help, -v/--version. A repeated
 // option is a mistake too (the parser would keep the last).
 class CommandLine {
+  Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
  public:
   enum Outcome { Understood, Help, Version, Mistake };
 
   CommandLine();
 
   // Reads `arguments` (without the program's name); on a mistake `problem`
-  // says what it is, in Italian.
+  // says what it is, in the user's language.
   Outcome Read(const QStringList& arguments);
 
   // The usage, the options and the arguments, for --help and after a mistake.

@@ -2,6 +2,7 @@
 
 #include "app/ExportCommands.h"
 #include "app/Exporter.h"
+#include "app/ExporterWords.h"
 #include "app/ShadowCommand.h"
 #include "devices/DrawingFile.h"
 #include "drawing/ShownValue.h"
@@ -11,7 +12,7 @@
 #include "project/ProjectFile.h"
 
 void PrintRefusal(std::ostream& err, const QString& reason) {
-  err << kRefusalMessage.toStdString() << "\n" << reason.toStdString() << "\n";
+  err << Said(RefusalMessage()) << "\n" << reason.toStdString() << "\n";
 }
 
 bool ProjectOptions::Read(const CommandLine& line, bool clockZone, std::string& problem) {
@@ -23,7 +24,7 @@ bool ProjectOptions::Read(const CommandLine& line, bool clockZone, std::string& 
            line.Value("site-longitude"), line.Value("timezone")};
   if (!site_.Valid(problem, clockZone, file_.has_value())) return false;
   if (hours_ && *hours_ != "astronomiche" && *hours_ != "temporarie") {
-    problem = "--hours vuole astronomiche o temporarie";
+    problem = Said(Exporter::tr("--hours vuole astronomiche o temporarie"));
     return false;
   }
   return true;
@@ -36,12 +37,13 @@ bool ReadDatesAndYear(const std::optional<QString>& dates, const std::optional<Q
     bool isNumber = false;
     const int asked = year->trimmed().toInt(&isNumber);
     if (!isNumber || asked < 1970 || asked > 2100) {
-      problem = "--anno vuole un anno dal 1970 al 2100: " + ShownValue(*year).toStdString();
+      problem =
+          Said(Exporter::tr("--anno vuole un anno dal 1970 al 2100: %1").arg(ShownValue(*year)));
       return false;
     }
   }
   if (dates && *dates != "mesi" && *dates != "decadi") {
-    problem = "--dates vuole mesi o decadi";
+    problem = Said(Exporter::tr("--dates vuole mesi o decadi"));
     return false;
   }
   return true;
@@ -91,7 +93,8 @@ std::optional<CheckedProject> ProjectOptions::Resolve(const std::vector<const Pi
     return std::nullopt;
   }
   if (typedZone) {
-    err << "quindal-export: fuso orario sconosciuto: " << ShownValue(*site_.timezone).toStdString()
+    err << "quindal-export: "
+        << Said(Exporter::tr("fuso orario sconosciuto: %1").arg(ShownValue(*site_.timezone)))
         << "\n";
     status = kExportUsage;
     return std::nullopt;
@@ -102,35 +105,44 @@ std::optional<CheckedProject> ProjectOptions::Resolve(const std::vector<const Pi
 
 QString CommandsHelp() {
   // Each command with the options of its own; the site's options are common.
-  const char* const kCommands[][2] = {
+  static const char* const kCommands[][2] = {
       {"A, B, C, D, base, istruzioni",
-       "un pezzo in un file (.svg, .png, .pdf, .dxf, ...): --output,\n"
-       "--taglio (i pezzi che si tagliano), --at (B e C in PNG, PDF o SVG)"},
+       QT_TRANSLATE_NOOP("Exporter",
+                         "un pezzo in un file (.svg, .png, .pdf, .dxf, ...): --output,\n"
+                         "--taglio (i pezzi che si tagliano), --at (B e C in PNG, PDF o SVG)")},
       {"all",
-       "i sei fogli: un PDF di sei pagine (--output FILE.pdf) o sei file\n"
-       "plate-a, plate-b, plate-c, plate-d, base, istruzioni in una cartella:\n"
-       "--output, --format, --taglio"},
+       QT_TRANSLATE_NOOP("Exporter",
+                         "i sei fogli: un PDF di sei pagine (--output FILE.pdf) o sei file\n"
+                         "plate-a, plate-b, plate-c, plate-d, base, istruzioni in una cartella:\n"
+                         "--output, --format, --taglio")},
       {"fascicolo",
-       "un PDF per costruire e leggere il quindal: copertina con le righe di\n"
-       "controllo, materiali, i sei fogli, montaggio, uso con un esempio, tabella\n"
-       "di lettura, scheda di osservazione: --output FILE.pdf, --anno"},
-      {"ombra",
-       "che cosa mostra il quindal all'istante di --at: una riga chiave<TAB>valore\n"
-       "per data, ora, fuso, ora_legale, tmf, delta, tsvl, angolo_orario, altezza\n"
-       "e, con il Sole sopra l'orizzonte, x, y, mm, lettura, ora_temporaria"},
-      {"places TESTO",
-       "le città che corrispondono, una per riga: città, regione, paese,\n"
-       "latitudine, longitudine, fuso, scostamento, separati da tabulazioni;\n"
-       "nessuna opzione"},
+       QT_TRANSLATE_NOOP(
+           "Exporter",
+           "un PDF per costruire e leggere il quindal: copertina con le righe di\n"
+           "controllo, materiali, i sei fogli, montaggio, uso con un esempio, tabella\n"
+           "di lettura, scheda di osservazione: --output FILE.pdf, --anno")},
+      {"ombra", QT_TRANSLATE_NOOP(
+                    "Exporter",
+                    "che cosa mostra il quindal all'istante di --at: una riga chiave<TAB>valore\n"
+                    "per data, ora, fuso, ora_legale, tmf, delta, tsvl, angolo_orario, altezza\n"
+                    "e, con il Sole sopra l'orizzonte, x, y, mm, lettura, ora_temporaria")},
+      {QT_TRANSLATE_NOOP("Exporter", "places TESTO"),
+       QT_TRANSLATE_NOOP("Exporter",
+                         "le città che corrispondono, una per riga: città, regione, paese,\n"
+                         "latitudine, longitudine, fuso, scostamento, separati da tabulazioni;\n"
+                         "nessuna opzione")},
       {"montaggio",
-       "lo strumento montato, ogni pezzo al suo posto con il suo disegno, in un\n"
-       "modello glTF 2.0 in metri: --output FILE.gltf (o FILE.glb)"},
-      {"progetto", "il luogo e le scelte in un file di progetto: --output FILE.quindal, --anno"},
+       QT_TRANSLATE_NOOP("Exporter",
+                         "lo strumento montato, ogni pezzo al suo posto con il suo disegno, in un\n"
+                         "modello glTF 2.0 in metri: --output FILE.gltf (o FILE.glb)")},
+      {"progetto", QT_TRANSLATE_NOOP("Exporter",
+                                     "il luogo e le scelte in un file di progetto: "
+                                     "--output FILE.quindal, --anno")},
   };
   QString text;
   for (const auto& [names, words] : kCommands) {
-    text += QStringLiteral("  %1\n").arg(QString::fromUtf8(names));
-    for (const QString& line : QString::fromUtf8(words).split(u'\n'))
+    text += QStringLiteral("  %1\n").arg(Exporter::tr(names));
+    for (const QString& line : Exporter::tr(words).split(u'\n'))
       text += QStringLiteral("      %1\n").arg(line);
   }
   return text;
@@ -149,8 +161,10 @@ std::unique_ptr<ExportCommand> CommandNamed(const QString& word) {
 bool ReadInstant(const CommandLine& line, std::optional<ClockReading>& at, std::string& problem) {
   const std::optional<QString> text = line.Value("at");
   if (text && !(at = ReadClockReading(*text))) {
-    problem = "--at vuole una data e un'ora come \"2026-06-21 12:00\" (AAAA-MM-GG HH:MM): " +
-              ShownValue(*text).toStdString();
+    problem =
+        Said(Exporter::tr(
+                 "--at vuole una data e un'ora come \"2026-06-21 12:00\" (AAAA-MM-GG HH:MM): %1")
+                 .arg(ShownValue(*text)));
     return false;
   }
   return true;
@@ -160,7 +174,7 @@ bool ReadSiteCommand(const CommandLine& line, ProjectOptions& project, bool take
                      bool keepsClocks, std::optional<ClockReading>& at, std::string& problem) {
   if (!ReadInstant(line, at, problem)) return false;
   if (line.Value("anno") && !takesYear) {
-    problem = "--anno vale con fascicolo";
+    problem = Said(Exporter::tr("--anno vale con fascicolo"));
     return false;
   }
   return project.Read(line, keepsClocks || at.has_value(), problem);
@@ -169,7 +183,7 @@ bool ReadSiteCommand(const CommandLine& line, ProjectOptions& project, bool take
 bool ReadOutput(const CommandLine& line, QString& output, std::string& problem) {
   const std::optional<QString> given = line.Value("output");
   if (!given) {
-    problem = "manca --output";
+    problem = Said(Exporter::tr("manca --output"));
     return false;
   }
   output = *given;
@@ -179,7 +193,7 @@ bool ReadOutput(const CommandLine& line, QString& output, std::string& problem) 
 bool WriteOutput(ExportIo io, const QString& path, const QByteArray& bytes) {
   QString reason;
   if (io.files.Write(path, bytes, reason)) return true;
-  io.err << "quindal-export: impossibile scrivere " << ShownValue(path).toStdString() << ": "
-         << reason.toStdString() << "\n";
+  io.err << "quindal-export: "
+         << Said(Exporter::tr("impossibile scrivere %1: %2").arg(ShownValue(path), reason)) << "\n";
   return false;
 }

@@ -3,8 +3,10 @@
 #include <cstdint>
 
 #include "app/Exporter.h"
+#include "app/ExporterWords.h"
 #include "drawing/ShownValue.h"
 #include "drawing/NumberText.h"
+#include "language/Language.h"
 #include "place/AngleReader.h"
 #include "place/PlaceQuery.h"
 #include "place/SiteOffset.h"
@@ -13,29 +15,29 @@
 
 namespace {
 
-const char kNoTownList[] =
-    "quindal-export: la ricerca delle località non è disponibile in questa versione\n";
+std::string NoTownList() {
+  return "quindal-export: " +
+         Said(Exporter::tr("la ricerca delle località non è disponibile in questa versione")) +
+         "\n";
+}
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
-// The messages speak Italian, decimal commas included, whatever the system's
-// language; the texts for the checks keep the regional format they are read in.
-const QLocale kItalian(QLocale::Italian, QLocale::Italy);
-
 // "Roma (Lazio, Italia)": a town as the messages name it.
 QString TownLabel(const Town& town) {
-  return QStringLiteral("%1 (%2, %3)").arg(town.name, town.region, town.country);
+  return QStringLiteral("%1 (%2, %3)").arg(town.Name(), town.Region(), town.Country());
 }
 
-// What a name no town has may have meant: the towns whose names start so,
-// else up to three spelt nearly so. "; forse: Treviso (Veneto, Italia)".
-std::string Maybe(const PlaceQuery& query) {
+// `message`, and what a name no town has may have meant: the towns whose
+// names start so, else up to three spelt nearly so.
+// "...; forse: Treviso (Veneto, Italia)".
+std::string WithMaybe(const QString& message, const PlaceQuery& query) {
   std::vector<const Town*> similar = TownIndex::Instance().Find(query.name, query.countryCode, 5);
   if (similar.empty()) similar = TownIndex::Instance().SpeltLike(query.name, query.countryCode);
-  std::string text;
-  for (std::size_t k = 0; k < similar.size(); ++k)
-    text += (k == 0 ? "; forse: " : "; ") + Utf8(TownLabel(*similar[k]));
-  return text;
+  if (similar.empty()) return Utf8(message);
+  QStringList labels;
+  for (const Town* town : similar) labels << TownLabel(*town);
+  return Utf8(Exporter::tr("%1; forse: %2").arg(message, labels.join(QStringLiteral("; "))));
 }
 
 // The site's texts for the boxes and the meridian they are drawn for; says
@@ -44,16 +46,16 @@ int Take(const SiteOffset& found, ProjectSite& site, std::ostream& err) {
   site.latitude = found.LatitudeText();
   site.offset = found.OffsetText();
   site.meridian = found.MeridianMoved() ? std::optional(found.meridian) : std::nullopt;
-  err << "quindal-export: " << Utf8(found.Arithmetic(kItalian)) << "\n";
+  err << "quindal-export: " << Utf8(found.Arithmetic(LanguageLocale())) << "\n";
   if (found.MeridianMoved())
-    err << "quindal-export: " << Utf8(found.MeridianNote(kItalian)) << "\n";
+    err << "quindal-export: " << Utf8(found.MeridianNote(LanguageLocale())) << "\n";
   return kExportOk;
 }
 
 // --place: the most populous town of that very name.
 int TakeTown(const SiteRequest& request, ProjectSite& site, std::ostream& err) {
   if (!TownIndex::Available()) {
-    err << kNoTownList;
+    err << NoTownList();
     return kExportUsage;
   }
   const PlaceQuery query = SplitPlaceQuery(*request.place);
@@ -61,8 +63,10 @@ int TakeTown(const SiteRequest& request, ProjectSite& site, std::ostream& err) {
   // whose name merely holds the word.
   const auto towns = TownIndex::Instance().Named(query.name, query.countryCode, 4);
   if (towns.empty()) {
-    err << "quindal-export: nessuna località si chiama " << ShownValue(*request.place).toStdString()
-        << Maybe(query) << "\n";
+    err << "quindal-export: "
+        << WithMaybe(Exporter::tr("nessuna località si chiama %1").arg(ShownValue(*request.place)),
+                     query)
+        << "\n";
     return kExportUsage;
   }
 
@@ -70,19 +74,25 @@ int TakeTown(const SiteRequest& request, ProjectSite& site, std::ostream& err) {
   // A zone given beside the town is the one used for everything: the
   // instant, the meridian and the offset reckoned from it, the reading.
   const QString used = request.timezone.value_or(town.zone);
-  err << "quindal-export: località " << Utf8(TownLabel(town)) << ", latitudine "
-      << Utf8(PlainDecimalText(town.latitude, kItalian)) << "°, fuso " << Utf8(used)
-      << (request.timezone
-              ? Utf8(QStringLiteral(" (da --timezone; quello della località è %1)").arg(town.zone))
-              : std::string())
+  const QString latitude = PlainDecimalText(town.latitude, LanguageLocale());
+  err << "quindal-export: "
+      << Utf8(request.timezone
+                  ? Exporter::tr("località %1, latitudine %2°, fuso %3 (da --timezone; quello "
+                                 "della località è %4)")
+                        .arg(TownLabel(town), latitude, used, town.zone)
+                  : Exporter::tr("località %1, latitudine %2°, fuso %3")
+                        .arg(TownLabel(town), latitude, used))
       << "\n";
   // A name several towns share: the most populous, and the others named.
-  for (std::size_t k = 1; k < towns.size(); ++k)
-    err << (k == 1 ? "quindal-export: anche: " : "; ") << Utf8(TownLabel(*towns[k]));
-  if (towns.size() > 1) err << "\n";
-  const auto found = SiteFromCoordinates(town.name, town.latitude, town.longitude, used);
+  QStringList others;
+  for (std::size_t k = 1; k < towns.size(); ++k) others << TownLabel(*towns[k]);
+  if (!others.isEmpty())
+    err << "quindal-export: "
+        << Utf8(Exporter::tr("anche: %1").arg(others.join(QStringLiteral("; ")))) << "\n";
+  const auto found = SiteFromCoordinates(town.Name(), town.latitude, town.longitude, used);
   if (!found) {
-    err << "quindal-export: fuso orario sconosciuto: " << ShownValue(used).toStdString() << "\n";
+    err << "quindal-export: "
+        << Utf8(Exporter::tr("fuso orario sconosciuto: %1").arg(ShownValue(used))) << "\n";
     return kExportUsage;
   }
   site = ProjectSite{TownLabel(town), {}, {}, used, {}, {}};
@@ -93,13 +103,15 @@ int TakeTown(const SiteRequest& request, ProjectSite& site, std::ostream& err) {
 int TakeSiteLongitude(const SiteRequest& request, ProjectSite& site, std::ostream& err) {
   const std::optional<double> east = ReadAngle(*request.siteLongitude, AngleKind::Longitude);
   if (!east) {
-    err << "quindal-export: longitudine non valida: "
-        << ShownValue(*request.siteLongitude).toStdString() << "\n";
+    err << "quindal-export: "
+        << Utf8(Exporter::tr("longitudine non valida: %1").arg(ShownValue(*request.siteLongitude)))
+        << "\n";
     return kExportUsage;
   }
   if (!KnownZone(*request.timezone)) {
-    err << "quindal-export: fuso orario sconosciuto: "
-        << ShownValue(*request.timezone).toStdString() << "\n";
+    err << "quindal-export: "
+        << Utf8(Exporter::tr("fuso orario sconosciuto: %1").arg(ShownValue(*request.timezone)))
+        << "\n";
     return kExportUsage;
   }
   // The latitude stays the user's text for the checks; it only picks the
@@ -121,21 +133,22 @@ bool SiteRequest::Valid(std::string& problem, bool clockZone, bool fromFile) con
   // the clocks' zone; beside a project file, it is the zone of the file's site.
   const bool siteZone = timezone && (!(clockZone || fromFile) || siteLongitude);
   if (place && (latitude || longitude || siteLongitude || siteZone)) {
-    problem = "--place non va con --latitude, --longitude, --site-longitude o --timezone";
+    problem = Said(
+        Exporter::tr("--place non va con --latitude, --longitude, --site-longitude o --timezone"));
   } else if (place) {
     return true;
   } else if (siteLongitude || siteZone) {
     if (longitude) {
-      problem = "--longitude non va con --site-longitude e --timezone";
+      problem = Said(Exporter::tr("--longitude non va con --site-longitude e --timezone"));
     } else if (!siteLongitude || !siteZone) {
-      problem = "--site-longitude e --timezone vanno insieme";
+      problem = Said(Exporter::tr("--site-longitude e --timezone vanno insieme"));
     } else if (!latitude && !fromFile) {
-      problem = "manca --latitude";
+      problem = Said(Exporter::tr("manca --latitude"));
     } else {
       return true;
     }
   } else if ((!latitude || !longitude) && !fromFile) {
-    problem = "mancano --latitude e --longitude (oppure --place)";
+    problem = Said(Exporter::tr("mancano --latitude e --longitude (oppure --place)"));
   } else {
     return true;
   }
@@ -158,22 +171,24 @@ int ResolveSite(const SiteRequest& request, ProjectSite& site, std::ostream& err
 
 int ListPlaces(const QString& text, std::ostream& out, std::ostream& err) {
   if (!TownIndex::Available()) {
-    err << kNoTownList;
+    err << NoTownList();
     return kExportUsage;
   }
   const PlaceQuery query = SplitPlaceQuery(text);
   const auto towns = TownIndex::Instance().Find(query.name, query.countryCode, SIZE_MAX);
   if (towns.empty()) {
-    err << "quindal-export: nessuna località trovata per " << ShownValue(text).toStdString()
-        << Maybe(query) << "\n";
+    err << "quindal-export: "
+        << WithMaybe(Exporter::tr("nessuna località trovata per %1").arg(ShownValue(text)), query)
+        << "\n";
     return kExportUsage;
   }
   for (const Town* town : towns) {
-    const auto site = SiteFromCoordinates(town->name, town->latitude, town->longitude, town->zone);
-    out << Utf8(town->name) << '\t' << Utf8(town->region) << '\t' << Utf8(town->country) << '\t'
-        << Utf8(PlainDecimalText(town->latitude)) << '\t' << Utf8(PlainDecimalText(town->longitude))
-        << '\t' << Utf8(town->zone) << '\t' << (site ? Utf8(site->OffsetText()) : std::string("?"))
-        << '\n';
+    const auto site =
+        SiteFromCoordinates(town->Name(), town->latitude, town->longitude, town->zone);
+    out << Utf8(town->Name()) << '\t' << Utf8(town->Region()) << '\t' << Utf8(town->Country())
+        << '\t' << Utf8(PlainDecimalText(town->latitude)) << '\t'
+        << Utf8(PlainDecimalText(town->longitude)) << '\t' << Utf8(town->zone) << '\t'
+        << (site ? Utf8(site->OffsetText()) : std::string("?")) << '\n';
   }
   return kExportOk;
 }

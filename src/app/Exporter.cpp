@@ -5,12 +5,27 @@
 
 #include "app/CommandLine.h"
 #include "app/ExportCommand.h"
+#include "app/ExporterWords.h"
 #include "devices/DrawingFile.h"
 #include "drawing/ShownValue.h"
+#include "language/Language.h"
 
 namespace {
 
 int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err, FileSink& files);
+
+// The language --lingua names, else the system's. Read before the parser,
+// whose words and help are in it; a wrong value is the parser's to refuse.
+Language ExportLanguage(const QStringList& arguments) {
+  const QString option = QStringLiteral("--lingua");
+  for (qsizetype k = 0; k < arguments.size(); ++k) {
+    std::optional<Language> named;
+    if (arguments[k] == option && k + 1 < arguments.size()) named = LanguageNamed(arguments[k + 1]);
+    if (arguments[k].startsWith(option + u'=')) named = LanguageNamed(arguments[k].mid(9));
+    if (named) return *named;
+  }
+  return LanguageOfSystem();
+}
 
 }  // namespace
 
@@ -20,6 +35,7 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
 }
 
 int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err, FileSink& files) {
+  UseLanguage(ExportLanguage(arguments));
   errno = 0;
   const int status = RunCommand(arguments, out, err, files);
   // What was printed must have arrived: a listing lost to a closed or full
@@ -33,8 +49,10 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
     error = errno;
   }
   if (out.good()) return status;
-  err << "quindal-export: impossibile scrivere sullo standard output: "
-      << ItalianReason(error).toStdString() << "\n";
+  err << "quindal-export: "
+      << Said(Exporter::tr("impossibile scrivere sullo standard output: %1")
+                  .arg(FailureReason(error)))
+      << "\n";
   return kExportWriteFailed;
 }
 
@@ -45,17 +63,17 @@ std::optional<QString> CommandWord(const CommandLine& line, std::string& problem
   const std::optional<QString> zone = line.Value("timezone");
   // An empty zone would quietly mean the system's.
   if (zone && zone->trimmed().isEmpty()) {
-    problem = "--timezone vuole un fuso orario, come Europe/Rome";
+    problem = Said(Exporter::tr("--timezone vuole un fuso orario, come Europe/Rome"));
     return std::nullopt;
   }
   const QStringList words = line.parser.positionalArguments();
   if (words.isEmpty()) {
-    problem = "manca il pezzo";
+    problem = Said(Exporter::tr("manca il pezzo"));
     return std::nullopt;
   }
   const QString command = words.front().toLower();
   if (words.size() > (command == "places" ? 2 : 1)) {
-    problem = "un solo pezzo per volta: " + ShownValue(words[1]).toStdString();
+    problem = Said(Exporter::tr("un solo pezzo per volta: %1").arg(ShownValue(words[1])));
     return std::nullopt;
   }
   return command;
@@ -70,7 +88,7 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
       out << "quindal-export " << QUINDAL_VERSION << "\n";
       return kExportOk;
     case CommandLine::Mistake:
-      err << "quindal-export: " << line.problem.toStdString() << "\n" << kHelpHint;
+      err << "quindal-export: " << line.problem.toStdString() << "\n" << HelpHint();
       return kExportUsage;
     case CommandLine::Understood: break;
   }
@@ -78,7 +96,7 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
   const std::optional<QString> word = CommandWord(line, problem);
   std::unique_ptr<ExportCommand> command = word ? CommandNamed(*word) : nullptr;
   if (!command || !command->Read(line, files, problem)) {
-    err << "quindal-export: " << problem << "\n" << kHelpHint;
+    err << "quindal-export: " << problem << "\n" << HelpHint();
     return kExportUsage;
   }
   return command->Run({out, err, files});

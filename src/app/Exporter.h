@@ -11,9 +11,6 @@ enum ExportStatus {
   kExportWriteFailed = 3  // the file could not be written
 };
 
-// After a usage mistake, one line that says where the whole usage is.
-inline constexpr char kHelpHint[] = "Per l'aiuto: quindal-export --help\n";
-
 class FileSink;
 
 // Draws one piece as quindal-export does, without any window: `arguments`

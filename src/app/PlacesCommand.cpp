@@ -1,9 +1,13 @@
 #include "app/ExportCommands.h"
+#include "app/ExporterWords.h"
 
 bool PlacesCommand::Read(const CommandLine& line, FileSink&, std::string& problem) {
   const QStringList words = line.parser.positionalArguments();
-  if (words.size() != 2 || !line.parser.optionNames().isEmpty()) {
-    problem = "places vuole il testo da cercare, e nessuna opzione";
+  // The language is not an option of the search: it names the towns.
+  QStringList options = line.parser.optionNames();
+  options.removeAll(QStringLiteral("lingua"));
+  if (words.size() != 2 || !options.isEmpty()) {
+    problem = Said(Exporter::tr("places vuole il testo da cercare, e nessuna opzione"));
     return false;
   }
   text_ = words[1];

@@ -1,5 +1,6 @@
 #include "app/ExportCommands.h"
 #include "app/Exporter.h"
+#include "app/ExporterWords.h"
 #include "drawing/ShownValue.h"
 #include "pieces/Pieces.h"
 #include "project/ProjectFile.h"
@@ -10,8 +11,8 @@ bool ProjectFileCommand::Read(const CommandLine& line, FileSink&, std::string& p
   if (at_ || line.Value("format") || line.parser.isSet(QStringLiteral("taglio")) || !output ||
       !output->endsWith(QStringLiteral(".") + kProjectExtension, Qt::CaseInsensitive)) {
     problem =
-        "progetto scrive un file di progetto: --output FILE.quindal, niente --format, "
-        "--taglio né --at";
+        Said(Exporter::tr("progetto scrive un file di progetto: --output FILE.quindal, niente "
+                          "--format, --taglio né --at"));
     return false;
   }
   output_ = *output;

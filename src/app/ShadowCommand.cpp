@@ -38,7 +38,7 @@ void PrintShadow(const ShadowReading& r, std::ostream& out, std::ostream& err) {
   line("angolo_orario", number(r.hourAngleDeg));
   line("altezza", number(r.altitudeDeg));
   if (!r.shadow) {
-    line("lettura", QStringLiteral("il Sole è sotto l'orizzonte: nessuna ombra"));
+    line("lettura", SunDownWords());
     return;
   }
   line("x", number(r.shadow->x));

@@ -1,12 +1,14 @@
 #include "app/ExportCommands.h"
 #include "app/Exporter.h"
+#include "app/ExporterWords.h"
 #include "app/ShadowCommand.h"
 #include "pieces/Pieces.h"
 
 bool ShadowReadingCommand::Read(const CommandLine& line, FileSink&, std::string& problem) {
   if (!ReadSiteCommand(line, project_, false, true, at_, problem)) return false;
   if (line.Value("output") || line.Value("format") || line.parser.isSet(QStringLiteral("taglio"))) {
-    problem = "ombra scrive sullo standard output: niente --output, --format né --taglio";
+    problem = Said(
+        Exporter::tr("ombra scrive sullo standard output: niente --output, --format né --taglio"));
     return false;
   }
   return true;

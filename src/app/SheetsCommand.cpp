@@ -2,6 +2,7 @@
 
 #include "app/ExportCommands.h"
 #include "app/Exporter.h"
+#include "app/ExporterWords.h"
 #include "app/ShadowCommand.h"
 #include "devices/DrawingFile.h"
 #include "devices/ExportDevices.h"
@@ -13,7 +14,9 @@
 
 namespace {
 
-const char kAtOnlyOnPlates[] = "--at vale con ombra, o con C o B in un file PNG, PDF o SVG";
+std::string AtOnlyOnPlates() {
+  return Said(Exporter::tr("--at vale con ombra, o con C o B in un file PNG, PDF o SVG"));
+}
 
 }  // namespace
 
@@ -31,7 +34,7 @@ bool SheetsCommand::Read(const CommandLine& line, FileSink& files, std::string& 
 bool SheetsCommand::ForCutter(std::string& problem) {
   if (!forCutter_ || format_ == FileFormat::Dxf) return true;
   if (format_ != FileFormat::Svg) {
-    problem = "--taglio vale con SVG (e DXF, che è già per il taglio)";
+    problem = Said(Exporter::tr("--taglio vale con SVG (e DXF, che è già per il taglio)"));
     return false;
   }
   format_ = FileFormat::CutSvg;
@@ -40,7 +43,7 @@ bool SheetsCommand::ForCutter(std::string& problem) {
 
 bool SheetsCommand::ReadKit(const std::optional<QString>& format, std::string& problem) {
   if (at_) {
-    problem = kAtOnlyOnPlates;
+    problem = AtOnlyOnPlates();
     return false;
   }
   all_ = true;
@@ -51,14 +54,15 @@ bool SheetsCommand::ReadKit(const std::optional<QString>& format, std::string& p
     return ForCutter(problem);
   }
   if (extension && !folderExisted_) {
-    problem = "all scrive un PDF o una cartella: " + ShownValue(output_).toStdString();
+    problem = Said(Exporter::tr("all scrive un PDF o una cartella: %1").arg(ShownValue(output_)));
     return false;
   }
   const std::optional<FileFormat> named = FormatNamed(format.value_or("svg"));
   if (!named) {
-    QString names = FormatNames(", ");
-    names.replace(names.lastIndexOf(", "), 2, " o ");
-    problem = "--format vuole " + names.toStdString();
+    QStringList names = FormatNames(QStringLiteral("|")).split(u'|');
+    const QString last = names.takeLast();
+    problem =
+        Said(Exporter::tr("--format vuole %1 o %2").arg(names.join(QStringLiteral(", ")), last));
     return false;
   }
   intoFolder_ = true;
@@ -71,29 +75,31 @@ bool SheetsCommand::ReadPiece(const std::optional<QString>& format, std::string&
   for (const Piece& candidate : kPieces)
     if (QString::fromUtf8(candidate.name).toLower() == name_) named = &candidate;
   if (!named) {
-    problem = "pezzo sconosciuto: " + ShownValue(name_).toStdString();
+    problem = Said(Exporter::tr("pezzo sconosciuto: %1").arg(ShownValue(name_)));
     return false;
   }
   sheets_ = {named};
   if (format) {
-    problem = "--format vale solo con all";
+    problem = Said(Exporter::tr("--format vale solo con all"));
     return false;
   }
   const std::optional<FileFormat> extension = FormatOfPath(output_);
   if (!extension) {
-    problem = "estensione del file non riconosciuta: " + ShownValue(output_).toStdString();
+    problem =
+        Said(Exporter::tr("estensione del file non riconosciuta: %1").arg(ShownValue(output_)));
     return false;
   }
   format_ = *extension;
   if (forCutter_ && !named->cut) {
-    problem = std::string(named->fileStem) + " si stampa, non si taglia: niente --taglio";
+    problem = Said(Exporter::tr("%1 si stampa, non si taglia: niente --taglio")
+                       .arg(QString::fromUtf8(named->fileStem)));
     return false;
   }
   if (!ForCutter(problem)) return false;
   const bool shadowFormat =
       format_ == FileFormat::Png || format_ == FileFormat::Pdf || format_ == FileFormat::Svg;
   if (at_ && (!shadowFormat || named->shadow == ShadowShown::None)) {
-    problem = kAtOnlyOnPlates;
+    problem = AtOnlyOnPlates();
     return false;
   }
   return true;
@@ -106,7 +112,7 @@ int SheetsCommand::Run(ExportIo io) {
   // Words drawn without their font are empty boxes on a PNG and nothing at
   // all in a PDF: write no such file.
   if (!WindowFontInstalled()) {
-    io.err << "quindal-export: " << kMissingWindowFont << "; nessun file scritto\n";
+    io.err << NoWindowFont();
     return kExportWriteFailed;
   }
   const DrawingParameters& site = project->parameters;
@@ -133,7 +139,7 @@ int SheetsCommand::Run(ExportIo io) {
   if (all_) {
     std::vector<const CallList*> pages;
     for (const CallList& drawing : drawings) pages.push_back(&drawing);
-    return WriteOutput(io, output_, RenderPdf(pages, title(QStringLiteral("kit completo"))))
+    return WriteOutput(io, output_, RenderPdf(pages, title(Exporter::tr("kit completo"))))
                ? kExportOk
                : kExportWriteFailed;
   }
@@ -156,8 +162,10 @@ int SheetsCommand::WriteFolder(ExportIo io, const std::vector<QByteArray>& files
   // was (and gone again if this run made it).
   QString reason;
   if (!io.files.MakeFolder(output_, reason)) {
-    io.err << "quindal-export: impossibile creare la cartella " << ShownValue(output_).toStdString()
-           << ": " << reason.toStdString() << "\n";
+    io.err << "quindal-export: "
+           << Said(Exporter::tr("impossibile creare la cartella %1: %2")
+                       .arg(ShownValue(output_), reason))
+           << "\n";
     return kExportWriteFailed;
   }
   const QDir folder(output_);
@@ -169,8 +177,10 @@ int SheetsCommand::WriteFolder(ExportIo io, const std::vector<QByteArray>& files
   }
   QString failed;
   if (io.files.WriteAll(kit, failed, reason)) return kExportOk;
-  io.err << "quindal-export: impossibile scrivere " << ShownValue(failed).toStdString() << ": "
-         << reason.toStdString() << "; nessun file del kit è stato scritto\n";
+  io.err << "quindal-export: "
+         << Said(Exporter::tr("impossibile scrivere %1: %2; nessun file del kit è stato scritto")
+                     .arg(ShownValue(failed), reason))
+         << "\n";
   if (!folderExisted_) io.files.RemoveEmptyFolder(output_);
   return kExportWriteFailed;
 }

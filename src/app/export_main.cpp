@@ -8,8 +8,10 @@
 
 #include "app/CommandLine.h"
 #include "app/Exporter.h"
+#include "app/ExporterWords.h"
 #include "app/RuntimeDir.h"
 #include "devices/WindowFont.h"
+#include "language/Language.h"
 
 // The exporter speaks only through its own messages and exit status; the
 // platform's notes (no runtime folder, no display) are not for its users.
@@ -36,19 +38,20 @@ int main(int argc, char* argv[]) {
   // A reader that went away is a failed write to report, not a silent death.
   std::signal(SIGPIPE, SIG_IGN);
   qInstallMessageHandler(QuietQtMessages);
-  // Taken before Qt sees them: a value such as "-reverse" is the user's, not Qt's.
-  std::string problem;
-  const std::optional<QStringList> arguments = TextArguments(argc, argv, problem);
-  if (!arguments) {
-    std::cerr << "quindal-export: " << problem << "\n" << kHelpHint;
-    return kExportUsage;
-  }
-
   EnsureRuntimeDir();
   // No window is ever shown: run on machines without a display too.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   InstallWindowFontSubstitution();
+  // Qt never sees the arguments: a value such as "-reverse" is the user's, not Qt's.
   int qtArgc = 1;
   QGuiApplication app(qtArgc, argv);
+  // Until --lingua is read, the system's language.
+  UseLanguage(LanguageOfSystem());
+  std::string problem;
+  const std::optional<QStringList> arguments = TextArguments(argc, argv, problem);
+  if (!arguments) {
+    std::cerr << "quindal-export: " << problem << "\n" << HelpHint();
+    return kExportUsage;
+  }
   return RunExport(*arguments, std::cout, std::cerr);
 }

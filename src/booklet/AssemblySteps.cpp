@@ -1,5 +1,6 @@
 #include "booklet/AssemblySteps.h"
 
+#include <QCoreApplication>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
@@ -96,7 +97,8 @@ void PaintProfile(BookletPages& pages, const AssemblyProfile& profile, std::size
     p.drawText(at(part.from) + QPointF(pages.Dots(shift), pages.Dots(3.5)),
                QString::fromUtf8(part.foot));
   }
-  p.drawText(at({0.5, 0}) + QPointF(-pages.Dots(2.5), pages.Dots(3.5)), QStringLiteral("base"));
+  p.drawText(at({0.5, 0}) + QPointF(-pages.Dots(2.5), pages.Dots(3.5)),
+             QCoreApplication::translate("KitWords", "base"));
 }
 
 struct Step {
@@ -107,20 +109,20 @@ struct Step {
 
 // clang-format off
 const Step kSteps[] = {
-    {"<b>1. Ritagliare</b> ogni pezzo lungo il contorno, la linea esterna, linguette comprese: "
-     "piastre A, B, C, D e base. Il foglio delle istruzioni non si taglia.", 0},
-    {"<b>2. Cordonare e piegare.</b> Con la riga e lo strumento per cordonare, ripassare le "
+    {QT_TRANSLATE_NOOP("Booklet", "<b>1. Ritagliare</b> ogni pezzo lungo il contorno, la linea esterna, linguette comprese: "
+     "piastre A, B, C, D e base. Il foglio delle istruzioni non si taglia."), 0},
+    {QT_TRANSLATE_NOOP("Booklet", "<b>2. Cordonare e piegare.</b> Con la riga e lo strumento per cordonare, ripassare le "
      "pieghe, le linee dove una linguetta incontra la sua piastra (tratteggiate nella figura: "
-     "ogni piastra ha le sue; la base non ne ha), poi piegare ogni linguetta.", 1},
-    {"<b>3. Piastra D.</b> Incollare la linguetta D2 sulla base, lungo il segno «D2»: la D sta "
-     "in piedi, dietro.", 2},
-    {"<b>4. Piastra C.</b> Incollare la linguetta C1 sul segno «C1» della base e appoggiare il "
+     "ogni piastra ha le sue; la base non ne ha), poi piegare ogni linguetta."), 1},
+    {QT_TRANSLATE_NOOP("Booklet", "<b>3. Piastra D.</b> Incollare la linguetta D2 sulla base, lungo il segno «D2»: la D sta "
+     "in piedi, dietro."), 2},
+    {QT_TRANSLATE_NOOP("Booklet", "<b>4. Piastra C.</b> Incollare la linguetta C1 sul segno «C1» della base e appoggiare il "
      "bordo superiore della C alla linguetta D1, in cima alla D: la C scende a 45° dalla cima "
-     "della D alla base.", 3},
-    {"<b>5. Piastra B.</b> Incollare la linguetta B1 sul segno «B1»: la B sta in piedi "
-     "all'estremità bassa della C.", 4},
-    {"<b>6. Piastra A.</b> Incollare la linguetta A1 in cima alla B e la A2 sul segno «A2» "
-     "della base: la A scende dalla cima della B alla base, a 60° dall'orizzontale.", 5},
+     "della D alla base."), 3},
+    {QT_TRANSLATE_NOOP("Booklet", "<b>5. Piastra B.</b> Incollare la linguetta B1 sul segno «B1»: la B sta in piedi "
+     "all'estremità bassa della C."), 4},
+    {QT_TRANSLATE_NOOP("Booklet", "<b>6. Piastra A.</b> Incollare la linguetta A1 in cima alla B e la A2 sul segno «A2» "
+     "della base: la A scende dalla cima della B alla base, a 60° dall'orizzontale."), 5},
 };
 // clang-format on
 
@@ -161,7 +163,9 @@ void PaintAssemblySteps(BookletPages& pages, const DrawingParameters& site) {
   p.setPen(Qt::black);
   const double left = BookletPages::kMargin;
   double top = BookletPages::kMargin;
-  top += pages.Html(QStringLiteral("<h2>Montaggio</h2>"), QPointF(left, top), 170) + 2;
+  top += pages.Html(QCoreApplication::translate("Booklet", "<h2>Montaggio</h2>"),
+                    QPointF(left, top), 170) +
+         2;
   for (const Step& step : kSteps) {
     const QRectF box(left, top, kPictureWidth, kPictureHeight);
     p.setPen(Line(pages, 0.15));
@@ -170,8 +174,8 @@ void PaintAssemblySteps(BookletPages& pages, const DrawingParameters& site) {
     const QRectF inner = box.adjusted(2, 2, -2, -2);
     if (step.picture <= 1) PaintPieces(pages, site, inner, step.picture == 1);
     if (step.picture >= 2) PaintProfile(pages, profile, std::size_t(step.picture - 2), inner);
-    pages.Html(QString::fromUtf8(step.text), QPointF(left + kPictureWidth + 6, top + 1),
-               170 - kPictureWidth - 6, 10.5);
+    pages.Html(QCoreApplication::translate("Booklet", step.text),
+               QPointF(left + kPictureWidth + 6, top + 1), 170 - kPictureWidth - 6, 10.5);
     top += kPictureHeight + 5;
   }
 }

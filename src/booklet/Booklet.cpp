@@ -1,6 +1,7 @@
 #include "booklet/Booklet.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "booklet/AssemblySteps.h"
@@ -63,24 +64,26 @@ bool PaintCover(BookletPages& pages, const CheckedProject& b) {
   PaintRule(pages, QPointF(downX, downTop), false);
   p.setFont(BookletFont(9));
   p.drawText(QPointF(pages.Dots(left), pages.Dots(acrossY + 7)),
-             QStringLiteral("100 mm in orizzontale"));
+             QCoreApplication::translate("Booklet", "100 mm in orizzontale"));
   p.drawText(QPointF(pages.Dots(downX - 15), pages.Dots(downTop + 107)),
-             QStringLiteral("100 mm in verticale"));
+             QCoreApplication::translate("Booklet", "100 mm in verticale"));
   return materials;
 }
 
 }  // namespace
 
 QString BookletTitle(const CheckedProject& b) {
-  return DocumentTitle(b.project.site.TownName().isEmpty()
-                           ? QStringLiteral("fascicolo")
-                           : QStringLiteral("fascicolo, ") + b.project.site.TownName(),
-                       b.parameters);
+  return DocumentTitle(
+      b.project.site.TownName().isEmpty()
+          ? QCoreApplication::translate("Booklet", "fascicolo")
+          : QCoreApplication::translate("Booklet", "fascicolo, %1").arg(b.project.site.TownName()),
+      b.parameters);
 }
 
 QString BookletFileName(const CheckedProject& b) {
-  QString name = b.project.site.TownName().isEmpty() ? QStringLiteral("fascicolo")
-                                                     : b.project.site.TownName().toLower();
+  QString name = b.project.site.TownName().isEmpty()
+                     ? QCoreApplication::translate("Booklet", "fascicolo")
+                     : b.project.site.TownName().toLower();
   // Letters and digits only, joined by hyphens: "San Donà di Piave" ->
   // "san-donà-di-piave".
   QString plain;

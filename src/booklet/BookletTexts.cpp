@@ -1,5 +1,6 @@
 #include "booklet/BookletTexts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTime>
 #include <cmath>
@@ -12,6 +13,10 @@
 #include "shadow/ShadowWords.h"
 
 namespace {
+
+class Booklet {
+  Q_DECLARE_TR_FUNCTIONS(Booklet)
+};
 
 // The minutes a site's clocks keep ahead of the mean time of the meridian
 // its plates are drawn for, beside summer time; 0 on the zone's meridian.
@@ -28,12 +33,12 @@ QString Number(double value, int decimals) { return RoundedText(value, decimals,
 QString Degrees(double value) { return PlainDecimalText(std::fabs(value), QLocale()) + u'°'; }
 
 QString HoursWords(HourSystem hours) {
-  return hours == HourSystem::Temporary ? QStringLiteral("ore temporarie")
-                                        : QStringLiteral("ore astronomiche");
+  return hours == HourSystem::Temporary ? Booklet::tr("ore temporarie")
+                                        : Booklet::tr("ore astronomiche");
 }
 
 QString SpacingWords(DateLineSpacing spacing) {
-  return spacing == DateLineSpacing::TenDays ? QStringLiteral("decadi") : QStringLiteral("mesi");
+  return spacing == DateLineSpacing::TenDays ? Booklet::tr("decadi") : Booklet::tr("mesi");
 }
 
 QString Heading(const QString& text) { return QStringLiteral("<h2>%1</h2>").arg(text); }
@@ -60,22 +65,24 @@ std::optional<ShadowReading> ExampleReading(const CheckedProject& b) {
 }
 
 // The example's last step: from what the plate shows back to the clock.
-QString ExampleBackToTheClock(const ShadowReading& r, const QString& partOfDay) {
+QString ExampleBackToTheClock(const ShadowReading& r) {
+  const QString partOfDay =
+      r.hourAngleDeg < 0 ? Booklet::tr("di mattina") : Booklet::tr("di pomeriggio");
   const QString clock = r.query.clock.toString(QStringLiteral("HH:mm"));
   const QString date = r.query.date.toString(QStringLiteral("dd/MM"));
   if (r.temporaryHour) {
     const double hour = *r.temporaryHour;
     const int below = int(std::floor(hour));
-    return QStringLiteral(
-               "<li>Al contrario, letta sul quindal l'ora temporaria %1 di %2: fra le linee "
+    return Booklet::tr(
+               "<li>Al contrario, letta sul quindal l'ora temporaria %1 %2: fra le linee "
                "%3 e %4. La Tabella di lettura, nella riga della data, dà l'ora "
                "dell'orologio di ciascuna linea; fra le due si stima in proporzione: "
                "l'orologio segna le %5.</li>")
         .arg(TemporaryHourText(hour), partOfDay, QString::number(below), QString::number(below + 1),
              clock);
   }
-  return QStringLiteral(
-             "<li>Al contrario, letto sul quindal %1 di %2: il %3 si aggiungono %4 (la "
+  return Booklet::tr(
+             "<li>Al contrario, letto sul quindal %1 %2: il %3 si aggiungono %4 (la "
              "Tabella di lettura, ora legale compresa), e %5 + %4 = %6, l'ora "
              "dell'orologio.</li>")
       .arg(MinuteText(r.tsvlMs), partOfDay, date, SignedMinutesText(MinutesToAdd(r)),
@@ -84,41 +91,41 @@ QString ExampleBackToTheClock(const ShadowReading& r, const QString& partOfDay) 
 
 QString WorkedExample(const CheckedProject& b) {
   const std::optional<ShadowReading> r = ExampleReading(b);
-  if (!r) return QStringLiteral("<p>In questo luogo il Sole non sorge nei giorni di prova.</p>");
+  if (!r) return Booklet::tr("<p>In questo luogo il Sole non sorge nei giorni di prova.</p>");
   const QString date = r->query.date.toString(QStringLiteral("dd/MM/yyyy"));
   const QString clock = r->query.clock.toString(QStringLiteral("HH:mm"));
-  QString html = QStringLiteral(
+  QString html = Booklet::tr(
                      "<h3>Un esempio per questo luogo</h3><p>Il %1 l'orologio (fuso %2) "
                      "segna le %3.</p><ol>")
                      .arg(date, b.project.ClockZone(), clock);
   if (r->zoneShiftMinutes) {
-    html += QStringLiteral(
+    html += Booklet::tr(
                 "<li>Ora legale: %1 min; meridiano delle piastre: %2 min; dunque TMF = %3 − "
                 "%4 min = %5.</li>")
                 .arg(QString::number(r->summerMinutes), QString::number(r->zoneShiftMinutes), clock,
                      QString::number(r->summerMinutes + r->zoneShiftMinutes), MinuteText(r->tmfMs));
   } else {
-    html += QStringLiteral("<li>Ora legale: %1 min, dunque TMF = %2 − %1 min = %3.</li>")
+    html += Booklet::tr("<li>Ora legale: %1 min, dunque TMF = %2 − %1 min = %3.</li>")
                 .arg(QString::number(r->summerMinutes), clock, MinuteText(r->tmfMs));
   }
-  html += QStringLiteral("<li>La piastra B, nella colonna del %1, dà delta = %2 min.</li>")
+  html += Booklet::tr("<li>La piastra B, nella colonna del %1, dà delta = %2 min.</li>")
               .arg(r->query.date.toString(QStringLiteral("dd/MM")), SignedMinutes(r->deltaMinutes));
-  html += QStringLiteral(
+  html += Booklet::tr(
               "<li>TSVL = TMF + delta = %1 %2 min = %3: il Sole è alto %4 e il bordo "
               "dell'ombra taglia la colonna del giorno a %5 mm dal bordo superiore "
               "della piastra C.</li>")
               .arg(MinuteText(r->tmfMs), SignedMinutes(r->deltaMinutes), MinuteText(r->tsvlMs),
                    Number(r->altitudeDeg, 1) + u'°', Number(MillimetresBelowTop(r->shadow->y), 1));
   const QString partOfDay =
-      r->hourAngleDeg < 0 ? QStringLiteral("mattina") : QStringLiteral("pomeriggio");
-  html += QStringLiteral("<li>La piastra C mostra %1; è %2.</li>").arg(ReadingWords(*r), partOfDay);
-  return html + ExampleBackToTheClock(*r, partOfDay) + QStringLiteral("</ol>");
+      r->hourAngleDeg < 0 ? Booklet::tr("è mattina") : Booklet::tr("è pomeriggio");
+  html += Booklet::tr("<li>La piastra C mostra %1; %2.</li>").arg(ReadingWords(*r), partOfDay);
+  return html + ExampleBackToTheClock(*r) + QStringLiteral("</ol>");
 }
 
 // What a reader of plate C does with what it shows, by hour system.
 QString ReadingStep(HourSystem hours) {
   if (hours == HourSystem::Temporary)
-    return QStringLiteral(
+    return Booklet::tr(
         "<li><b>Leggere.</b> Cercare sulla piastra C la colonna del giorno (le linee delle "
         "date) e leggere l'ora dove il bordo dell'ombra la attraversa. Con le ore temporarie la "
         "piastra C segna l'ora temporaria: il giorno, dall'alba al tramonto, diviso in dodici "
@@ -126,7 +133,7 @@ QString ReadingStep(HourSystem hours) {
         "scrive in ore e minuti di tempo temporaneo («3:28»). Per passare all'orologio: la "
         "Tabella di lettura dà, per ogni data, l'ora dell'orologio in cui l'ombra attraversa "
         "ciascuna linea, ora legale compresa.</li>");
-  return QStringLiteral(
+  return Booklet::tr(
       "<li><b>Leggere.</b> Cercare sulla piastra C la colonna del giorno (le linee delle "
       "date) e leggere l'ora dove il bordo dell'ombra la attraversa: è il tempo vero locale, "
       "TSVL. Per passare all'orologio: la Tabella di lettura dà, per ogni data, i minuti da "
@@ -138,26 +145,32 @@ QString ReadingStep(HourSystem hours) {
 QString MeridianStep(const CheckedProject& b) {
   const int shift = ZoneShiftOf(b);
   if (!shift) return {};
-  return QStringLiteral(
-             "<li><b>Il meridiano.</b> Questo luogo è lontano dal meridiano del suo fuso: le "
-             "piastre sono disegnate per il meridiano %1, e l'orologio del fuso va %2 %3 "
-             "rispetto al tempo medio di quel meridiano. All'ora letta sulle piastre (TMF) %4, "
-             "tutto l'anno; "
-             "la Tabella di lettura lo comprende già.</li>")
-      .arg(LongitudeText(*b.project.site.meridian), SummerTimeWords(std::abs(shift)),
-           shift > 0 ? QStringLiteral("avanti") : QStringLiteral("indietro"),
-           ZoneShiftWords(shift));
+  const QString text =
+      shift > 0 ? Booklet::tr(
+                      "<li><b>Il meridiano.</b> Questo luogo è lontano dal meridiano del "
+                      "suo fuso: le piastre sono disegnate per il meridiano %1, e "
+                      "l'orologio del fuso va %2 avanti rispetto al tempo medio di quel "
+                      "meridiano. All'ora letta sulle piastre (TMF) %3, tutto l'anno; la "
+                      "Tabella di lettura lo comprende già.</li>")
+                : Booklet::tr(
+                      "<li><b>Il meridiano.</b> Questo luogo è lontano dal meridiano del "
+                      "suo fuso: le piastre sono disegnate per il meridiano %1, e "
+                      "l'orologio del fuso va %2 indietro rispetto al tempo medio di quel "
+                      "meridiano. All'ora letta sulle piastre (TMF) %3, tutto l'anno; la "
+                      "Tabella di lettura lo comprende già.</li>");
+  return text.arg(LongitudeText(*b.project.site.meridian), SummerTimeWords(std::abs(shift)),
+                  ZoneShiftWords(shift));
 }
 
 // What summer time adds, in the amount the zone's clocks really move that year.
 QString SummerStep(const CheckedProject& b) {
   const int minutes = LongestSummerMinutes(b.project.ClockZone(), b.project.BookletYear());
   if (minutes == 0)
-    return QStringLiteral(
+    return Booklet::tr(
                "<li><b>Ora legale.</b> Nel %1 l'orologio del fuso %2 non ha ora legale: segna "
                "il TMF tutto l'anno.</li>")
         .arg(QString::number(b.project.BookletYear()), b.project.ClockZone().toHtmlEscaped());
-  return QStringLiteral(
+  return Booklet::tr(
              "<li><b>Ora legale.</b> Quando è in vigore l'orologio segna %1 in più del TMF: ora "
              "dell'orologio = TMF + %1.</li>")
       .arg(SummerTimeWords(minutes));
@@ -167,31 +180,33 @@ QString SummerStep(const CheckedProject& b) {
 
 QString SiteWords(const CheckedProject& b) {
   const double lat = b.parameters.Latitude, off = b.parameters.LongitudeOffset;
-  const QString hemisphere = lat > 0   ? QStringLiteral(" nord")
-                             : lat < 0 ? QStringLiteral(" sud")
-                                       : QStringLiteral(" (equatore)");
+  const QString latitude = lat > 0   ? Booklet::tr("latitudine %1 nord")
+                           : lat < 0 ? Booklet::tr("latitudine %1 sud")
+                                     : Booklet::tr("latitudine %1 (equatore)");
   const std::optional<double> moved = b.project.site.meridian;
-  const QString meridian = moved ? QStringLiteral("meridiano %1").arg(LongitudeText(*moved))
-                                 : QStringLiteral("meridiano del fuso");
-  const QString side = off > 0   ? QStringLiteral(" a est del ") + meridian
-                       : off < 0 ? QStringLiteral(" a ovest del ") + meridian
-                                 : QStringLiteral(" sul ") + meridian;
-  QString words =
-      QStringLiteral("latitudine %1%2, %3%4").arg(Degrees(lat), hemisphere, Degrees(off), side);
+  const QString offset = moved ? (off > 0   ? Booklet::tr("%1 a est del meridiano %2")
+                                  : off < 0 ? Booklet::tr("%1 a ovest del meridiano %2")
+                                            : Booklet::tr("%1 sul meridiano %2"))
+                                     .arg(Degrees(off), LongitudeText(*moved))
+                               : (off > 0   ? Booklet::tr("%1 a est del meridiano del fuso")
+                                  : off < 0 ? Booklet::tr("%1 a ovest del meridiano del fuso")
+                                            : Booklet::tr("%1 sul meridiano del fuso"))
+                                     .arg(Degrees(off));
+  const QString words = Booklet::tr("%1, %2").arg(latitude.arg(Degrees(lat)), offset);
   if (const int shift = ZoneShiftOf(b))
-    words += QStringLiteral(" (all'ora letta %1, poi l'ora legale)").arg(ZoneShiftWords(shift));
+    return Booklet::tr("%1 (all'ora letta %2, poi l'ora legale)").arg(words, ZoneShiftWords(shift));
   return words;
 }
 
 QString CoverHtml(const CheckedProject& b) {
-  QString html = QStringLiteral(
+  QString html = Booklet::tr(
       "<p style=\"font-size:36pt; font-weight:bold\">Quindal</p>"
       "<p>Orologio solare d'ombra con il quadrante inclinato di 45 gradi: "
       "il fascicolo per costruirlo e leggerlo.</p>");
   if (!b.project.site.TownName().isEmpty())
     html += QStringLiteral("<h2>%1</h2>").arg(b.project.site.TownName().toHtmlEscaped());
   html +=
-      QStringLiteral(
+      Booklet::tr(
           "<p>%1<br>fuso orario %2<br>%3, linee delle date: %4<br>tabelle per "
           "l'anno %5</p>")
           .arg(SiteWords(b), b.project.ClockZone().toHtmlEscaped(), HoursWords(b.project.hours),
@@ -200,7 +215,7 @@ QString CoverHtml(const CheckedProject& b) {
 }
 
 QString MeasureFirstHtml() {
-  return QStringLiteral(
+  return Booklet::tr(
       "<h2>Prima di tutto: misurare</h2>"
       "<p>Con un righello misurare le due righe qui sotto e a destra: ciascuna deve essere lunga "
       "100 mm. Se non lo è, la stampante ha cambiato la scala e i pezzi non darebbero l'ora "
@@ -210,8 +225,8 @@ QString MeasureFirstHtml() {
 }
 
 QString MaterialsHtml() {
-  return Heading(QStringLiteral("Materiali e attrezzi")) +
-         QStringLiteral(
+  return Heading(Booklet::tr("Materiali e attrezzi")) +
+         Booklet::tr(
              "<ul>"
              "<li><b>Cartoncino da circa 300 g/m²</b>, in fogli A4: abbastanza rigido da stare "
              "in piedi e da non piegarsi al sole; i fogli si stampano direttamente, o si "
@@ -231,15 +246,15 @@ QString MaterialsHtml() {
 }
 
 QString UseHtml(const CheckedProject& b) {
-  return Heading(QStringLiteral("Come si usa")) + QStringLiteral("<ol>") +
-         QStringLiteral(
+  return Heading(Booklet::tr("Come si usa")) + QStringLiteral("<ol>") +
+         Booklet::tr(
              "<li><b>In piano.</b> Appoggiare la base su un ripiano al sole e controllarla con "
              "la livella, per il lungo e per il largo.</li>"
              "<li><b>Verso il Sole.</b> Le piastre B e A verso il Sole, la D dietro. Girare lo "
              "strumento finché l'ombra del bordo superiore della piastra B (dove vi appoggia la "
              "A) cade sulla piastra C parallela al bordo superiore di C.</li>") +
          ReadingStep(b.project.hours) +
-         QStringLiteral(
+         Booklet::tr(
              "<li><b>Mattina o pomeriggio?</b> Il quindal misura quanto è alto il Sole, e la "
              "stessa altezza torna la mattina e il pomeriggio: la piastra non li distingue. Lo "
              "dice la parte del cielo in cui sta il Sole (verso est la mattina, verso ovest il "
@@ -249,7 +264,7 @@ QString UseHtml(const CheckedProject& b) {
              "minuti: la differenza fra il tempo vero del luogo e il tempo medio del fuso (TMF), "
              "correzione di longitudine compresa. TMF = TSVL − delta, e TSVL = TMF + delta.</li>") +
          MeridianStep(b) + SummerStep(b) +
-         QStringLiteral(
+         Booklet::tr(
              "<li><b>Vicino a mezzogiorno</b> il Sole cambia altezza molto lentamente: un "
              "decimo di millimetro d'ombra vale molti minuti. Le letture più precise si fanno a "
              "metà mattina e a metà pomeriggio.</li>"
@@ -261,14 +276,14 @@ namespace {
 
 // The date cell of a row: the date, and summer time when the clocks keep it.
 QString DateCell(const ReadingRow& row) {
-  return QStringLiteral("<td>%1%2</td>")
-      .arg(row.date.toString(QStringLiteral("dd/MM")),
-           row.summerMinutes ? QStringLiteral(" (ora legale)") : QString());
+  const QString date = row.date.toString(QStringLiteral("dd/MM"));
+  return QStringLiteral("<td>%1</td>")
+      .arg(row.summerMinutes ? Booklet::tr("%1 (ora legale)").arg(date) : date);
 }
 
 QString TemporaryTableHtml(const CheckedProject& b, const std::vector<ReadingRow>& rows) {
   QString html =
-      QStringLiteral(
+      Booklet::tr(
           "<p>A che ora l'orologio del fuso %1 (ora legale compresa) segna il passaggio "
           "dell'ombra su ciascuna linea delle ore temporarie della piastra C, nel %2. Fra due "
           "linee si stima in proporzione; fra due date si prende la più vicina. «—»: una "
@@ -290,7 +305,7 @@ QString TemporaryTableHtml(const CheckedProject& b, const std::vector<ReadingRow
 
 QString AstronomicalTableHtml(const CheckedProject& b, const std::vector<ReadingRow>& rows) {
   QString html =
-      QStringLiteral(
+      Booklet::tr(
           "<p>Quanti minuti aggiungere a ciò che mostra il quindal (il tempo vero locale) "
           "per avere l'ora dell'orologio del fuso %1, ora legale compresa, nel %2. Fra due "
           "date si prende la più vicina.</p>"
@@ -308,24 +323,24 @@ QString AstronomicalTableHtml(const CheckedProject& b, const std::vector<Reading
 
 QString ReadingTableHtml(const CheckedProject& b) {
   const std::vector<ReadingRow> rows = ReadingTable(b, b.project.BookletYear());
-  return Heading(QStringLiteral("Tabella di lettura")) + (b.project.hours == HourSystem::Temporary
-                                                              ? TemporaryTableHtml(b, rows)
-                                                              : AstronomicalTableHtml(b, rows));
+  return Heading(Booklet::tr("Tabella di lettura")) + (b.project.hours == HourSystem::Temporary
+                                                           ? TemporaryTableHtml(b, rows)
+                                                           : AstronomicalTableHtml(b, rows));
 }
 
 QString ObservationHtml() {
   QString rows;
   for (int k = 0; k < 12; ++k)
     rows += QStringLiteral("<tr><td>&nbsp;</td><td></td><td></td><td></td><td></td><td></td></tr>");
-  return Heading(QStringLiteral("Scheda di osservazione")) +
-         QStringLiteral(
+  return Heading(Booklet::tr("Scheda di osservazione")) +
+         Booklet::tr(
              "<p>Nome: ______________________ &nbsp; Classe: ________</p>"
              "<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" width=\"100%\">"
              "<tr><th>Data</th><th>Ora dell'orologio</th><th>Il quindal segna (TSVL)</th>"
              "<th>Delta della piastra B</th><th>Ora calcolata (TSVL − delta, più l'ora "
              "legale)</th><th>Differenza</th></tr>") +
          rows +
-         QStringLiteral(
+         Booklet::tr(
              "</table>"
              "<p>&nbsp;</p><h3>Per l'insegnante</h3><ul>"
              "<li><b>Piastra A</b>: il puntello inclinato di 60° che regge la B; porta la "

@@ -1,5 +1,6 @@
 #include "devices/CalibrationSheet.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 #include "devices/WindowFont.h"
@@ -30,12 +31,13 @@ void PaintCalibrationSheet(QPainter& painter, double dotsPerInch) {
   font.setPointSizeF(10);
   painter.setFont(font);
   const QRectF words(at(kLeft, kTextTop), at(kDownAt - 12, kTextTop + 80));
-  painter.drawText(
-      words, Qt::TextWordWrap,
-      QStringLiteral("Calibrazione della stampante.\n\n"
-                     "Misurare con un righello, da un estremo all'altro, la riga orizzontale "
-                     "qui sopra e quella verticale a destra: su una stampante esatta sono "
-                     "lunghe 100 mm.\n\n"
-                     "Scrivere le due misure, in millimetri, nella finestra del quindal: da "
-                     "allora ogni stampa su questa stampante e questo foglio sarà corretta."));
+  painter.drawText(words, Qt::TextWordWrap,
+                   QCoreApplication::translate(
+                       "CalibrationSheet",
+                       "Calibrazione della stampante.\n\n"
+                       "Misurare con un righello, da un estremo all'altro, la riga orizzontale "
+                       "qui sopra e quella verticale a destra: su una stampante esatta sono "
+                       "lunghe 100 mm.\n\n"
+                       "Scrivere le due misure, in millimetri, nella finestra del quindal: da "
+                       "allora ogni stampa su questa stampante e questo foglio sarà corretta."));
 }

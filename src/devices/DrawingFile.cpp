@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -12,26 +13,31 @@
 
 #include "devices/KitReplacement.h"
 
-QString ItalianReason(int error, const QString& systemText) {
+namespace {
+class Files {
+  Q_DECLARE_TR_FUNCTIONS(Files)
+};
+}  // namespace
+
+QString FailureReason(int error, const QString& systemText) {
   switch (error) {
-    case ENOENT: return QStringLiteral("la cartella non esiste");
+    case ENOENT: return Files::tr("la cartella non esiste");
     case EACCES:
-    case EPERM: return QStringLiteral("permesso negato");
+    case EPERM: return Files::tr("permesso negato");
     case ENOSPC:
-    case EDQUOT: return QStringLiteral("spazio esaurito sul disco");
-    case ENAMETOOLONG: return QStringLiteral("nome del file troppo lungo");
-    case EROFS: return QStringLiteral("file system in sola lettura");
-    case EISDIR: return QStringLiteral("è una cartella");
-    case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella");
-    case ENXIO: return QStringLiteral("nessun programma legge dalla FIFO");
-    case ELOOP: return QStringLiteral("troppi collegamenti simbolici");
-    case EBADF: return QStringLiteral("è chiuso");
-    case EPIPE: return QStringLiteral("chi leggeva ha chiuso");
+    case EDQUOT: return Files::tr("spazio esaurito sul disco");
+    case ENAMETOOLONG: return Files::tr("nome del file troppo lungo");
+    case EROFS: return Files::tr("file system in sola lettura");
+    case EISDIR: return Files::tr("è una cartella");
+    case ENOTDIR: return Files::tr("una parte del percorso non è una cartella");
+    case ENXIO: return Files::tr("nessun programma legge dalla FIFO");
+    case ELOOP: return Files::tr("troppi collegamenti simbolici");
+    case EBADF: return Files::tr("è chiuso");
+    case EPIPE: return Files::tr("chi leggeva ha chiuso");
     default: break;
   }
-  return error == 0 || systemText.isEmpty()
-             ? QStringLiteral("errore di scrittura")
-             : QStringLiteral("errore di scrittura (%1)").arg(systemText);
+  return error == 0 || systemText.isEmpty() ? Files::tr("errore di scrittura")
+                                            : Files::tr("errore di scrittura (%1)").arg(systemText);
 }
 
 namespace {
@@ -63,8 +69,8 @@ Target Resolve(const QString& path) {
 
 // Why a target that is not a file to replace is refused.
 QString Refusal(const Target& target) {
-  if (target.error) return ItalianReason(target.error, {});
-  return QStringLiteral("non è un file, né un dispositivo a caratteri o una FIFO");
+  if (target.error) return FailureReason(target.error, {});
+  return Files::tr("non è un file, né un dispositivo a caratteri o una FIFO");
 }
 
 }  // namespace
@@ -74,14 +80,14 @@ bool DiskSink::IsFolder(const QString& path) const { return QFileInfo(path).isDi
 bool DiskSink::MakeFolder(const QString& path, QString& reason) {
   if (QFileInfo(path).isDir()) return true;
   if (QFileInfo::exists(path)) {
-    reason = QStringLiteral("esiste e non è una cartella");
+    reason = Files::tr("esiste e non è una cartella");
     return false;
   }
   // The system's own error, for the message to say why.
   std::error_code error;
   std::filesystem::create_directories(std::filesystem::path(path.toStdString()), error);
   if (!error && QFileInfo(path).isDir()) return true;
-  reason = ItalianReason(error.value(), QString::fromStdString(error.message()));
+  reason = FailureReason(error.value(), QString::fromStdString(error.message()));
   return false;
 }
 
@@ -94,7 +100,7 @@ bool DiskSink::Put(QIODevice& device, const QByteArray& bytes) const {
 bool DiskSink::Write(const QString& path, const QByteArray& bytes, QString& reason) {
   // errno is read right after the call that failed, before anything else runs.
   const auto fail = [&](int error, const QString& systemText) {
-    reason = ItalianReason(error, systemText);
+    reason = FailureReason(error, systemText);
     return false;
   };
   const Target target = Resolve(path);
@@ -127,7 +133,7 @@ bool DiskSink::WriteBeside(const QString& path, const QByteArray& bytes, QString
   errno = 0;
   const int fd = ::mkstemp(name.data());
   if (fd < 0) {
-    reason = ItalianReason(errno, {});
+    reason = FailureReason(errno, {});
     return false;
   }
   struct stat old {};
@@ -141,7 +147,7 @@ bool DiskSink::WriteBeside(const QString& path, const QByteArray& bytes, QString
   if (!error && ::rename(name.constData(), QFile::encodeName(path).constData()) != 0) error = errno;
   if (!error) return true;
   ::unlink(name.constData());  // the old file stays as it was
-  reason = ItalianReason(error, error > 0 ? qt_error_string(error) : QString());
+  reason = FailureReason(error, error > 0 ? qt_error_string(error) : QString());
   return false;
 }
 
@@ -151,7 +157,7 @@ bool DiskSink::WriteAll(const FileSet& files, QString& failed, QString& reason) 
     if (target.kind != Kind::Missing && target.kind != Kind::Regular) {
       failed = path;
       reason = target.kind == Kind::Stream
-                   ? QStringLiteral("in una cartella del kit va un file, non un dispositivo")
+                   ? Files::tr("in una cartella del kit va un file, non un dispositivo")
                    : Refusal(target);
       return false;
     }

@@ -10,9 +10,9 @@
 
 #include "devices/ExportDevices.h"
 
-// The reason of a failed file operation in Italian, from the error the
+// The reason of a failed file operation in the user's language, from the error the
 // system gave; the system's own words only for the rare rest.
-QString ItalianReason(int error, const QString& systemText = {});
+QString FailureReason(int error, const QString& systemText = {});
 
 // Files to write together: a path and its bytes each.
 using FileSet = std::vector<std::pair<QString, QByteArray>>;

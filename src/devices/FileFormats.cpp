@@ -1,5 +1,6 @@
 #include "devices/FileFormats.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -9,18 +10,20 @@
 
 const std::vector<FileFormatInfo>& FileFormats() {
   static const std::vector<FileFormatInfo> formats = {
-      {FileFormat::Svg, "svg", "SVG in scala reale",
+      {FileFormat::Svg, "svg", QT_TRANSLATE_NOOP("FileFormats", "SVG in scala reale"),
        [](const CallList& calls, const QString& title, const PieceCut*) {
          return RenderSvg(calls, title);
        }},
-      {FileFormat::Png, "png", "Immagine PNG 800 x 600",
+      {FileFormat::Png, "png", QT_TRANSLATE_NOOP("FileFormats", "Immagine PNG 800 x 600"),
        [](const CallList& calls, const QString&, const PieceCut*) { return RenderPng(calls); }},
-      {FileFormat::Pdf, "pdf", "PDF in scala reale",
+      {FileFormat::Pdf, "pdf", QT_TRANSLATE_NOOP("FileFormats", "PDF in scala reale"),
        [](const CallList& calls, const QString& title, const PieceCut*) {
          return RenderPdf({&calls}, title);
        }},
-      {FileFormat::Dxf, "dxf", "DXF in scala reale, per il taglio", RenderDxf, true},
-      {FileFormat::CutSvg, "svg", "SVG per il taglio", RenderCutSvg, true},
+      {FileFormat::Dxf, "dxf",
+       QT_TRANSLATE_NOOP("FileFormats", "DXF in scala reale, per il taglio"), RenderDxf, true},
+      {FileFormat::CutSvg, "svg", QT_TRANSLATE_NOOP("FileFormats", "SVG per il taglio"),
+       RenderCutSvg, true},
   };
   return formats;
 }

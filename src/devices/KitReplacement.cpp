@@ -98,7 +98,7 @@ bool ReplaceKit(const FileSet& files, const DiskSink::DeviceWriter& put, QString
   };
   const auto fail = [&](std::size_t k, int error) {
     failed = files[k].first;
-    reason = ItalianReason(error);
+    reason = FailureReason(error);
     undo();
     return false;
   };

@@ -49,7 +49,7 @@ void DrawVerticalRule(QPainter& painter, double dotsPerInch, double lineMm) {
   painter.translate(at(lineMm, kOrigin + kRuleTextGap));
   painter.rotate(90);
   painter.setFont(RuleFont());
-  painter.drawText(QPointF(0, 0), QString::fromUtf8(kCalibrationText));
+  painter.drawText(QPointF(0, 0), CalibrationText());
   painter.restore();
 }
 
@@ -64,7 +64,7 @@ void DrawCalibrationRule(QPainter& painter, double dotsPerInch, double topMm) {
     painter.drawLine(at(kOrigin + mm, baseline), at(kOrigin + mm, baseline - tick));
   }
   painter.setFont(RuleFont());
-  painter.drawText(at(kOrigin + kRuleTextGap, baseline), QString::fromUtf8(kCalibrationText));
+  painter.drawText(at(kOrigin + kRuleTextGap, baseline), CalibrationText());
 }
 
 }  // namespace
@@ -114,7 +114,7 @@ QRectF PageContentMillimetres(const CallList& calls, bool note) {
   const QFontMetricsF metrics(RuleFont());  // at the screen's dots per inch
   const double mmPerDot = DrawingUnits::kMillimetresPerInch / metrics.fontDpi();
   const QRectF words(kOrigin + kRuleTextGap, baseline - metrics.ascent() * mmPerDot,
-                     metrics.horizontalAdvance(QString::fromUtf8(kCalibrationText)) * mmPerDot,
+                     metrics.horizontalAdvance(CalibrationText()) * mmPerDot,
                      metrics.height() * mmPerDot);
   const QRectF rule(kOrigin, ruleTop, 100, kRuleDrop);
   // The rule down, and its words turned to read downward: their ascent

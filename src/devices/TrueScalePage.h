@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QRectF>
@@ -35,4 +36,6 @@ void PaintTrueScalePage(QPainter& painter, double dotsPerInch, const CallList& c
                         const QString& note = {});
 
 // The words beside the calibration rule.
-inline constexpr char kCalibrationText[] = "100 mm: verificare la scala di stampa";
+inline QString CalibrationText() {
+  return QCoreApplication::translate("TrueScalePage", "100 mm: verificare la scala di stampa");
+}

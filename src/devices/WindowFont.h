@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 
 // Maps the windows' font family, "MS Sans Serif", onto an installed face of
@@ -15,6 +16,8 @@ QFont WindowFont();
 bool WindowFontInstalled();
 
 // What to say when it is not, naming the package that brings it.
-inline constexpr char kMissingWindowFont[] =
-    "manca il carattere Liberation Sans, con cui il quindal scrive: installare il pacchetto "
-    "fonts-liberation2";
+inline QString MissingWindowFont() {
+  return QCoreApplication::translate("WindowFont",
+                                     "manca il carattere Liberation Sans, con cui il quindal "
+                                     "scrive: installare il pacchetto fonts-liberation2");
+}

@@ -25,26 +25,26 @@ std::optional<DrawingParameters> CheckInputs(const InputState& inputs, const Ext
 }
 
 QString RefusalReason(const InputState& inputs, const QLocale& locale) {
-  const auto why = [&](const char* box, const QString& text, double low, double high) {
+  // `box` names the box, `named` the box and what it holds: "latitudine 91".
+  const auto why = [&](const QString& box, const QString& text, double low, double high) {
     const QString value = ShownValue(text.trimmed());
-    const QString named = QString::fromUtf8(box) + (value.isEmpty() ? QString() : u' ' + value);
-    if (value.isEmpty()) return named + QStringLiteral(": manca il valore");
+    const QString named = box + (value.isEmpty() ? QString() : u' ' + value);
+    if (value.isEmpty()) return Checks::tr("%1: manca il valore").arg(named);
     const std::optional<double> number = ReadNumber(text, locale);
-    if (!number) return named + QStringLiteral(": non è un numero");
+    if (!number) return Checks::tr("%1: non è un numero").arg(named);
     if (*number < low || *number > high)
-      return named + QStringLiteral(": fuori dall'intervallo %1 … +%2").arg(low).arg(high);
+      return Checks::tr("%1: fuori dall'intervallo %2 … +%3")
+          .arg(named, QString::number(low), QString::number(high));
     return QString();
   };
-  if (!inputs.option5 && !inputs.option6)
-    return QStringLiteral("linee delle date: né MESI né DECADI");
-  if (QString latitude = why("latitudine", inputs.text1, -90, 90); !latitude.isEmpty())
+  if (!inputs.option5 && !inputs.option6) return Checks::tr("linee delle date: né MESI né DECADI");
+  if (QString latitude = why(Checks::tr("latitudine"), inputs.text1, -90, 90); !latitude.isEmpty())
     return latitude;
-  return why("scostamento", inputs.text4, -15, 15);
+  return why(Checks::tr("scostamento"), inputs.text4, -15, 15);
 }
 
 QString RefusalText(const InputState& inputs, const QString& ownReason, const QLocale& locale) {
   const QString reason = RefusalReason(inputs, locale);
   if (!reason.isEmpty()) return reason;
-  return QStringLiteral("latitudine ") + ShownValue(inputs.text1.trimmed()) + QStringLiteral(": ") +
-         ownReason;
+  return Checks::tr("latitudine %1: %2").arg(ShownValue(inputs.text1.trimmed()), ownReason);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 #include <functional>
@@ -7,8 +8,13 @@
 
 #include "drawing/DrawingParameters.h"
 
+// The checks' words, in the user's language.
+class Checks {
+  Q_DECLARE_TR_FUNCTIONS(Checks)
+};
+
 // Why a drawing's own check refused a latitude, when it says no more.
-inline const QString kNotForThisPiece = QStringLiteral("non ammessa da questo pezzo");
+inline QString NotForThisPiece() { return Checks::tr("non ammessa da questo pezzo"); }
 
 // The state of the inputs as the window shows them.
 struct InputState {

@@ -1,12 +1,19 @@
 #include "drawing/DocumentTitle.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 
 #include "drawing/NumberText.h"
+#include "language/Language.h"
+
+namespace {
+class Document {
+  Q_DECLARE_TR_FUNCTIONS(Document)
+};
+}  // namespace
 
 QString DocumentTitle(const QString& subject, const DrawingParameters& site) {
-  const QLocale italian(QLocale::Italian, QLocale::Italy);
-  return QStringLiteral("Quindal - %1, latitudine %2°, scostamento %3°")
-      .arg(subject, PlainDecimalText(site.Latitude, italian),
-           PlainDecimalText(site.LongitudeOffset, italian));
+  const QLocale locale = LanguageLocale();
+  return Document::tr("Quindal - %1, latitudine %2°, scostamento %3°")
+      .arg(subject, PlainDecimalText(site.Latitude, locale),
+           PlainDecimalText(site.LongitudeOffset, locale));
 }

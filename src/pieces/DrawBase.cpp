@@ -1,3 +1,4 @@
+#include "pieces/KitWords.h"
 #include "pieces/PieceBodies.h"
 #include "pieces/Tab.h"
 
@@ -29,11 +30,11 @@ void BaseBody(Canvas& c, const DrawingParameters&) {
   c.PlaceText(1900, 2001.188, "B1");
   c.PlaceText(1900, 2835.633, "A2");
 
+  // The word down either side, a letter a row.
+  const QString word = KitWords::tr("base");
   for (const double x : {10.0, 3930.0}) {
-    c.PlaceText(x, 1200, "b");
-    c.PlaceText(x, 1300, "a");
-    c.PlaceText(x, 1400, "s");
-    c.PlaceText(x, 1500, "e");
+    for (qsizetype k = 0; k < word.size(); ++k)
+      c.PlaceText(x, float(1200 + 100 * k), Drawn(word.mid(k, 1)));
   }
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "drawing/AngleConstants.h"
+#include "pieces/KitWords.h"
 #include "pieces/PieceBodies.h"
 
 namespace GRAPH1 {
@@ -46,7 +47,7 @@ void DrawOverallView(Canvas& c) {
     c.DrawLine(X0, Y0 + i, Xb, Yb + i, Colour::LightGrey);
   }
   c.PlaceText(2900, 650, "D", Colour::LightGrey);
-  c.PlaceText(3335, 1265, "base");
+  c.PlaceText(3335, 1265, Drawn(KitWords::tr("base")));
 
   c.DrawLine(X0, Y0, X0, Y0 + S);
   c.DrawLine(X0, Y0, X0 + S, Y0 + S);
@@ -62,8 +63,7 @@ void DrawOverallView(Canvas& c) {
   c.DrawLine(X0, Y0, Xb, Yb);
   c.DrawLine(X0, Y0 + S, Xb, Yb + S);
   c.DrawLine(X0 + S, Y0 + S - h, Xb + S, Yb + S - h);
-  c.PlaceText(3200, 1400, "Visione d'insieme");
-  c.PlaceText(3200, 1500, "  dello strumento");
+  PlaceRows(c, 3200, 1400, 100, KitWords::tr("Visione d'insieme\n  dello strumento"));
 }
 
 // The assembly seen from the side: each plate a line with its tabs.
@@ -99,7 +99,7 @@ void DrawProfile(Canvas& c) {
   c.PlaceText(3270, 2550, "A2");
 
   c.DrawLine(X2 + g / 2, Y2 + L + g, X2 + L + reachA + g / 2, Y2 + L + g);
-  c.PlaceText(1600, 2665, "base");
+  c.PlaceText(1600, 2665, Drawn(KitWords::tr("base")));
 }
 
 }  // namespace
@@ -107,7 +107,7 @@ void DrawProfile(Canvas& c) {
 // The assembly sheet: how the four plates and the base go together. The same
 // for every site.
 void InstructionsBody(Canvas& c, const DrawingParameters&) {
-  c.PlaceText(400, 150, "ISTRUZIONI PER IL MONTAGGIO DEL QUINDAL");
+  c.PlaceText(400, 150, Drawn(KitWords::tr("ISTRUZIONI PER IL MONTAGGIO DEL QUINDAL")));
   DrawOverallView(c);
   DrawProfile(c);
 }

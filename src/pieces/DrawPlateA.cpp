@@ -3,6 +3,7 @@
 
 #include "drawing/AngleConstants.h"
 #include "drawing/NumberText.h"
+#include "pieces/KitWords.h"
 #include "pieces/FilledDisc.h"
 #include "pieces/PieceBodies.h"
 #include "pieces/LatticePlate.h"
@@ -37,17 +38,17 @@ void DrawLatitudeBox(Canvas& c, const LatticePlate& plate, double phi) {
   c.DrawLine(cx - 2 * dx, cy + 9 * dy, cx - 2 * dx, cy + 12 * dy);
   c.DrawLine(cx + 2 * dx, cy + 9 * dy, cx + 2 * dx, cy + 12 * dy);
   c.DrawLine(cx - 2 * dx, cy + 12 * dy, cx + 2 * dx, cy + 12 * dy);
-  c.PlaceText(cx - 1.4 * dx, cy + 9.5 * dy, " LATITUDINE");
+  c.PlaceText(cx - 1.4 * dx, cy + 9.5 * dy, Drawn(KitWords::tr(" LATITUDINE")));
   const double row = cy + 10.75 * dy;
   if (phi > 0) {
     c.PlaceText(cx - 1.75 * dx, row, LatitudeValueText(phi));
-    c.PlaceText(cx + 0.25 * dx, row, "NORD");
+    c.PlaceText(cx + 0.25 * dx, row, Drawn(KitWords::tr("NORD")));
   }
   if (phi < 0) {
     c.PlaceText(cx - 1.75 * dx, row, LatitudeValueText(-phi));
-    c.PlaceText(cx + 0.25 * dx, row, "SUD");
+    c.PlaceText(cx + 0.25 * dx, row, Drawn(KitWords::tr("SUD")));
   }
-  if (phi == 0) c.PlaceText(cx - 1.3 * dx, row, "EQUATORE");
+  if (phi == 0) c.PlaceText(cx - 1.3 * dx, row, Drawn(KitWords::tr("EQUATORE")));
 }
 
 // A circle of radius `radius`: each point set, then joined to the previous.

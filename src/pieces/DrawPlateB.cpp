@@ -3,6 +3,7 @@
 
 #include "drawing/AngleConstants.h"
 #include "drawing/NumberText.h"
+#include "pieces/KitWords.h"
 #include "pieces/PieceBodies.h"
 #include "pieces/Tab.h"
 #include "solar/DayTable.h"
@@ -48,28 +49,27 @@ void DrawBox(Canvas& c, double left, double right) {
 // The two formulas between the time of the zone's clocks (TMF) and the time
 // the instrument shows (TSVL), each with its explanation.
 void DrawExplanations(Canvas& c) {
-  c.PlaceText(300, 950, "TMF = tempo solare");
-  c.PlaceText(300, 1050, "  medio del fuso");
-  c.PlaceText(300, 1150, "(ora dell'orologio");
-  c.PlaceText(300, 1250, "   meccanico,");
-  c.PlaceText(300, 1350, "al quarzo, ecc...)");
+  PlaceRows(c, 300, 950, 100,
+            KitWords::tr("TMF = tempo solare\n  medio del fuso\n(ora dell'orologio\n   "
+                         "meccanico,\nal quarzo, ecc...)"));
   DrawBox(c, 120, 900);
   c.PlaceText(240, 545, "TMF = TSVL - delta");
 
-  c.PlaceText(3115, 950, "TSVL = tempo solare");
-  c.PlaceText(3115, 1050, "     vero locale");
-  c.PlaceText(3115, 1150, "    (ora indicata");
-  c.PlaceText(3115, 1250, " dall'orologio solare)");
+  PlaceRows(c, 3115, 950, 100,
+            KitWords::tr("TSVL = tempo solare\n     vero locale\n    (ora indicata\n "
+                         "dall'orologio solare)"));
   DrawBox(c, 3100, 3880);
   c.PlaceText(3200, 545, "TSVL = TMF + delta");
 }
 
 // The offset the chart was drawn for; 1e-6 of a degree counts as none.
 std::string LongitudeLine(double lambda) {
-  const std::string f = DecimalPatternText(lambda);
-  if (lambda < 0 && std::fabs(lambda) > kTolerance) return f + "°  ad Ovest del fuso orario";
-  if (lambda > 0 && std::fabs(lambda) > kTolerance) return f + "°  ad Est del fuso orario";
-  return "           sul fuso orario";
+  const QString f = QString::fromStdString(DecimalPatternText(lambda));
+  if (lambda < 0 && std::fabs(lambda) > kTolerance)
+    return Drawn(KitWords::tr("%1°  ad Ovest del fuso orario").arg(f));
+  if (lambda > 0 && std::fabs(lambda) > kTolerance)
+    return Drawn(KitWords::tr("%1°  ad Est del fuso orario").arg(f));
+  return Drawn(KitWords::tr("           sul fuso orario"));
 }
 
 // Width of a label of |u|'s digits, 50 units per digit.
@@ -115,16 +115,19 @@ void DrawFrameAndDateLines(Canvas& c, DateLineSpacing dateSpacing) {
   };
 
   struct Month {
-    const char* initial;
     int start, end;  // day offsets of its first and last day
   };
-  static constexpr Month kMonths[] = {{"G", 0, 31},    {"F", 31, 59},   {"M", 59, 90},
-                                      {"A", 90, 120},  {"M", 120, 151}, {"G", 151, 181},
-                                      {"L", 181, 212}, {"A", 212, 243}, {"S", 243, 273},
-                                      {"O", 273, 304}, {"N", 304, 334}, {"D", 334, 365}};
-  for (const Month& month : kMonths) {
-    c.PlaceText(DateX(month.start) + 50, y0 - 90, month.initial);
-    c.PlaceText(DateX(month.start) + 50, y0 + DateLineHeight * s + 4, month.initial);
+  static constexpr Month kMonths[] = {{0, 31},    {31, 59},   {59, 90},   {90, 120},
+                                      {120, 151}, {151, 181}, {181, 212}, {212, 243},
+                                      {243, 273}, {273, 304}, {304, 334}, {334, 365}};
+  static constexpr char kInitials[] = QT_TRANSLATE_NOOP(
+      "KitWords", "G F M A M G L A S O N D");  // the months' initials, January first
+  const QStringList initials = Words(KitWords::tr(kInitials), kInitials, 12);
+  for (int k = 0; k < 12; ++k) {
+    const Month& month = kMonths[k];
+    const std::string initial = Drawn(initials[k]);
+    c.PlaceText(DateX(month.start) + 50, y0 - 90, initial);
+    c.PlaceText(DateX(month.start) + 50, y0 + DateLineHeight * s + 4, initial);
     if (dateSpacing == DateLineSpacing::TenDays) {
       shortLine(month.start);
       shortLine(month.start + 10);
@@ -153,7 +156,9 @@ void PlateBBody(Canvas& c, const DrawingParameters& parameters) {
   c.PlaceText(25, 1000, "B");
   c.PlaceText(3940, 1000, "B");
   c.PlaceText(1900, PlateBottom + 90, "B1");
-  c.PlaceText(1095, 1665, "delta = equazione del tempo (minuti) corretta per la longitudine");
+  c.PlaceText(
+      1095, 1665,
+      Drawn(KitWords::tr("delta = equazione del tempo (minuti) corretta per la longitudine")));
   DrawExplanations(c);
   c.PlaceText(1600, 1765, LongitudeLine(lambda));
 

@@ -40,36 +40,51 @@ struct Piece {
   }
   // What this sheet, in `hours`, adds to the common checks.
   SheetRule RuleFor(HourSystem hours) const;
-  QString Title() const { return QString::fromUtf8(title.data(), qsizetype(title.size())); }
+  // In the user's language.
+  QString Title() const { return QCoreApplication::translate("Pieces", title.data()); }
 };
 
 // Every sheet of the kit, in the kit's order. Adding a piece is one line here.
 inline constexpr std::array<Piece, 6> kPieces = {{
-    {"A", "plate-a", "Grafico A", {GRAPH1::PlateABody}, {}, GRAPH1::PlateACut},
+    {"A",
+     "plate-a",
+     QT_TRANSLATE_NOOP("Pieces", "Grafico A"),
+     {GRAPH1::PlateABody},
+     {},
+     GRAPH1::PlateACut},
     {"B",
      "plate-b",
-     "Grafico B",
+     QT_TRANSLATE_NOOP("Pieces", "Grafico B"),
      {GRAPH1::PlateBBody},
      {},
      GRAPH1::PlateBCut,
      ShadowShown::OnChart},
     {"C",
      "plate-c",
-     "Grafico C",
+     QT_TRANSLATE_NOOP("Pieces", "Grafico C"),
      {GRAPH1::PlateCAstronomicalBody},
      {GRAPH1::PlateCTemporaryBody, GRAPH1::OutsidePolarCircles},
      GRAPH1::PlateCCut,
      ShadowShown::OnDial},
-    {"D", "plate-d", "Grafico D", {GRAPH1::PlateDBody}, {}, GRAPH1::PlateDCut},
-    {"base", "base", "Base", {GRAPH1::BaseBody}, {}, GRAPH1::BaseCut},
-    {"istruzioni", "istruzioni", "Istruzioni", {GRAPH1::InstructionsBody}},
+    {"D",
+     "plate-d",
+     QT_TRANSLATE_NOOP("Pieces", "Grafico D"),
+     {GRAPH1::PlateDBody},
+     {},
+     GRAPH1::PlateDCut},
+    {"base", "base", QT_TRANSLATE_NOOP("Pieces", "Base"), {GRAPH1::BaseBody}, {}, GRAPH1::BaseCut},
+    {"istruzioni",
+     "istruzioni",
+     QT_TRANSLATE_NOOP("Pieces", "Istruzioni"),
+     {GRAPH1::InstructionsBody}},
 }};
 
 inline SheetRule Piece::RuleFor(HourSystem hours) const {
   const PieceDrawing chosen = DrawingFor(hours);
   if (!chosen.check) return {};
   if (temporaryDrawing.body && hours == HourSystem::Temporary)
-    return {chosen.check, QStringLiteral("oltre il circolo polare non ci sono ore temporarie")};
+    return {chosen.check, QCoreApplication::translate(
+                              "Pieces", "oltre il circolo polare non ci sono ore temporarie")};
   return {chosen.check};
 }
 

@@ -1,3 +1,4 @@
+#include "pieces/KitWords.h"
 #include "pieces/PlateCSheet.h"
 
 #include "drawing/AngleConstants.h"
@@ -34,22 +35,19 @@ void DrawPlateCSheet(Canvas& canvas, double dayStep) {
 
   // Ticks on the last day of each month; the first and the last coincide
   // with the edges of the dial area.
-  struct Month {
-    const char* name;
-    int length;
-  };
-  static constexpr Month kMonths[] = {{"Gen", 31}, {"Feb", 28}, {"Mar", 31}, {"Apr", 30},
-                                      {"Mag", 31}, {"Giu", 30}, {"Lug", 31}, {"Ago", 31},
-                                      {"Set", 30}, {"Ott", 31}, {"Nov", 30}, {"Dic", 31}};
+  static constexpr int kMonthLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  static constexpr char kNames[] = QT_TRANSLATE_NOOP(
+      "KitWords", "Gen Feb Mar Apr Mag Giu Lug Ago Set Ott Nov Dic");  // the months, short
+  const QStringList names = Words(KitWords::tr(kNames), kNames, 12);
   const auto tick = [&](int k) {
     if (k == 0 || k == 365) return;
     canvas.DrawLine(kDialLeft + k * dayStep, 25, kDialLeft + k * dayStep, kPlateTop);
   };
   int k = 0;
-  for (const Month& month : kMonths) {
+  for (int month = 0; month < 12; ++month) {
     tick(k);
-    canvas.PlaceText(275 + (k + 7) * dayStep, 35, month.name);
-    k += month.length;
+    canvas.PlaceText(275 + (k + 7) * dayStep, 35, Drawn(names[month]));
+    k += kMonthLengths[month];
   }
   tick(k);
 }

@@ -3,13 +3,21 @@
 #include <cmath>
 #include <optional>
 
+#include <QCoreApplication>
+
 #include "drawing/NumberText.h"
 #include "place/ZoneMeridian.h"
+
+namespace {
+class Site {
+  Q_DECLARE_TR_FUNCTIONS(Site)
+};
+}  // namespace
 
 QString LongitudeText(double degrees, const QLocale& locale) {
   const QString number = PlainDecimalText(std::fabs(degrees), locale) + QStringLiteral("°");
   if (PlainDecimalText(degrees, locale) == QStringLiteral("0")) return number;
-  return number + (degrees < 0 ? QStringLiteral(" O") : QStringLiteral(" E"));
+  return degrees < 0 ? Site::tr("%1 O").arg(number) : Site::tr("%1 E").arg(number);
 }
 
 double OffsetFromMeridian(double longitude, double meridian) {
@@ -59,25 +67,23 @@ QString SiteOffset::OffsetText(const QLocale& locale) const {
 
 QString SiteOffset::Arithmetic(const QLocale& locale) const {
   if (MeridianMoved()) {
-    return QStringLiteral("Longitudine %1 - meridiano %2 (fuso %3, %4) = scostamento %5°")
+    return Site::tr("Longitudine %1 - meridiano %2 (fuso %3, %4) = scostamento %5°")
         .arg(LongitudeText(longitude, locale), LongitudeText(meridian, locale), zone,
              LongitudeText(zoneMeridian, locale), OffsetText(locale));
   }
-  return QStringLiteral("Longitudine %1 - meridiano del fuso %2 %3 = scostamento %4°")
+  return Site::tr("Longitudine %1 - meridiano del fuso %2 %3 = scostamento %4°")
       .arg(LongitudeText(longitude, locale), zone, LongitudeText(meridian, locale),
            OffsetText(locale));
 }
 
 QString SiteOffset::MeridianNote(const QLocale& locale) const {
   if (!MeridianMoved()) return {};
-  return QStringLiteral("meridiano %1: all'ora letta %2")
+  return Site::tr("meridiano %1: all'ora letta %2")
       .arg(LongitudeText(meridian, locale), ZoneShiftWords(ZoneShiftMinutes()));
 }
 
 QString ZoneShiftWords(int minutes) {
   const int hours = std::abs(minutes) / 60;
-  return QStringLiteral("%1 %2 %3")
-      .arg(minutes < 0 ? QStringLiteral("togliere") : QStringLiteral("aggiungere"))
-      .arg(hours)
-      .arg(hours == 1 ? QStringLiteral("ora") : QStringLiteral("ore"));
+  return minutes < 0 ? Site::tr("togliere %n ore", nullptr, hours)
+                     : Site::tr("aggiungere %n ore", nullptr, hours);
 }

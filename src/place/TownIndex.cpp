@@ -203,6 +203,9 @@ LoadedTown ReadTown(const Record& r, const MessageCatalogue& italian) {
   town.name = Italian(italian, r.id, r.english);
   town.region = Italian(italian, std::string(r.countryCode) + '.' + r.regionCode, r.region);
   town.country = Italian(italian, r.countryCode, r.country);
+  town.englishName = QString::fromUtf8(r.english);
+  town.englishRegion = QString::fromUtf8(r.region);
+  town.englishCountry = QString::fromUtf8(r.country);
   town.countryCode = QString::fromUtf8(r.countryCode);
   town.zone = QString::fromUtf8(r.zone);
   town.latitude = r.latitude;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "drawing/Checks.h"
 #include "project/Project.h"
 
 // What a drawing procedure needs of the main window: its two text boxes, the
@@ -25,5 +26,6 @@ class InputPanel {
   virtual Project Chosen() const;
 };
 
-inline const QString kRefusalMessage = QStringLiteral("Valori non consentiti !!!");
+// The refusal's first line, above its reason.
+inline QString RefusalMessage() { return Checks::tr("Valori non consentiti !!!"); }
 inline const QString kRefusalTitle = QStringLiteral("Quindal");

@@ -10,9 +10,9 @@ namespace {
 QString ClockAndYearReason(const Project& project) {
   const QString& zone = project.site.zone;
   if (!zone.isEmpty() && !QTimeZone(zone.toUtf8()).isValid())
-    return QStringLiteral("fuso %1: fuso orario sconosciuto").arg(ShownValue(zone));
+    return Checks::tr("fuso %1: fuso orario sconosciuto").arg(ShownValue(zone));
   if (project.year != 0 && (project.year < 1970 || project.year > 2100))
-    return QStringLiteral("anno %1: fuori dall'intervallo 1970 … 2100").arg(project.year);
+    return Checks::tr("anno %1: fuori dall'intervallo 1970 … 2100").arg(project.year);
   return QString();
 }
 
@@ -27,7 +27,7 @@ ProjectVerdict CheckProject(const Project& project, const std::vector<SheetRule>
     if (sheet.accepts && !sheet.accepts(*parameters))
       return {std::nullopt, RefusalText(inputs, sheet.refusal, locale)};
   }
-  if (!parameters) return {std::nullopt, RefusalText(inputs, kNotForThisPiece, locale)};
+  if (!parameters) return {std::nullopt, RefusalText(inputs, NotForThisPiece(), locale)};
   if (QString reason = ClockAndYearReason(project); !reason.isEmpty())
     return {std::nullopt, reason};
   return {CheckedProject{project, *parameters}, QString()};

@@ -12,7 +12,7 @@
 // refuses a latitude.
 struct SheetRule {
   ExtraCheck accepts;
-  QString refusal = kNotForThisPiece;
+  QString refusal = NotForThisPiece();
 };
 
 // A project the checks accepted, with the numbers they read from it.

@@ -1,5 +1,6 @@
 #include "project/ProjectFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,6 +8,10 @@
 #include <cmath>
 
 namespace {
+
+class ProjectFile {
+  Q_DECLARE_TR_FUNCTIONS(ProjectFile)
+};
 
 const QString kHours[] = {QStringLiteral("astronomiche"), QStringLiteral("temporarie")};
 const QString kDates[] = {QStringLiteral("mesi"), QStringLiteral("decadi")};
@@ -19,15 +24,16 @@ class Keys {
 
   std::optional<double> Number(const QString& key) {
     const QJsonValue value = object_.value(key);
-    if (value.isUndefined()) return Fail(key, QStringLiteral("manca")), std::nullopt;
-    if (!value.isDouble()) return Fail(key, QStringLiteral("non è un numero")), std::nullopt;
+    if (value.isUndefined()) return Fail(key, ProjectFile::tr("\"%1\" manca")), std::nullopt;
+    if (!value.isDouble())
+      return Fail(key, ProjectFile::tr("\"%1\" non è un numero")), std::nullopt;
     return value.toDouble();
   }
   // Absent: `fallback`.
   std::optional<QString> Text(const QString& key, const QString& fallback = {}) {
     const QJsonValue value = object_.value(key);
     if (value.isUndefined()) return fallback;
-    if (!value.isString()) return Fail(key, QStringLiteral("non è un testo")), std::nullopt;
+    if (!value.isString()) return Fail(key, ProjectFile::tr("\"%1\" non è un testo")), std::nullopt;
     return value.toString();
   }
   // One of `words`, as its index; absent: the first.
@@ -37,7 +43,8 @@ class Keys {
     if (!text) return std::nullopt;
     for (std::size_t k = 0; k < N; ++k)
       if (*text == words[k]) return int(k);
-    Fail(key, QStringLiteral("vuole %1 o %2").arg(words[0], words[1]));
+    Fail(key,
+         ProjectFile::tr("\"%1\" vuole %2 o %3").arg(QStringLiteral("%1"), words[0], words[1]));
     return std::nullopt;
   }
   // What the reader does not know, to be written back.
@@ -48,9 +55,8 @@ class Keys {
   }
 
  private:
-  void Fail(const QString& key, const QString& why) {
-    problem_ = QStringLiteral("\"%1%2\" %3").arg(where_, key, why);
-  }
+  // `why` names the key as %1.
+  void Fail(const QString& key, const QString& why) { problem_ = why.arg(where_ + key); }
   const QJsonObject& object_;
   QString where_;
   QString& problem_;
@@ -58,34 +64,34 @@ class Keys {
 
 std::optional<QJsonObject> ProjectObject(const QByteArray& bytes, QString& problem) {
   if (bytes.size() > kLargestProjectFile) {
-    problem = QStringLiteral("è troppo grande per un progetto (più di 1 MB)");
+    problem = ProjectFile::tr("è troppo grande per un progetto (più di 1 MB)");
     return std::nullopt;
   }
   QStringDecoder utf8(QStringDecoder::Utf8);
   (void)QString(utf8.decode(bytes));
   if (utf8.hasError()) {
-    problem = QStringLiteral("non è testo UTF-8");
+    problem = ProjectFile::tr("non è testo UTF-8");
     return std::nullopt;
   }
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
   if (error.error != QJsonParseError::NoError || !document.isObject()) {
     problem =
-        QStringLiteral("non è un progetto del quindal (%1)")
+        ProjectFile::tr("non è un progetto del quindal (%1)")
             .arg(document.isNull()
-                     ? QStringLiteral("non è JSON: errore vicino al byte %1").arg(error.offset)
-                     : QStringLiteral("non è un oggetto JSON"));
+                     ? ProjectFile::tr("non è JSON: errore vicino al byte %1").arg(error.offset)
+                     : ProjectFile::tr("non è un oggetto JSON"));
     return std::nullopt;
   }
   const QJsonObject object = document.object();
   const QJsonValue version = object.value(QStringLiteral("quindal"));
   if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) ||
       version.toDouble() < 1) {
-    problem = QStringLiteral("non è un progetto del quindal (manca \"quindal\": 1)");
+    problem = ProjectFile::tr("non è un progetto del quindal (manca \"quindal\": 1)");
     return std::nullopt;
   }
   if (version.toDouble() > kProjectFileVersion) {
-    problem = QStringLiteral(
+    problem = ProjectFile::tr(
                   "è un progetto di una versione più recente del quindal (\"quindal\": "
                   "%1): aggiornare il programma")
                   .arg(version.toDouble());
@@ -98,8 +104,8 @@ std::optional<ProjectSite> ReadSite(const QJsonObject& top, QString& problem,
                                     const QLocale& locale) {
   const QJsonValue value = top.value(QStringLiteral("luogo"));
   if (!value.isObject()) {
-    problem = value.isUndefined() ? QStringLiteral("\"luogo\" manca")
-                                  : QStringLiteral("\"luogo\" non è un oggetto");
+    problem = value.isUndefined() ? ProjectFile::tr("\"luogo\" manca")
+                                  : ProjectFile::tr("\"luogo\" non è un oggetto");
     return std::nullopt;
   }
   const QJsonObject object = value.toObject();
@@ -117,7 +123,7 @@ std::optional<ProjectSite> ReadSite(const QJsonObject& top, QString& problem,
     meridian = keys.Number(QStringLiteral("meridiano"));
     if (!meridian || std::fabs(*meridian) > 180 || std::fmod(*meridian * 4, 1) != 0) {
       if (meridian)
-        problem = QStringLiteral(
+        problem = ProjectFile::tr(
             "\"luogo.meridiano\" vuole i gradi di un meridiano, "
             "da -180 a 180, in minuti d'ora interi");
       return std::nullopt;
@@ -152,7 +158,7 @@ std::optional<Project> ReadProject(const QByteArray& bytes, QString& problem,
     const std::optional<double> year = keys.Number(QStringLiteral("anno"));
     if (!year) return std::nullopt;
     if (*year != std::floor(*year) || std::fabs(*year) > 1e6) {
-      problem = QStringLiteral("\"anno\" non è un anno");
+      problem = ProjectFile::tr("\"anno\" non è un anno");
       return std::nullopt;
     }
     project.year = int(*year);
@@ -165,7 +171,7 @@ std::optional<Project> ReadProjectFile(const QString& path, QString& problem,
                                        const QLocale& locale) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    problem = QStringLiteral("impossibile leggere il progetto: ") + file.errorString();
+    problem = ProjectFile::tr("impossibile leggere il progetto: %1").arg(file.errorString());
     return std::nullopt;
   }
   return ReadProject(file.read(kLargestProjectFile + 1), problem, locale);

@@ -8,6 +8,7 @@ namespace {
 
 const QString kLastKey = QStringLiteral("progetto/ultimo");
 const QString kRecentKey = QStringLiteral("progetto/luoghi_recenti");
+const QString kLanguageKey = QStringLiteral("lingua");
 
 // A remembered project, read as a project file is; nothing when it is not
 // one or the checks refuse it.
@@ -33,6 +34,14 @@ std::vector<ProjectSite> ProjectMemory::RecentSites() const {
   for (const QString& text : settings_.value(kRecentKey).toStringList())
     if (const std::optional<Project> project = Recalled(text)) sites.push_back(project->site);
   return sites;
+}
+
+std::optional<Language> ProjectMemory::ChosenLanguage() const {
+  return LanguageNamed(settings_.value(kLanguageKey).toString());
+}
+
+void ProjectMemory::ChooseLanguage(Language language) {
+  settings_.setValue(kLanguageKey, LanguageCode(language));
 }
 
 void ProjectMemory::Remember(const CheckedProject& checked) {

@@ -5,10 +5,11 @@
 #include <optional>
 #include <vector>
 
+#include "language/Language.h"
 #include "project/ProjectCheck.h"
 
 // The program's settings, one file for everything it remembers: the last
-// project and the recent sites (progetto/...), the printer's calibration
+// project and the recent sites (progetto/...), the language (lingua), the printer's calibration
 // (calibrazione/...) and the print setup (stampa/...).
 std::unique_ptr<QSettings> OpenSettings();
 
@@ -26,6 +27,9 @@ class ProjectMemory {
   void Remember(const CheckedProject& checked);
   // Newest first; none the checks refuse.
   std::vector<ProjectSite> RecentSites() const;
+  // The language chosen in the main window, when one was.
+  std::optional<Language> ChosenLanguage() const;
+  void ChooseLanguage(Language language);
 
  private:
   QSettings& settings_;

@@ -1,5 +1,7 @@
 #include "shadow/ShadowAtInstant.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 #include "drawing/AngleConstants.h"
@@ -32,19 +34,21 @@ double MillimetresBelowTop(double y) { return DrawingUnits::MillimetresDown(y - 
 ShadowOutcome ShadowAt(const ShadowQuery& query) {
   const QString clockText = query.clock.toString(QStringLiteral("HH:mm"));
   if (!query.date.isValid() || !query.clock.isValid())
-    return {std::nullopt, QStringLiteral("data od ora non valida")};
+    return {std::nullopt, QCoreApplication::translate("ShadowText", "data od ora non valida")};
   const QString zoneId = query.zone();  // the system's is looked up once
   const std::optional<QTimeZone> zone = ZoneNamed(zoneId);
   const std::optional<double> meridian = zone ? ZoneMeridianDeg(zoneId, query.date) : std::nullopt;
   if (!meridian)
-    return {std::nullopt, QStringLiteral("fuso orario sconosciuto: ") + ShownValue(zoneId)};
+    return {std::nullopt, QCoreApplication::translate("ShadowText", "fuso orario sconosciuto: %1")
+                              .arg(ShownValue(zoneId))};
 
   const ClockInstant instant = ResolveClockTime(*zone, query.date, query.clock);
   if (instant.kind == ClockInstant::Skipped) {
-    return {std::nullopt, QStringLiteral("le %1 del %2 non esistono nel fuso %3: l'orologio "
-                                         "salta avanti di %4 minuti")
-                              .arg(clockText, DateText(query.date), zoneId)
-                              .arg(instant.jumpSeconds / 60)};
+    return {std::nullopt, QCoreApplication::translate("ShadowText",
+                                                      "le %1 del %2 non esistono nel fuso %3: "
+                                                      "l'orologio salta avanti di %4 minuti")
+                              .arg(clockText, DateText(query.date), zoneId,
+                                   QString::number(instant.jumpSeconds / 60))};
   }
 
   ShadowReading r;

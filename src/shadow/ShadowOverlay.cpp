@@ -1,5 +1,6 @@
 #include "shadow/ShadowOverlay.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 
 #include "drawing/DrawingUnits.h"
@@ -53,7 +54,8 @@ ShadowMarks ShadowMarksFor(const ShadowReading& r, bool plateB) {
         {{x, chart::y0 - 50, x, chart::y0 + chart::DateLineHeight * chart::s + 50}, kDay},
         {{chart::x0, y, chart::RightEdge, y}, kDay}};
     marks.dot = QPointF(x, y);
-    marks.label = QStringLiteral("delta %1 min").arg(RoundedText(r.deltaMinutes, 2, QLocale()));
+    marks.label = QCoreApplication::translate("ShadowText", "delta %1 min")
+                      .arg(RoundedText(r.deltaMinutes, 2, QLocale()));
     return marks;
   }
   if (!r.shadow) return marks;
@@ -65,7 +67,8 @@ ShadowMarks ShadowMarksFor(const ShadowReading& r, bool plateB) {
                  {{x, kPlateTop, x, kPlateBottom}, kDay}};
   marks.dot = QPointF(x, edge);
   const PlateReading shown = ShownOnPlateC(r);
-  marks.label = shown.morning + QStringLiteral(" o ") + shown.afternoon;
+  marks.label =
+      QCoreApplication::translate("ShadowText", "%1 o %2").arg(shown.morning, shown.afternoon);
   return marks;
 }
 

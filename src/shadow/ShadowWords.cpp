@@ -1,9 +1,14 @@
 #include "shadow/ShadowWords.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdlib>
 
 namespace {
+
+class ShadowText {
+  Q_DECLARE_TR_FUNCTIONS(ShadowText)
+};
 
 constexpr qint64 kDayMs = 86400 * 1000LL;
 constexpr qint64 kNoonMs = kDayMs / 2;
@@ -17,10 +22,10 @@ QString TimeOfDay(qint64 ms, qint64 unit, const QString& format) {
 qint64 Wrapped(qint64 ms) { return ((ms % kDayMs) + kDayMs) % kDayMs; }
 
 QString SummerWords(int summerMinutes) {
-  return summerMinutes ? QStringLiteral("ora legale %1%2 min")
+  return summerMinutes ? ShadowText::tr("ora legale %1%2 min")
                              .arg(summerMinutes > 0 ? QStringLiteral("+") : QString())
                              .arg(summerMinutes)
-                       : QStringLiteral("senza ora legale");
+                       : ShadowText::tr("senza ora legale");
 }
 
 }  // namespace
@@ -55,16 +60,20 @@ PlateReading ShownOnPlateC(const ShadowReading& r) {
 
 QString ReadingWords(const ShadowReading& r) {
   const PlateReading shown = ShownOnPlateC(r);
-  const QString either = QStringLiteral(" (la piastra non distingue il mattino dal pomeriggio)");
   if (r.temporaryHour)
-    return QStringLiteral("ora temporaria %1 o %2").arg(shown.morning, shown.afternoon) + either;
-  return QStringLiteral("le %1 o le %2 di tempo vero locale").arg(shown.morning, shown.afternoon) +
-         either;
+    return ShadowText::tr(
+               "ora temporaria %1 o %2 (la piastra non distingue il mattino dal "
+               "pomeriggio)")
+        .arg(shown.morning, shown.afternoon);
+  return ShadowText::tr(
+             "le %1 o le %2 di tempo vero locale (la piastra non distingue il mattino dal "
+             "pomeriggio)")
+      .arg(shown.morning, shown.afternoon);
 }
 
 QString ZoneShiftPhrase(int minutes) {
   if (minutes == 0) return {};
-  return QStringLiteral(", %1%2 sul meridiano delle piastre")
+  return ShadowText::tr(", %1%2 sul meridiano delle piastre")
       .arg(minutes > 0 ? QStringLiteral("+") : QStringLiteral("-"),
            SummerTimeWords(std::abs(minutes)));
 }
@@ -74,18 +83,20 @@ QString ShadowSentence(const ShadowReading& r, bool plateB, const QLocale& local
   const QString delta = RoundedText(r.deltaMinutes, 2, locale);
   QString answer;
   if (plateB) {
-    answer = QStringLiteral("La piastra B dà delta %1 min per il %2: TMF = TSVL - delta.")
+    answer = ShadowText::tr("La piastra B dà delta %1 min per il %2: TMF = TSVL - delta.")
                  .arg(delta, q.date.toString(QStringLiteral("dd/MM")));
   } else if (!r.SunUp()) {
-    answer = QStringLiteral("Il Sole è sotto l'orizzonte: nessuna ombra.");
+    answer = ShadowText::tr("Il Sole è sotto l'orizzonte: nessuna ombra.");
   } else {
     const PlateReading shown = ShownOnPlateC(r);
-    answer = (r.temporaryHour ? QStringLiteral("Il quindal segna l'ora temporaria %1 (o %2)")
-                              : QStringLiteral("Il quindal segna le %1 (o le %2)"))
-                 .arg(shown.morning, shown.afternoon) +
-             QStringLiteral(", il Sole è alto %1°.").arg(RoundedText(r.altitudeDeg, 1, locale));
+    const QString altitude = RoundedText(r.altitudeDeg, 1, locale);
+    answer =
+        (r.temporaryHour ? ShadowText::tr("Il quindal segna l'ora temporaria %1 (o %2), il Sole "
+                                          "è alto %3°.")
+                         : ShadowText::tr("Il quindal segna le %1 (o le %2), il Sole è alto %3°."))
+            .arg(shown.morning, shown.afternoon, altitude);
   }
-  return answer + QStringLiteral(
+  return answer + ShadowText::tr(
                       " L'orologio (%1, %2) segna le %3 del %4: TMF %5, delta %6 min, "
                       "TSVL %7.")
                       .arg(q.zone() + ZoneShiftPhrase(r.zoneShiftMinutes),
@@ -95,7 +106,7 @@ QString ShadowSentence(const ShadowReading& r, bool plateB, const QLocale& local
 }
 
 QString ShadowTermsNote() {
-  return QStringLiteral(
+  return ShadowText::tr(
       "TMF: tempo medio del fuso, l'ora dell'orologio senza l'ora legale.\n"
       "TSVL: tempo solare vero locale, l'ora del Sole in questo luogo, quella che la piastra C "
       "mostra.\n"
@@ -105,13 +116,14 @@ QString ShadowTermsNote() {
 
 QString RepeatedHourNote(const ShadowReading& r) {
   if (!r.repeatedHour) return {};
-  return QStringLiteral("le %1 del %2 capitano due volte nel fuso %3: si prende la prima")
+  return ShadowText::tr("le %1 del %2 capitano due volte nel fuso %3: si prende la prima")
       .arg(r.query.clock.toString(QStringLiteral("HH:mm")),
            r.query.date.toString(QStringLiteral("dd/MM/yyyy")), r.query.zone());
 }
 
 QString SummerTimeWords(int minutes) {
-  if (minutes == 60) return QStringLiteral("1 ora");
-  if (minutes % 60 == 0) return QStringLiteral("%1 ore").arg(minutes / 60);
-  return QStringLiteral("%1 minuti").arg(minutes);
+  if (minutes % 60 == 0) return ShadowText::tr("%n ore", nullptr, minutes / 60);
+  return ShadowText::tr("%n minuti", nullptr, minutes);
 }
+
+QString SunDownWords() { return ShadowText::tr("il Sole è sotto l'orizzonte: nessuna ombra"); }

@@ -5,7 +5,7 @@
 
 #include "shadow/ShadowAtInstant.h"
 
-// The shadow's arithmetic in words, Italian. Times are counted in
+// The shadow's arithmetic in words, in the user's language. Times are counted in
 // milliseconds from a midnight and may fall on the day before or after.
 
 // "HH:MM:SS", to the nearest second, within the day.
@@ -50,3 +50,6 @@ QString RepeatedHourNote(const ShadowReading& r);
 
 // A length of summer time in words: "1 ora", "2 ore", "30 minuti".
 QString SummerTimeWords(int minutes);
+
+// What ombra's reading says with the Sun below the horizon.
+QString SunDownWords();

@@ -1,3 +1,4 @@
+#include "shell/WindowWords.h"
 #include "shell/BookletSaving.h"
 
 #include <QApplication>
@@ -19,12 +20,12 @@ namespace {
 void AddYearBox(QFileDialog& dialog, CheckedProject& booklet) {
   auto* years = new QComboBox(&dialog);
   years->setObjectName(QStringLiteral("anno"));
-  years->setAccessibleName(QStringLiteral("Anno delle tabelle"));
+  years->setAccessibleName(Windows::tr("Anno delle tabelle"));
   const int thisYear = QDate::currentDate().year();
   for (int year = thisYear; year <= thisYear + 2; ++year)
     years->addItem(QString::number(year), year);
   years->setCurrentIndex(std::max(0, years->findData(booklet.project.BookletYear())));
-  auto* label = new QLabel(QStringLiteral("Tabelle per l'anno:"), &dialog);
+  auto* label = new QLabel(Windows::tr("Tabelle per l'anno:"), &dialog);
   label->setBuddy(years);
   if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
     const int row = grid->rowCount();
@@ -43,7 +44,7 @@ void AddYearBox(QFileDialog& dialog, CheckedProject& booklet) {
 }  // namespace
 
 QString SaveBookletWithDialog(QWidget* parent, CheckedProject booklet) {
-  QFileDialog dialog(parent, QStringLiteral("Salva il fascicolo"), QDir::homePath(),
+  QFileDialog dialog(parent, Windows::tr("Salva il fascicolo"), QDir::homePath(),
                      QStringLiteral("PDF (*.pdf)"));
   // The year box lives in the dialog: Qt's own dialog, whatever the desktop.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -60,12 +61,12 @@ QString SaveBookletWithDialog(QWidget* parent, CheckedProject booklet) {
   QApplication::restoreOverrideCursor();
   if (!written) {
     QMessageBox::warning(parent, QStringLiteral("Quindal"),
-                         QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
+                         Windows::tr("Impossibile scrivere %1: %2").arg(path, reason));
     return {};
   }
   QMessageBox::information(
       parent, QStringLiteral("Quindal"),
-      QStringLiteral("Fascicolo per l'anno %1 salvato in %2")
+      Windows::tr("Fascicolo per l'anno %1 salvato in %2")
           .arg(QString::number(booklet.project.BookletYear()), QDir::toNativeSeparators(path)));
   return path;
 }

@@ -10,6 +10,8 @@ struct DrawingMenu {
   // Adds the actions to `window`; print, save and shadow are for the window
   // to connect, the mirror and the calibration work on `session`.
   DrawingMenu(QWidget* window, WindowSession& session);
+  // The entries' words, in the language in use.
+  void SetTexts();
 
   QAction* print;
   QAction* save;

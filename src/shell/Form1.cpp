@@ -31,33 +31,30 @@ QRect Twips(int left, int top, int width, int height) {
   return {left / 15, top / 15, width / 15, height / 15};
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& caption, QRect geometry) {
-  auto* label = new QLabel(caption, parent);
+QLabel* MakeLabel(QWidget* parent, QRect geometry) {
+  auto* label = new QLabel(parent);
   label->setGeometry(geometry);
   label->setAlignment(Qt::AlignCenter);
   label->setWordWrap(true);
   return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect geometry) {
-  auto* button = new QPushButton(caption, parent);
+QPushButton* MakeButton(QWidget* parent, QRect geometry) {
+  auto* button = new QPushButton(parent);
   button->setGeometry(geometry);
   button->setAutoDefault(false);
-  button->setAccessibleName(caption);
   return button;
 }
 
-QRadioButton* MakeOption(QGroupBox* frame, const QString& caption, QRect geometry) {
-  auto* option = new QRadioButton(caption, frame);
+QRadioButton* MakeOption(QGroupBox* frame, QRect geometry) {
+  auto* option = new QRadioButton(frame);
   option->setGeometry(geometry);
   return option;
 }
 
-QLineEdit* MakeTextBox(QWidget* parent, const QString& text, QRect geometry,
-                       const QString& accessibleName) {
+QLineEdit* MakeTextBox(QWidget* parent, const QString& text, QRect geometry) {
   auto* box = new QLineEdit(text, parent);
   box->setGeometry(geometry);
-  box->setAccessibleName(accessibleName);
   box->setMaxLength(std::numeric_limits<int>::max());  // any text: the checks answer bad input
   QPalette palette = box->palette();
   palette.setColor(QPalette::Base, Qt::white);
@@ -76,8 +73,6 @@ QGroupBox* MakeFrame(QWidget* parent, QRect geometry) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(
-      QStringLiteral("CALCOLO E DISEGNO DI UN QUINDAL CON QUADRO INCLINATO 45°  (di Orbelan)"));
   setFixedSize(8655 / 15, 3645 / 15);
   setFont(WindowFont());
   QPalette palette = this->palette();
@@ -86,46 +81,34 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setPalette(palette);
   setAutoFillBackground(true);
 
-  Label5 = MakeLabel(this, QStringLiteral("LATITUDINE Nord ( + ) Sud ( - ) in gradi ( n,d° )."),
-                     Twips(600, 240, 4935, 255));
-  Text1Box = MakeTextBox(this, QString(), Twips(5640, 240, 2295, 285),
-                         QStringLiteral("Latitudine in gradi"));
-  Label2 = MakeLabel(this, QStringLiteral("Intervallo di valori ( -90,000° <------> +90,000° )"),
-                     Twips(600, 480, 4935, 255));
-  Label7 =
-      MakeLabel(this, QStringLiteral("LONGITUDINE ad Est ( + ) ad Ovest ( - ) in gradi ( n,d° )"),
-                Twips(600, 840, 4935, 255));
-  Text4Box = MakeTextBox(this, QStringLiteral(" "), Twips(5640, 840, 2295, 285),
-                         QStringLiteral("Longitudine rispetto al fuso in gradi"));
-  Label6 = MakeLabel(this, QStringLiteral("rispetto al fuso di riferimento."),
-                     Twips(600, 1080, 4935, 255));
-  Label3 = MakeLabel(this, QStringLiteral("Intervallo di valori ( -15,000° <------> +15,000° )"),
-                     Twips(600, 1320, 4935, 255));
-  Label9 = MakeLabel(this, QStringLiteral("RISOLUZIONE CONSIGLIATA (800 X 600)"),
-                     Twips(6120, 1440, 1455, 615));
+  Label5 = MakeLabel(this, Twips(600, 240, 4935, 255));
+  Text1Box = MakeTextBox(this, QString(), Twips(5640, 240, 2295, 285));
+  Label2 = MakeLabel(this, Twips(600, 480, 4935, 255));
+  Label7 = MakeLabel(this, Twips(600, 840, 4935, 255));
+  Text4Box = MakeTextBox(this, QStringLiteral(" "), Twips(5640, 840, 2295, 285));
+  Label6 = MakeLabel(this, Twips(600, 1080, 4935, 255));
+  Label3 = MakeLabel(this, Twips(600, 1320, 4935, 255));
+  Label9 = MakeLabel(this, Twips(6120, 1440, 1455, 615));
   Label9->setFrameShape(QFrame::Box);
 
   Frame1 = MakeFrame(this, Twips(600, 1560, 4815, 375));
-  Option1Button =
-      MakeOption(Frame1, QStringLiteral("ORE ASTRONOMICHE"), Twips(240, 120, 2295, 195));
-  Option2Button = MakeOption(Frame1, QStringLiteral("ORE TEMPORARIE"), Twips(2640, 120, 2055, 195));
+  Option1Button = MakeOption(Frame1, Twips(240, 120, 2295, 195));
+  Option2Button = MakeOption(Frame1, Twips(2640, 120, 2055, 195));
   Frame3 = MakeFrame(this, Twips(1680, 1920, 2415, 375));
-  Option6Button = MakeOption(Frame3, QStringLiteral("MESI"), Twips(240, 120, 855, 195));
-  Option5Button = MakeOption(Frame3, QStringLiteral("DECADI"), Twips(1200, 120, 1095, 195));
+  Option6Button = MakeOption(Frame3, Twips(240, 120, 855, 195));
+  Option5Button = MakeOption(Frame3, Twips(1200, 120, 1095, 195));
   Option1Button->setChecked(true);
   Option6Button->setChecked(true);
 
-  Command4 = MakeButton(this, QStringLiteral("Grafico A"), Twips(240, 2400, 975, 375));
-  Command3 = MakeButton(this, QStringLiteral("Grafico B"), Twips(1680, 2400, 975, 375));
-  Command1 = MakeButton(this, QStringLiteral("Grafico C"), Twips(3120, 2400, 975, 375));
-  Command5 = MakeButton(this, QStringLiteral("Grafico D"), Twips(4560, 2400, 975, 375));
-  Command6 = MakeButton(this, QStringLiteral("Base"), Twips(6000, 2400, 975, 375));
-  Command7 = MakeButton(this, QStringLiteral("Istruzioni"), Twips(7440, 2400, 975, 375));
-  Label4 = MakeLabel(this, QStringLiteral("ALT+ STAMP (PRINT SCREEN) PER COPIARE L'IMMAGINE"),
-                     Twips(720, 3000, 5295, 255));
-  Command2 = MakeButton(this, QStringLiteral("Esci"), Twips(6720, 3000, 975, 375));
-  Label8 = MakeLabel(this, QStringLiteral("DOPPIO-CLICK PER USCIRE DALLE SINGOLE VIDEATE"),
-                     Twips(720, 3240, 5295, 255));
+  Command4 = MakeButton(this, Twips(240, 2400, 975, 375));
+  Command3 = MakeButton(this, Twips(1680, 2400, 975, 375));
+  Command1 = MakeButton(this, Twips(3120, 2400, 975, 375));
+  Command5 = MakeButton(this, Twips(4560, 2400, 975, 375));
+  Command6 = MakeButton(this, Twips(6000, 2400, 975, 375));
+  Command7 = MakeButton(this, Twips(7440, 2400, 975, 375));
+  Label4 = MakeLabel(this, Twips(720, 3000, 5295, 255));
+  Command2 = MakeButton(this, Twips(6720, 3000, 975, 375));
+  Label8 = MakeLabel(this, Twips(720, 3240, 5295, 255));
 
   // The box reaches below the client area: the emblem fits its visible part.
   Picture1 = new QLabel(this);
@@ -134,6 +117,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   Picture1->setPixmap(QPixmap::fromImage(EmblemImage(height() - Picture1->y())));
 
   MakeSideButtons();
+  SetTexts();
 
   // Keyboard order: the two boxes, the buttons, then the option groups.
   const QList<QWidget*> tabOrder = {Text1Box,      Text4Box,      LocationButton, BookletButton,
@@ -161,23 +145,19 @@ void Form1::MakeSideButtons() {
   LocationButton->setGeometry(538, 27, 34, 34);
   LocationButton->setIcon(PlaceIcon());
   LocationButton->setIconSize(QSize(20, 20));
-  LocationButton->setToolTip(
-      QStringLiteral("Cerca la località (latitudine e scostamento dal fuso)"));
-  LocationButton->setAccessibleName(QStringLiteral("Cerca la località"));
   LocationButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   LocationButton->setPopupMode(QToolButton::MenuButtonPopup);
   siteMenu = new QMenu(LocationButton);
   LocationButton->setMenu(siteMenu);
   connect(LocationButton, &QToolButton::clicked, this, &Form1::FindLocation);
   connect(siteMenu, &QMenu::aboutToShow, this, &Form1::FillSiteMenu);
-  openAction = new QAction(QStringLiteral("Apri progetto..."), this);
+  openAction = new QAction(this);
   openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   connect(openAction, &QAction::triggered, this, &Form1::OpenProject);
-  saveAction = new QAction(QStringLiteral("Salva progetto..."), this);
+  saveAction = new QAction(this);
   saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   connect(saveAction, &QAction::triggered, this, &Form1::SaveProject);
   addActions({openAction, saveAction});
-  FillSiteMenu();
 
   // The town the boxes hold, in the free room under them.
   TownLabel = new QLabel(this);
@@ -190,14 +170,53 @@ void Form1::MakeSideButtons() {
   BookletButton->setIcon(BookletIcon());
   BookletButton->setIconSize(QSize(22, 22));
   BookletButton->setAutoDefault(false);
-  BookletButton->setToolTip(QStringLiteral(
-      "Fascicolo... (Ctrl+F): salva in PDF il fascicolo per costruire e leggere il quindal"));
-  BookletButton->setAccessibleName(QStringLiteral("Fascicolo..."));
   BookletButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
   connect(BookletButton, &QPushButton::clicked, this, &Form1::SaveBooklet);
   // The town's name goes as soon as the boxes hold another site.
   for (QLineEdit* box : {Text1Box, Text4Box})
     connect(box, &QLineEdit::textChanged, this, &Form1::ShowSite);
+}
+
+void Form1::SetTexts() {
+  setWindowTitle(tr("CALCOLO E DISEGNO DI UN QUINDAL CON QUADRO INCLINATO 45°  (di Orbelan)"));
+  const std::pair<QLabel*, QString> labels[] = {
+      {Label5, tr("LATITUDINE Nord ( + ) Sud ( - ) in gradi ( n,d° ).")},
+      {Label2, tr("Intervallo di valori ( -90,000° <------> +90,000° )")},
+      {Label7, tr("LONGITUDINE ad Est ( + ) ad Ovest ( - ) in gradi ( n,d° )")},
+      {Label6, tr("rispetto al fuso di riferimento.")},
+      {Label3, tr("Intervallo di valori ( -15,000° <------> +15,000° )")},
+      {Label9, tr("RISOLUZIONE CONSIGLIATA (800 X 600)")},
+      {Label4, tr("ALT+ STAMP (PRINT SCREEN) PER COPIARE L'IMMAGINE")},
+      {Label8, tr("DOPPIO-CLICK PER USCIRE DALLE SINGOLE VIDEATE")}};
+  for (const auto& [label, text] : labels) label->setText(text);
+  Text1Box->setAccessibleName(tr("Latitudine in gradi"));
+  Text4Box->setAccessibleName(tr("Longitudine rispetto al fuso in gradi"));
+  const std::pair<QRadioButton*, QString> options[] = {{Option1Button, tr("ORE ASTRONOMICHE")},
+                                                       {Option2Button, tr("ORE TEMPORARIE")},
+                                                       {Option6Button, tr("MESI")},
+                                                       {Option5Button, tr("DECADI")}};
+  for (const auto& [option, text] : options) option->setText(text);
+  const std::pair<QPushButton*, QString> buttons[] = {
+      {Command4, tr("Grafico A")}, {Command3, tr("Grafico B")}, {Command1, tr("Grafico C")},
+      {Command5, tr("Grafico D")}, {Command6, tr("Base")},      {Command7, tr("Istruzioni")},
+      {Command2, tr("Esci")}};
+  for (const auto& [button, text] : buttons) {
+    button->setText(text);
+    button->setAccessibleName(text);
+  }
+  LocationButton->setToolTip(tr("Cerca la località (latitudine e scostamento dal fuso)"));
+  LocationButton->setAccessibleName(tr("Cerca la località"));
+  openAction->setText(tr("Apri progetto..."));
+  saveAction->setText(tr("Salva progetto..."));
+  BookletButton->setToolTip(
+      tr("Fascicolo... (Ctrl+F): salva in PDF il fascicolo per costruire e leggere il quindal"));
+  BookletButton->setAccessibleName(tr("Fascicolo..."));
+  FillSiteMenu();
+}
+
+void Form1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) SetTexts();
+  QWidget::changeEvent(event);
 }
 
 void Form1::Command1Click() {
@@ -256,7 +275,7 @@ void Form1::SaveBooklet() {
 }
 
 void Form1::ShowRefusal(const QString& reason) {
-  QMessageBox box(QMessageBox::NoIcon, kRefusalTitle, kRefusalMessage, QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::NoIcon, kRefusalTitle, RefusalMessage(), QMessageBox::Ok, this);
   box.setInformativeText(reason);
   box.setDefaultButton(QMessageBox::Ok);
   box.exec();

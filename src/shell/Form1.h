@@ -77,7 +77,12 @@ class Form1 final : public QWidget, public InputPanel {
   QAction *openAction, *saveAction;
   QMenu *siteMenu;  // the site finder's button's menu
 
+ protected:
+  void changeEvent(QEvent *event) override;
+
  private:
+  // Every word the window shows, in the language in use.
+  void SetTexts();
   void Command1Click();  // "Grafico C"
   void Run(Procedure procedure);
   void MakeSideButtons();
@@ -86,6 +91,8 @@ class Form1 final : public QWidget, public InputPanel {
   std::optional<CheckedProject> CheckedForEverySheet();
   void ShowSite();
   void FillSiteMenu();
+  // "Lingua": the program's language, chosen and remembered.
+  void AddLanguageMenu();
 
   Runner run_;
   ProjectSite found_;  // what the site finder or a project wrote into the boxes

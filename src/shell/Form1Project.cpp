@@ -19,7 +19,7 @@
 
 namespace {
 
-const QString kProjectFilter = QStringLiteral("Progetto del quindal (*.quindal)");
+QString ProjectFilter() { return Form1::tr("Progetto del quindal (*.quindal)"); }
 
 // "Treviso (Veneto, Italia) - 45,667°, -2,758°": a recent site as the menu offers it.
 QString SiteEntry(const ProjectSite& site) {
@@ -56,16 +56,16 @@ void Form1::ShowSite() {
   TownLabel->setText(site.town);
   QString tip = site.zone.isEmpty() ? QString() : site.town + u' ' + site.zone;
   if (site.meridian)  // a far town: the hours its clocks add
-    tip += QStringLiteral("\nmeridiano delle piastre ") + LongitudeText(*site.meridian);
+    tip = Form1::tr("%1\nmeridiano delle piastre %2").arg(tip, LongitudeText(*site.meridian));
   TownLabel->setToolTip(tip);
 }
 
 void Form1::FillSiteMenu() {
   siteMenu->clear();
-  siteMenu->addAction(QStringLiteral("Cerca la località..."), this, &Form1::FindLocation);
+  siteMenu->addAction(Form1::tr("Cerca la località..."), this, &Form1::FindLocation);
   const std::vector<ProjectSite> recent =
       memory_ ? memory_->RecentSites() : std::vector<ProjectSite>();
-  if (!recent.empty()) siteMenu->addSection(QStringLiteral("Luoghi recenti"));
+  if (!recent.empty()) siteMenu->addSection(Form1::tr("Luoghi recenti"));
   for (const ProjectSite& site : recent) {
     siteMenu->addAction(SiteEntry(site), this, [this, site] {
       Project project = Chosen();
@@ -76,11 +76,26 @@ void Form1::FillSiteMenu() {
   siteMenu->addSeparator();
   siteMenu->addAction(openAction);
   siteMenu->addAction(saveAction);
+  AddLanguageMenu();
+}
+
+void Form1::AddLanguageMenu() {
+  // Each language in its own name, so that a user who reads only one finds it.
+  QMenu* languages = siteMenu->addMenu(tr("Lingua"));
+  for (const Language language : {Language::Italian, Language::English}) {
+    QAction* choice = languages->addAction(LanguageName(language));
+    choice->setCheckable(true);
+    choice->setChecked(language == LanguageInUse());
+    connect(choice, &QAction::triggered, this, [this, language] {
+      if (memory_) memory_->ChooseLanguage(language);
+      UseLanguage(language);
+    });
+  }
 }
 
 void Form1::OpenProject() {
-  const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Apri progetto"),
-                                                    QString(), kProjectFilter);
+  const QString path =
+      QFileDialog::getOpenFileName(this, Form1::tr("Apri progetto"), QString(), ProjectFilter());
   if (!path.isEmpty()) OpenProjectFile(path);
 }
 
@@ -108,17 +123,16 @@ void Form1::SaveProject() {
   if (!checked) return;
   const QString town = checked->project.site.TownName().toLower().replace(u' ', u'-');
   QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Salva progetto"),
+      this, Form1::tr("Salva progetto"),
       QStringLiteral("%1.quindal").arg(town.isEmpty() ? QStringLiteral("quindal") : town),
-      kProjectFilter);
+      ProjectFilter());
   if (path.isEmpty()) return;
   if (!path.endsWith(QStringLiteral(".quindal"), Qt::CaseInsensitive)) path += ".quindal";
   DiskSink disk;
   QString reason;
   if (!disk.Write(path, ProjectFileBytes(*checked), reason)) {
-    QMessageBox::warning(
-        this, QStringLiteral("Quindal"),
-        QStringLiteral("Impossibile salvare %1: %2").arg(ShownValue(path), reason));
+    QMessageBox::warning(this, QStringLiteral("Quindal"),
+                         Form1::tr("Impossibile salvare %1: %2").arg(ShownValue(path), reason));
     return;
   }
   Remember(*checked);

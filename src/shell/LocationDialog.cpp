@@ -35,14 +35,14 @@ QTableWidgetItem* Cell(const QString& text, bool drawable) {
 QWidget* LocationDialog::MakeTownPage() {
   auto* townPage = new QWidget;
   searchBox = new QLineEdit;
-  searchBox->setPlaceholderText(QStringLiteral("Nome della città (almeno due lettere)"));
-  searchBox->setAccessibleName(QStringLiteral("Cerca la città"));
+  searchBox->setPlaceholderText(LocationDialog::tr("Nome della città (almeno due lettere)"));
+  searchBox->setAccessibleName(LocationDialog::tr("Cerca la città"));
   searchBox->setClearButtonEnabled(true);
   results = new QTableWidget(0, 7);
-  results->setHorizontalHeaderLabels({QStringLiteral("Città"), QStringLiteral("Regione"),
-                                      QStringLiteral("Paese"), QStringLiteral("Latitudine"),
-                                      QStringLiteral("Longitudine"), QStringLiteral("Fuso"),
-                                      QStringLiteral("Scostamento")});
+  results->setHorizontalHeaderLabels({LocationDialog::tr("Città"), LocationDialog::tr("Regione"),
+                                      LocationDialog::tr("Paese"), LocationDialog::tr("Latitudine"),
+                                      LocationDialog::tr("Longitudine"), LocationDialog::tr("Fuso"),
+                                      LocationDialog::tr("Scostamento")});
   results->setSelectionBehavior(QAbstractItemView::SelectRows);
   results->setSelectionMode(QAbstractItemView::SingleSelection);
   results->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -51,7 +51,7 @@ QWidget* LocationDialog::MakeTownPage() {
   results->setWordWrap(false);
   int column = 0;
   for (const int width : {115, 100, 90, 75, 85, 115}) results->setColumnWidth(column++, width);
-  results->setAccessibleName(QStringLiteral("Città trovate"));
+  results->setAccessibleName(LocationDialog::tr("Città trovate"));
   auto* townLayout = new QVBoxLayout(townPage);
   townLayout->addWidget(searchBox);
   townLayout->addWidget(results);
@@ -61,27 +61,27 @@ QWidget* LocationDialog::MakeTownPage() {
 QWidget* LocationDialog::MakeCoordinatesPage() {
   auto* coordinatesPage = new QWidget;
   latitudeBox = new QLineEdit;
-  latitudeBox->setPlaceholderText(QStringLiteral("45,667 oppure 45°40'0\" N"));
-  latitudeBox->setAccessibleName(QStringLiteral("Latitudine del luogo"));
+  latitudeBox->setPlaceholderText(LocationDialog::tr("45,667 oppure 45°40'0\" N"));
+  latitudeBox->setAccessibleName(LocationDialog::tr("Latitudine del luogo"));
   longitudeBox = new QLineEdit;
-  longitudeBox->setPlaceholderText(QStringLiteral("12,242 oppure 12 14 30 E"));
-  longitudeBox->setAccessibleName(QStringLiteral("Longitudine del luogo"));
+  longitudeBox->setPlaceholderText(LocationDialog::tr("12,242 oppure 12 14 30 E"));
+  longitudeBox->setAccessibleName(LocationDialog::tr("Longitudine del luogo"));
   zoneBox = NewZoneBox({});
   auto* coordinatesLayout = new QFormLayout(coordinatesPage);
-  coordinatesLayout->addRow(QStringLiteral("Latitudine (N +, S -)"), latitudeBox);
-  coordinatesLayout->addRow(QStringLiteral("Longitudine (E +, O -)"), longitudeBox);
-  coordinatesLayout->addRow(QStringLiteral("Fuso orario"), zoneBox);
+  coordinatesLayout->addRow(LocationDialog::tr("Latitudine (N +, S -)"), latitudeBox);
+  coordinatesLayout->addRow(LocationDialog::tr("Longitudine (E +, O -)"), longitudeBox);
+  coordinatesLayout->addRow(LocationDialog::tr("Fuso orario"), zoneBox);
   return coordinatesPage;
 }
 
 LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Località"));
+  setWindowTitle(LocationDialog::tr("Località"));
   QWidget* townPage = MakeTownPage();  // a town of the list
   // A site that is not a town of the list: coordinates and a zone.
   QWidget* coordinatesPage = MakeCoordinatesPage();
   roads = new QTabWidget;
-  if (TownIndex::Available()) roads->addTab(townPage, QStringLiteral("Città"));
-  roads->addTab(coordinatesPage, QStringLiteral("Coordinate"));
+  if (TownIndex::Available()) roads->addTab(townPage, LocationDialog::tr("Città"));
+  roads->addTab(coordinatesPage, LocationDialog::tr("Coordinate"));
 
   arithmetic = new QLabel;
   arithmetic->setWordWrap(true);
@@ -89,17 +89,17 @@ LocationDialog::LocationDialog(QWidget* parent) : QDialog(parent) {
   arithmetic->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* credit = new QLabel(
       TownIndex::Available()
-          ? QStringLiteral("Città da GeoNames (geonames.org), licenza CC BY 4.0. "
-                           "Fusi orari dal database del sistema; l'ora legale non conta.")
-          : QStringLiteral("Fusi orari dal database del sistema; l'ora legale non conta."));
+          ? LocationDialog::tr("Città da GeoNames (geonames.org), licenza CC BY 4.0. "
+                               "Fusi orari dal database del sistema; l'ora legale non conta.")
+          : LocationDialog::tr("Fusi orari dal database del sistema; l'ora legale non conta."));
   credit->setWordWrap(true);
   QFont small = credit->font();
   small.setPointSizeF(small.pointSizeF() * 0.85);
   credit->setFont(small);
 
   buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  buttons->button(QDialogButtonBox::Ok)->setText(LocationDialog::tr("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(LocationDialog::tr("Annulla"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(roads);
@@ -152,17 +152,17 @@ void LocationDialog::Search() {
   results->setRowCount(static_cast<int>(shown_.size()));
   for (int row = 0; row < results->rowCount(); ++row) {
     const Town& town = *shown_[static_cast<std::size_t>(row)];
-    const auto site = SiteFromCoordinates(town.name, town.latitude, town.longitude, town.zone);
+    const auto site = SiteFromCoordinates(town.Name(), town.latitude, town.longitude, town.zone);
     const bool drawable = site.has_value();
     // A far town's offset is from the meridian its plates are drawn for.
     const QString offset =
         !site ? QStringLiteral("?")
         : site->MeridianMoved()
-            ? site->OffsetText() + QStringLiteral(" (mer. ") + LongitudeText(site->meridian) + u')'
+            ? tr("%1 (mer. %2)").arg(site->OffsetText(), LongitudeText(site->meridian))
             : site->OffsetText();
-    const QString cells[] = {town.name,
-                             town.region,
-                             town.country,
+    const QString cells[] = {town.Name(),
+                             town.Region(),
+                             town.Country(),
                              PlainDecimalText(town.latitude),
                              PlainDecimalText(town.longitude),
                              town.zone,
@@ -179,14 +179,14 @@ void LocationDialog::Search() {
 }
 
 QString LocationDialog::NoTownText(const QString& query) const {
-  QString text = QStringLiteral(
-      "Nessuna città trovata. L'elenco ha le città di almeno 15.000 abitanti: per un altro "
-      "luogo, la scheda Coordinate.");
-  const std::vector<const Town*> near = TownIndex::Instance().SpeltLike(query);
-  for (std::size_t k = 0; k < near.size(); ++k)
-    text += (k == 0 ? QStringLiteral("\nForse: ") : QStringLiteral("; ")) +
-            QStringLiteral("%1 (%2, %3)").arg(near[k]->name, near[k]->region, near[k]->country);
-  return text;
+  const QString none =
+      tr("Nessuna città trovata. L'elenco ha le città di almeno 15.000 abitanti: per un altro "
+         "luogo, la scheda Coordinate.");
+  QStringList near;
+  for (const Town* town : TownIndex::Instance().SpeltLike(query))
+    near << QStringLiteral("%1 (%2, %3)").arg(town->Name(), town->Region(), town->Country());
+  if (near.isEmpty()) return none;
+  return tr("%1\nForse: %2").arg(none, near.join(QStringLiteral("; ")));
 }
 
 void LocationDialog::TakeRow() {
@@ -196,8 +196,8 @@ void LocationDialog::TakeRow() {
     return;
   }
   const Town& town = *shown_[static_cast<std::size_t>(row)];
-  const auto site = SiteFromCoordinates(town.name, town.latitude, town.longitude, town.zone);
-  Show(site, site ? QString() : QStringLiteral("Fuso orario sconosciuto: ") + town.zone);
+  const auto site = SiteFromCoordinates(town.Name(), town.latitude, town.longitude, town.zone);
+  Show(site, site ? QString() : LocationDialog::tr("Fuso orario sconosciuto: %1").arg(town.zone));
 }
 
 void LocationDialog::TakeCoordinates() {
@@ -207,13 +207,13 @@ void LocationDialog::TakeCoordinates() {
   if (latitudeBox->text().trimmed().isEmpty() || longitudeBox->text().trimmed().isEmpty()) {
     Show(std::nullopt);
   } else if (!latitude) {
-    Show(std::nullopt, QStringLiteral("Latitudine non valida: da -90° a 90°, in gradi decimali "
-                                      "o in gradi, primi e secondi."));
+    Show(std::nullopt, LocationDialog::tr("Latitudine non valida: da -90° a 90°, in gradi decimali "
+                                          "o in gradi, primi e secondi."));
   } else if (!longitude) {
-    Show(std::nullopt, QStringLiteral("Longitudine non valida: da -180° a 180°, in gradi "
-                                      "decimali o in gradi, primi e secondi."));
+    Show(std::nullopt, LocationDialog::tr("Longitudine non valida: da -180° a 180°, in gradi "
+                                          "decimali o in gradi, primi e secondi."));
   } else if (!KnownZone(zone)) {
-    Show(std::nullopt, QStringLiteral("Fuso orario sconosciuto: ") + zone);
+    Show(std::nullopt, LocationDialog::tr("Fuso orario sconosciuto: %1").arg(zone));
   } else {
     Show(SiteFromCoordinates({}, *latitude, *longitude, zone));
   }

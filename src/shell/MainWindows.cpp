@@ -1,3 +1,4 @@
+#include "shell/WindowWords.h"
 #include "shell/MainWindows.h"
 
 #include <QApplication>
@@ -27,11 +28,6 @@ void ConfigureApplication() {
     proportional.setPointSizeF(desktop.pointSizeF());
     QApplication::setFont(proportional);
   }
-  // The print and file dialogs speak Italian, like the rest of the program.
-  auto* italian = new QTranslator(QApplication::instance());
-  if (italian->load(QStringLiteral("qtbase_it"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(italian);
 }
 
 MainWindows::MainWindows() : settings_(OpenSettings()), memory_(*settings_) {
@@ -43,14 +39,14 @@ MainWindows::MainWindows() : settings_(OpenSettings()), memory_(*settings_) {
 void MainWindows::Show() {
   form1.show();
   if (!WindowFontInstalled()) {
-    std::fprintf(stderr, "quindal: %s\n", kMissingWindowFont);
+    std::fprintf(stderr, "quindal: %s\n", MissingWindowFont().toLocal8Bit().constData());
     QTimer::singleShot(0, &form1, [this] {
       QMessageBox::warning(&form1, QStringLiteral("Quindal"),
-                           QStringLiteral("Manca il carattere Liberation Sans, con cui il "
-                                          "quindal scrive: le parole dei disegni possono "
-                                          "mancare, apparire come riquadri vuoti o in un "
-                                          "altro carattere. Installare il pacchetto "
-                                          "fonts-liberation2."));
+                           Windows::tr("Manca il carattere Liberation Sans, con cui il "
+                                       "quindal scrive: le parole dei disegni possono "
+                                       "mancare, apparire come riquadri vuoti o in un "
+                                       "altro carattere. Installare il pacchetto "
+                                       "fonts-liberation2."));
     });
   }
   // The town list loads while the user reads the window, so that the site

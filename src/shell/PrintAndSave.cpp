@@ -1,3 +1,4 @@
+#include "shell/WindowWords.h"
 #include "shell/PrintAndSave.h"
 
 #include <QComboBox>
@@ -91,7 +92,7 @@ QString PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& call
     const QString fileName = printer.outputFileName();
     QPrintDialog dialog(&printer, parent);
     if (toFile) ChooseFileAgain(dialog, fileName);
-    dialog.setWindowTitle(QStringLiteral("Stampa in scala reale"));
+    dialog.setWindowTitle(Windows::tr("Stampa in scala reale"));
     if (dialog.exec() != QDialog::Accepted) return {};
     const std::optional<QString> problem = PrintTrueScale(printer, calls, title, mirrored);
     if (!problem) {
@@ -105,7 +106,7 @@ QString PrintWithDialog(QWidget* parent, QPrinter& printer, const CallList& call
 QString SuggestedFileName(const QString& title) {
   // "Quindal - Grafico D, latitudine ..." -> "quindal-grafico-d.pdf"
   QString subject = title.section(u',', 0, 0).remove(QStringLiteral("Quindal - ")).trimmed();
-  if (subject.isEmpty()) subject = QStringLiteral("disegno");
+  if (subject.isEmpty()) subject = Windows::tr("disegno");
   return QStringLiteral("quindal-") + subject.toLower().replace(u' ', u'-') +
          QStringLiteral(".pdf");
 }
@@ -118,9 +119,10 @@ void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title
                         [](const FileFormatInfo& f) { return f.format == FileFormat::Pdf; });
   QStringList filters;
   for (const FileFormatInfo& f : offered)
-    filters
-        << QStringLiteral("%1 (*.%2)").arg(QString::fromUtf8(f.filter), QString::fromUtf8(f.name));
-  QFileDialog dialog(parent, QStringLiteral("Salva come"), QDir::homePath(), filters.join(";;"));
+    filters << QStringLiteral("%1 (*.%2)")
+                   .arg(QCoreApplication::translate("FileFormats", f.filter),
+                        QString::fromUtf8(f.name));
+  QFileDialog dialog(parent, Windows::tr("Salva come"), QDir::homePath(), filters.join(";;"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   // A name typed without an extension takes the chosen filter's, not PDF's.
@@ -145,6 +147,6 @@ void SaveWithDialog(QWidget* parent, const CallList& calls, const QString& title
   DiskSink disk;
   if (!disk.Write(path, Render(*format, calls, title, cut), reason)) {
     QMessageBox::warning(parent, QStringLiteral("Quindal"),
-                         QStringLiteral("Impossibile scrivere %1: %2").arg(path, reason));
+                         Windows::tr("Impossibile scrivere %1: %2").arg(path, reason));
   }
 }

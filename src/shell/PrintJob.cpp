@@ -1,3 +1,4 @@
+#include "shell/WindowWords.h"
 #include "shell/PrintJob.h"
 
 #include <QPainter>
@@ -56,7 +57,7 @@ std::optional<QString> TrueScaleProblem(const QPrinter& printer, const CallList&
           return s.isEquivalentTo(layout.pageSize());
         });
     if (!offered) {
-      return QStringLiteral(
+      return Windows::tr(
                  "La stampante %1 non ha il foglio %2: sceglierne uno che offre, "
                  "perché la scala resti quella vera.")
           .arg(printer.printerName(), layout.pageSize().name());
@@ -65,7 +66,7 @@ std::optional<QString> TrueScaleProblem(const QPrinter& printer, const CallList&
   const std::optional<PrinterCalibration> calibration = CalibrationOf(printer);
   const PrinterCalibration scale = calibration.value_or(PrinterCalibration{});
   if (!FitsPrintableArea(calls, layout, scale.ScaleX(), scale.ScaleY(), calibration.has_value())) {
-    return QStringLiteral(
+    return Windows::tr(
         "Il disegno, con la scala di controllo sotto, non entra nel foglio "
         "scelto al netto dei margini della stampante: scegliere un foglio più "
         "grande, l'orientamento orizzontale o un foglio senza margini.");
@@ -80,7 +81,7 @@ std::optional<QString> PrintTrueScale(QPrinter& printer, const CallList& calls,
   printer.setDocName(title);
   AskForTrueScale(printer);
   QPainter painter;
-  if (!painter.begin(&printer)) return QStringLiteral("La stampante non accetta il lavoro.");
+  if (!painter.begin(&printer)) return Windows::tr("La stampante non accetta il lavoro.");
   if (mirrored) {
     // The sheet's right edge becomes its left: the margins are the same on
     // every edge, so what fitted still fits.

@@ -1,3 +1,4 @@
+#include "shell/WindowWords.h"
 #include "shell/PrinterCalibration.h"
 
 #include <QLocale>
@@ -66,7 +67,7 @@ QString SettingsFileName() { return OpenSettings()->fileName(); }
 QString CalibrationNote(const QString& printer, const QString& paper,
                         const PrinterCalibration& calibration) {
   const QLocale italian(QLocale::Italian, QLocale::Italy);
-  return QStringLiteral("Stampa calibrata per %1, foglio %2: righe misurate %3 mm e %4 mm")
+  return Windows::tr("Stampa calibrata per %1, foglio %2: righe misurate %3 mm e %4 mm")
       .arg(printer, paper, italian.toString(calibration.measuredX, 'f', 1),
            italian.toString(calibration.measuredY, 'f', 1));
 }

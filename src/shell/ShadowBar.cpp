@@ -26,34 +26,29 @@ constexpr qint64 kDayMs = 86400 * 1000LL;
 
 ShadowBar::ShadowBar(QWidget* parent) : QWidget(parent) {
   setAutoFillBackground(true);
-  setAccessibleName(QStringLiteral("Simula l'ombra"));
   dateBox = new QDateEdit;
   dateBox->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   dateBox->setCalendarPopup(true);
-  dateBox->setAccessibleName(QStringLiteral("Data"));
   timeBox = new QTimeEdit;
   timeBox->setDisplayFormat(QStringLiteral("HH:mm"));
-  timeBox->setAccessibleName(QStringLiteral("Ora dell'orologio"));
   zoneBox = NewZoneBox({});
-  nowButton = new QPushButton(QStringLiteral("Adesso"));
-  dayButton = new QPushButton(QStringLiteral("Il giorno"));
-  dayButton->setToolTip(QStringLiteral("Dall'alba al tramonto del giorno scelto"));
-  yearButton = new QPushButton(QStringLiteral("L'anno"));
-  yearButton->setToolTip(QStringLiteral("Tutto l'anno all'ora scelta"));
+  nowButton = new QPushButton;
+  dayButton = new QPushButton;
+  yearButton = new QPushButton;
   for (QPushButton* button : {dayButton, yearButton}) button->setCheckable(true);
-  closeButton = new QPushButton(QStringLiteral("Chiudi"));
+  closeButton = new QPushButton;
   sentence = new QLabel;
   sentence->setWordWrap(true);
   sentence->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  sentence->setToolTip(ShadowTermsNote());
-  sentence->setAccessibleDescription(ShadowTermsNote());
+  for (QLabel*& label : labels_) label = new QLabel;
+  SetTexts();
 
   auto* controls = new QHBoxLayout;
-  controls->addWidget(new QLabel(QStringLiteral("Ombra il")));
+  controls->addWidget(labels_[0]);
   controls->addWidget(dateBox);
-  controls->addWidget(new QLabel(QStringLiteral("alle")));
+  controls->addWidget(labels_[1]);
   controls->addWidget(timeBox);
-  controls->addWidget(new QLabel(QStringLiteral("fuso")));
+  controls->addWidget(labels_[2]);
   controls->addWidget(zoneBox, 1);
   for (QPushButton* button : {nowButton, dayButton, yearButton, closeButton})
     controls->addWidget(button);
@@ -177,6 +172,31 @@ void ShadowBar::FitToBottom(const QRect& screen) {
   // As tall as its words need at this width.
   const int tall = std::max(heightForWidth(screen.width()), minimumSizeHint().height());
   setGeometry(screen.left(), screen.bottom() + 1 - tall, screen.width(), tall);
+}
+
+void ShadowBar::SetTexts() {
+  setAccessibleName(tr("Simula l'ombra"));
+  dateBox->setAccessibleName(tr("Data"));
+  timeBox->setAccessibleName(tr("Ora dell'orologio"));
+  nowButton->setText(tr("Adesso"));
+  dayButton->setText(tr("Il giorno"));
+  dayButton->setToolTip(tr("Dall'alba al tramonto del giorno scelto"));
+  yearButton->setText(tr("L'anno"));
+  yearButton->setToolTip(tr("Tutto l'anno all'ora scelta"));
+  closeButton->setText(tr("Chiudi"));
+  labels_[0]->setText(tr("Ombra il"));
+  labels_[1]->setText(tr("alle"));
+  labels_[2]->setText(tr("fuso"));
+  sentence->setToolTip(ShadowTermsNote());
+  sentence->setAccessibleDescription(ShadowTermsNote());
+}
+
+void ShadowBar::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    SetTexts();
+    if (opened_) Recompute();  // the sentence, in the new words
+  }
+  QWidget::changeEvent(event);
 }
 
 void ShadowBar::mousePressEvent(QMouseEvent* event) { event->accept(); }

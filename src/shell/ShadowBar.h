@@ -49,14 +49,18 @@ class ShadowBar final : public QWidget {
   // Clicks on the bar stay in the bar: a double-click must not close the window.
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // Every word the bar shows, in the language in use.
+  void SetTexts();
   void Recompute();
   void SetNow();
   void Animate(QPushButton* button);
   void Step();
   void StopAnimation();
 
+  QLabel* labels_[3];    // "Ombra il", "alle", "fuso"
   bool opened_ = false;  // given a plate once: "now" was taken in its zone
   bool plateB_ = false;
   CheckedProject project_;

@@ -1,3 +1,4 @@
+#include "shell/WindowWords.h"
 #include "shell/WindowNotes.h"
 
 #include <QGraphicsOpacityEffect>
@@ -31,10 +32,10 @@ QLabel* TransientLine(QWidget* window, const QString& words, int showMs) {
 void WindowNotes::ShowHint() {
   hint_ = TransientLine(
       window_,
-      QStringLiteral("Tasto destro (o Maiusc+F10): stampa in scala reale, salva - O: simula "
-                     "l'ombra - Esc: chiudi\n"
-                     "Ctrl+rotellina, Ctrl++, Ctrl+-: zoom - Ctrl+0: immagine esatta - "
-                     "F: adatta allo schermo - trascina o frecce: sposta"),
+      Windows::tr("Tasto destro (o Maiusc+F10): stampa in scala reale, salva - O: simula "
+                  "l'ombra - Esc: chiudi\n"
+                  "Ctrl+rotellina, Ctrl++, Ctrl+-: zoom - Ctrl+0: immagine esatta - "
+                  "F: adatta allo schermo - trascina o frecce: sposta"),
       5000);
   Place(window_->height());
 }

@@ -1,3 +1,4 @@
+#include "shell/WindowWords.h"
 #include "shell/ZoneBox.h"
 
 #include <QComboBox>
@@ -8,7 +9,7 @@ QComboBox* NewZoneBox(const QString& current, QWidget* parent) {
   auto* box = new QComboBox(parent);
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
-  box->setAccessibleName(QStringLiteral("Fuso orario"));
+  box->setAccessibleName(Windows::tr("Fuso orario"));
   for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
     box->addItem(QString::fromUtf8(id));
   const QString systemZone = QString::fromUtf8(QTimeZone::systemTimeZoneId());

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The languages Quindal speaks. Italian is the one its texts are written in.
+enum class Language { Italian, English };
+
+// The language the system's interface languages ask for, most wanted first
+// (LANGUAGE, else LC_ALL, LC_MESSAGES, LANG): English when the first one the
+// program has words for is English, Italian otherwise, "C" and "POSIX"
+// included.
+Language LanguageOfSystem();
+Language LanguageOf(const QStringList& uiLanguages);
+
+// "it" or "en", as --lingua and the settings write it; nothing for any other word.
+std::optional<Language> LanguageNamed(const QString& word);
+QString LanguageCode(Language language);
+// The language's own name, for the main window's menu: "Italiano", "English".
+QString LanguageName(Language language);
+
+// Puts the program's words and those of Qt's dialogs in `language`, in
+// place of the ones used so far; the open windows are told to change theirs.
+// Call after the application object is made.
+void UseLanguage(Language language);
+// The language UseLanguage put in place; Italian before any call.
+Language LanguageInUse();
+
+// The numbers of the program's sentences, as the language writes them:
+// "45,667" in Italian, "45.667" in English. The plates keep the system's.
+QLocale LanguageLocale();
