@@ -4,7 +4,7 @@
 <context>
     <name>Booklet</name>
     <message>
-        <location filename="../src/booklet/AssemblySteps.cpp" line="+112"/>
+        <location filename="../src/booklet/AssemblySteps.cpp" line="+110"/>
         <source>&lt;b&gt;1. Ritagliare&lt;/b&gt; ogni pezzo lungo il contorno, la linea esterna, linguette comprese: piastre A, B, C, D e base. Il foglio delle istruzioni non si taglia.</source>
         <translation>&lt;b&gt;1. Cut out&lt;/b&gt; each piece along its outline, the outer line, tabs included: plates A, B, C, D and the base. The instructions sheet is not cut.</translation>
     </message>
@@ -1065,7 +1065,7 @@ glTF 2.0 model in metres: --output FILE.gltf (or FILE.glb)</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../src/shell/Form1.cpp" line="+181"/>
+        <location filename="../src/shell/Form1.cpp" line="+200"/>
         <source>CALCOLO E DISEGNO DI UN QUINDAL CON QUADRO INCLINATO 45°  (di Orbelan)</source>
         <translation>CALCULATION AND DRAWING OF A QUINDAL WITH A 45° INCLINED DIAL  (by Orbelan)</translation>
     </message>
@@ -1140,7 +1140,7 @@ glTF 2.0 model in metres: --output FILE.gltf (or FILE.glb)</translation>
         <translation>TEN DAYS</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Grafico A</source>
         <translation>Plate A</translation>
     </message>
@@ -1250,12 +1250,7 @@ the plates&apos; meridian %2</translation>
 <context>
     <name>Form2</name>
     <message>
-        <location filename="../src/shell/Form2.cpp" line="+84"/>
-        <source>Grafico del quindal con quadro inclinato  ( di Orbelan )</source>
-        <translation>Quindal drawing with inclined dial  ( by Orbelan )</translation>
-    </message>
-    <message>
-        <location line="+186"/>
+        <location filename="../src/shell/Form2.cpp" line="+259"/>
         <source>Stampa inviata: %1</source>
         <translation>Print sent: %1</translation>
     </message>
@@ -1550,7 +1545,7 @@ Perhaps: %2</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+80"/>
+        <location filename="../src/app/main.cpp" line="+78"/>
         <source>--lingua vuole it o en</source>
         <translation>--lingua takes it or en</translation>
     </message>
@@ -1914,7 +1909,12 @@ delta: the correction plate B gives for the day (equation of time and longitude)
         <translation>Booklet for the year %1 saved in %2</translation>
     </message>
     <message>
-        <location filename="../src/shell/DrawingMenu.cpp" line="+32"/>
+        <location filename="../src/shell/DrawingMenu.cpp" line="+53"/>
+        <source>Grafico del quindal con quadro inclinato  ( di Orbelan )</source>
+        <translation>Quindal drawing with inclined dial  ( by Orbelan )</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Stampa in scala reale...</source>
         <translation>Print at true scale...</translation>
     </message>

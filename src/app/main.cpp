@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QCoreApplication>
-#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -26,8 +25,7 @@ void NoDisplay(QtMsgType type, const QMessageLogContext&, const QString&) {
   const QByteArray display = qgetenv("DISPLAY");
   const bool unset = display.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   // No application, so no translation: the system's language decides alone.
-  const bool english = LanguageOf(QLocale::system().uiLanguages()) == Language::English &&
-                       QLocale::system().language() != QLocale::C;
+  const bool english = LanguageOfSystem() == Language::English;
   const std::string what = english
                                ? (unset ? "no display available (DISPLAY is not set)"
                                         : "cannot open display " + display.toStdString())

@@ -67,11 +67,9 @@ void PaintPieces(BookletPages& pages, const DrawingParameters& site, const QRect
       p.setPen(Line(pages, 0.3, Qt::DashLine));
       for (const CutSegment& f : cuts[k].second.folds) p.drawLine(t.map(FoldMm(f)));
     }
-    p.drawText(
-        QRectF(pages.Dots(cell.left()), pages.Dots(cell.bottom() - 3.5), pages.Dots(cell.width()),
-               pages.Dots(3.5)),
-        Qt::AlignCenter,
-        QString::fromUtf8(cuts[k].first->title.data(), qsizetype(cuts[k].first->title.size())));
+    p.drawText(QRectF(pages.Dots(cell.left()), pages.Dots(cell.bottom() - 3.5),
+                      pages.Dots(cell.width()), pages.Dots(3.5)),
+               Qt::AlignCenter, cuts[k].first->Title());
   }
 }
 

@@ -2,12 +2,32 @@
 #include "shell/DrawingMenu.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QWidget>
 
 #include "shell/CalibrationDialog.h"
 #include "shell/PrintAndSave.h"
 
-DrawingMenu::DrawingMenu(QWidget* window, WindowSession& session) {
+namespace {
+
+// Puts the window's words in the language in use whenever it changes.
+class LanguageFollower final : public QObject {
+ public:
+  LanguageFollower(QWidget* window, DrawingMenu& menu) : QObject(window), menu_(menu) {
+    window->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::LanguageChange) menu_.SetTexts();
+    return false;
+  }
+
+ private:
+  DrawingMenu& menu_;
+};
+
+}  // namespace
+
+DrawingMenu::DrawingMenu(QWidget* window, WindowSession& session) : window_(window) {
   print = new QAction(window);
   print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   save = new QAction(window);
@@ -26,9 +46,11 @@ DrawingMenu::DrawingMenu(QWidget* window, WindowSession& session) {
   for (QAction* action : {print, save, mirror, calibrate, shadow}) window->addAction(action);
   window->setContextMenuPolicy(Qt::ActionsContextMenu);  // a right click opens the menu
   SetTexts();
+  new LanguageFollower(window, *this);
 }
 
 void DrawingMenu::SetTexts() {
+  window_->setWindowTitle(Windows::tr("Grafico del quindal con quadro inclinato  ( di Orbelan )"));
   print->setText(Windows::tr("Stampa in scala reale..."));
   save->setText(Windows::tr("Salva come..."));
   shadow->setText(Windows::tr("Simula l'ombra"));

@@ -10,7 +10,8 @@ struct DrawingMenu {
   // Adds the actions to `window`; print, save and shadow are for the window
   // to connect, the mirror and the calibration work on `session`.
   DrawingMenu(QWidget* window, WindowSession& session);
-  // The entries' words, in the language in use.
+  // The window's title and the entries' words, in the language in use; they
+  // follow a change of language by themselves.
   void SetTexts();
 
   QAction* print;
@@ -18,4 +19,7 @@ struct DrawingMenu {
   QAction* mirror;     // "Stampa speculare", a check box
   QAction* calibrate;  // "Calibra la stampante..."
   QAction* shadow;     // "Simula l'ombra": offered while a plate with a shadow is drawn
+
+ private:
+  QWidget* window_;
 };

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <algorithm>
 #include <limits>
 
 #include "devices/DrawingFile.h"
@@ -49,6 +50,7 @@ QPushButton* MakeButton(QWidget* parent, QRect geometry) {
 QRadioButton* MakeOption(QGroupBox* frame, QRect geometry) {
   auto* option = new QRadioButton(frame);
   option->setGeometry(geometry);
+  option->setProperty("drawn", geometry);
   return option;
 }
 
@@ -63,9 +65,26 @@ QLineEdit* MakeTextBox(QWidget* parent, const QString& text, QRect geometry) {
   return box;
 }
 
+// A caption longer than the place the window was drawn with widens its
+// option, which pushes the next one to the right, and the frame grows with
+// them; nothing is ever smaller or further left than drawn.
+void FitOptions(QGroupBox* frame, std::initializer_list<QRadioButton*> options) {
+  int end = 0;
+  for (QRadioButton* option : options) {
+    const QRect drawn = option->property("drawn").toRect();
+    const int x = std::max(drawn.x(), end + 7);
+    const int width = std::max(drawn.width(), option->sizeHint().width());
+    option->setGeometry(x, drawn.y(), width, drawn.height());
+    end = x + width;
+  }
+  const QRect drawn = frame->property("drawn").toRect();
+  frame->resize(std::max(drawn.width(), end + 8), drawn.height());
+}
+
 QGroupBox* MakeFrame(QWidget* parent, QRect geometry) {
   auto* frame = new QGroupBox(parent);
   frame->setGeometry(geometry);
+  frame->setProperty("drawn", geometry);
   frame->setFocusPolicy(Qt::NoFocus);
   return frame;
 }
@@ -196,6 +215,8 @@ void Form1::SetTexts() {
                                                        {Option6Button, tr("MESI")},
                                                        {Option5Button, tr("DECADI")}};
   for (const auto& [option, text] : options) option->setText(text);
+  FitOptions(Frame1, {Option1Button, Option2Button});
+  FitOptions(Frame3, {Option6Button, Option5Button});
   const std::pair<QPushButton*, QString> buttons[] = {
       {Command4, tr("Grafico A")}, {Command3, tr("Grafico B")}, {Command1, tr("Grafico C")},
       {Command5, tr("Grafico D")}, {Command6, tr("Base")},      {Command7, tr("Istruzioni")},

@@ -35,7 +35,6 @@ Form2::Form2(WindowSession& session)
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  SetTexts();
   setFont(WindowFont());
   // The window will cover the screen: the drawing is placed for that size
   // before the first call arrives.
@@ -78,16 +77,6 @@ QPointF Form2::Pointer() const {
   // Keyboard zooms centre on the pointer when it is over the window.
   const QPoint at = mapFromGlobal(QCursor::pos());
   return rect().contains(at) ? QPointF(at) : QPointF(rect().center());
-}
-
-void Form2::SetTexts() {
-  setWindowTitle(tr("Grafico del quindal con quadro inclinato  ( di Orbelan )"));
-  menu_.SetTexts();
-}
-
-void Form2::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) SetTexts();
-  QWidget::changeEvent(event);
 }
 
 void Form2::ShowHintOnce() {

@@ -86,7 +86,6 @@ class Form2 final : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   // Draws each call on the window's raster and into the record.
@@ -127,7 +126,6 @@ class Form2 final : public QWidget {
   void ChangeView(const std::function<void(DrawingView&)>& change);
   QPointF Pointer() const;
   void ShowHintOnce();
-  void SetTexts();  // the title and the menu, in the language in use
   void PlaceNotes();
   void PlaceShadowBar();
 };
