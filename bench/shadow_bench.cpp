@@ -13,6 +13,8 @@
 #include "pieces/Pieces.h"
 #include "shadow/ShadowAtInstant.h"
 #include "shadow/ShadowOverlay.h"
+#include "language/Language.h"
+#include "shell/Form1.h"
 #include "shell/Form2.h"
 #include "shell/ShadowBar.h"
 
@@ -109,7 +111,22 @@ void AnimationFrame(benchmark::State& state) {
   }
 }
 
+// Choosing a language in the main window: the program's words and Qt's
+// replaced, then both windows and the shadow bar say theirs again.
+void LanguageChoice(benchmark::State& state) {
+  PlateCWindow w;
+  Form1 form1;
+  bool english = false;
+  for (auto _ : state) {
+    english = !english;
+    UseLanguage(english ? Language::English : Language::Italian);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  }
+  UseLanguage(Language::Italian);
+}
+
 BENCHMARK(WindowRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LanguageChoice)->Unit(benchmark::kMicrosecond);
 BENCHMARK(AnimationFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WindowFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ShadowFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -120,6 +137,7 @@ BENCHMARK(ShadowReadingOnly)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  UseLanguage(Language::Italian);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   return 0;

@@ -167,8 +167,7 @@ void Form1Test::captionsAndGeometry() {
   QCOMPARE(placeInEnglish.height(), control->geometry().height());
   QVERIFY(placeInEnglish.x() >= control->geometry().x());
   QVERIFY(placeInEnglish.width() >= control->geometry().width());
-  if (!option && !qobject_cast<QGroupBox*>(control))
-    QCOMPARE(placeInEnglish, control->geometry());
+  if (!option && !qobject_cast<QGroupBox*>(control)) QCOMPARE(placeInEnglish, control->geometry());
   if (option) QVERIFY(placeInEnglish.width() >= widthWanted);
   if (name == "Option6") QVERIFY(placeInEnglish.right() < nextOption);
   if (option) QVERIFY(placeInEnglish.right() < roomInEnglish);
