@@ -127,6 +127,17 @@ void LanguageChoice(benchmark::State& state) {
 
 BENCHMARK(WindowRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LanguageChoice)->Unit(benchmark::kMicrosecond);
+
+// The translations alone, without a window to tell.
+void LanguageLoad(benchmark::State& state) {
+  bool english = false;
+  for (auto _ : state) {
+    english = !english;
+    UseLanguage(english ? Language::English : Language::Italian);
+  }
+  UseLanguage(Language::Italian);
+}
+BENCHMARK(LanguageLoad)->Unit(benchmark::kMicrosecond);
 BENCHMARK(AnimationFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WindowFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ShadowFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
