@@ -380,19 +380,20 @@ TEST_F(ExporterTest, LanguageFollowsTheSystemUnlessTold) {
     QStringList environment;
     QStringList option;
     bool english;
+    bool decimalPoint;  // in the messages' numbers, which follow the desktop's
   } cases[] = {
-      {{"LANG=it_IT.UTF-8"}, {}, false},
-      {{"LANG=C.UTF-8"}, {}, false},
-      {{"LANG=C"}, {}, false},
-      {{"LANG=POSIX"}, {}, false},
-      {{"LANG=fr_FR.UTF-8"}, {}, false},  // no French: the Parts' Italian
-      {{"LANG=en_GB.UTF-8"}, {}, true},
-      {{"LC_ALL=en_US.UTF-8", "LANG=it_IT.UTF-8"}, {}, true},
-      {{"LC_MESSAGES=en_GB.UTF-8", "LANG=it_IT.UTF-8"}, {}, true},
-      {{"LANGUAGE=it", "LANG=en_US.UTF-8"}, {}, false},
-      {{"LANGUAGE=fr:en", "LANG=it_IT.UTF-8"}, {}, true},
-      {{"LANG=en_GB.UTF-8"}, {"--lingua", "it"}, false},
-      {{"LANG=it_IT.UTF-8"}, {"--lingua", "en"}, true},
+      {{"LANG=it_IT.UTF-8"}, {}, false, false},
+      {{"LANG=C.UTF-8"}, {}, false, false},
+      {{"LANG=C"}, {}, false, false},
+      {{"LANG=POSIX"}, {}, false, false},
+      {{"LANG=fr_FR.UTF-8"}, {}, false, false},  // no French: the Parts' Italian
+      {{"LANG=en_GB.UTF-8"}, {}, true, true},
+      {{"LC_ALL=en_US.UTF-8", "LANG=it_IT.UTF-8"}, {}, true, true},
+      {{"LC_MESSAGES=en_GB.UTF-8", "LANG=it_IT.UTF-8"}, {}, true, false},
+      {{"LANGUAGE=it", "LANG=en_US.UTF-8"}, {}, false, true},
+      {{"LANGUAGE=fr:en", "LANG=it_IT.UTF-8"}, {}, true, false},
+      {{"LANG=en_GB.UTF-8"}, {"--lingua", "it"}, false, true},
+      {{"LANG=it_IT.UTF-8"}, {"--lingua", "en"}, true, false},
   };
   const auto run = [](const QStringList& environment, const QStringList& arguments) {
     QProcess exporter;
@@ -429,8 +430,17 @@ TEST_F(ExporterTest, LanguageFollowsTheSystemUnlessTold) {
                   : "Valori non consentiti !!!\nlatitudine 91: fuori dall'intervallo -90 … "
                     "+90\n")
         << what;
-    run(c.environment,
-        QStringList{"C", "--latitude", "45", "--longitude", "0", "--output", plate} + c.option);
+    const QString arithmetic =
+        run(c.environment, QStringList{"C", "--latitude", "45", "--site-longitude", "12.25",
+                                       "--timezone", "Europe/Rome", "--output", plate} +
+                               c.option)
+            .section('\n', 0, 0);
+    QString expected = c.english ? "quindal-export: Longitude 12.25° E - meridian of zone "
+                                   "Europe/Rome 15° E = offset -2.75°"
+                                 : "quindal-export: Longitudine 12.25° E - meridiano del fuso "
+                                   "Europe/Rome 15° E = scostamento -2.75°";
+    if (!c.decimalPoint) expected.replace('.', ',');
+    EXPECT_EQ(arithmetic, expected) << what;
     EXPECT_EQ(months().mid(0, 3),
               c.english ? QStringList({"Jan", "Feb", "Mar"}) : QStringList({"Gen", "Feb", "Mar"}))
         << what;

@@ -77,6 +77,13 @@ void UseLanguage(Language language) {
 Language LanguageInUse() { return inUse; }
 
 QLocale LanguageLocale() {
+  // The desktop's numbers as the C library reads them: LC_ALL, else
+  // LC_NUMERIC, else LANG. Qt's system locale would mix in LANGUAGE's name.
+  QString name;
+  for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"})
+    if (name.isEmpty()) name = qEnvironmentVariable(variable);
+  name = name.section(u'.', 0, 0).section(u'@', 0, 0);
+  if (!name.isEmpty() && name != u"C" && name != u"POSIX") return QLocale(name);
   return inUse == Language::English ? QLocale(QLocale::English, QLocale::UnitedStates)
                                     : QLocale(QLocale::Italian, QLocale::Italy);
 }

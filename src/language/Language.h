@@ -28,6 +28,7 @@ void UseLanguage(Language language);
 // The language UseLanguage put in place; Italian before any call.
 Language LanguageInUse();
 
-// The numbers of the program's sentences, as the language writes them:
-// "45,667" in Italian, "45.667" in English. The plates keep the system's.
+// The numbers of the program's sentences: the desktop's ("45,667" under
+// it_IT, "45.667" under en_GB, whatever the words' language), and under the
+// C locale, which has no numbers of its own, the language's.
 QLocale LanguageLocale();
