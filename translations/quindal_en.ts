@@ -786,7 +786,7 @@ glTF 2.0 model in metres: --output FILE.gltf (or FILE.glb)</translation>
         <translation>cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/Exporter.cpp" line="+53"/>
+        <location filename="../src/app/Exporter.cpp" line="+42"/>
         <source>impossibile scrivere sullo standard output: %1</source>
         <translation>cannot write to the standard output: %1</translation>
     </message>
@@ -1545,7 +1545,7 @@ Perhaps: %2</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+78"/>
+        <location filename="../src/app/main.cpp" line="+54"/>
         <source>--lingua vuole it o en</source>
         <translation>--lingua takes it or en</translation>
     </message>

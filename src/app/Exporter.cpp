@@ -14,19 +14,6 @@ namespace {
 
 int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err, FileSink& files);
 
-// The language --lingua names, else the system's. Read before the parser,
-// whose words and help are in it; a wrong value is the parser's to refuse.
-Language ExportLanguage(const QStringList& arguments) {
-  const QString option = QStringLiteral("--lingua");
-  for (qsizetype k = 0; k < arguments.size(); ++k) {
-    std::optional<Language> named;
-    if (arguments[k] == option && k + 1 < arguments.size()) named = LanguageNamed(arguments[k + 1]);
-    if (arguments[k].startsWith(option + u'=')) named = LanguageNamed(arguments[k].mid(9));
-    if (named) return *named;
-  }
-  return LanguageOfSystem();
-}
-
 }  // namespace
 
 int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err) {
@@ -35,7 +22,9 @@ int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err
 }
 
 int RunExport(const QStringList& arguments, std::ostream& out, std::ostream& err, FileSink& files) {
-  UseLanguage(ExportLanguage(arguments));
+  // The language --lingua names, else the system's, before the parser, whose
+  // words and help are in it; a wrong value is the parser's to refuse.
+  UseLanguage(ReadLanguageOption(arguments).language.value_or(LanguageOfSystem()));
   errno = 0;
   const int status = RunCommand(arguments, out, err, files);
   // What was printed must have arrived: a listing lost to a closed or full

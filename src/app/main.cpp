@@ -40,40 +40,16 @@ void NoDisplay(QtMsgType type, const QMessageLogContext&, const QString&) {
   std::_Exit(1);
 }
 
-// The words of the command line: --lingua and its value, then one of
-// --help, --version or a project file.
-struct Arguments {
-  std::optional<Language> language;
-  QStringList rest;
-  bool wrongLanguage = false;
-};
-
-Arguments ReadArguments(const QStringList& words) {
-  Arguments read;
-  for (qsizetype k = 0; k < words.size(); ++k) {
-    const QString& word = words[k];
-    std::optional<QString> value;
-    if (word == u"--lingua") value = k + 1 < words.size() ? words[++k] : QString();
-    if (word.startsWith(u"--lingua=")) value = word.mid(9);
-    if (!value) {
-      read.rest << word;
-      continue;
-    }
-    read.language = LanguageNamed(*value);
-    read.wrongLanguage = read.wrongLanguage || !read.language;
-  }
-  return read;
-}
-
-// --version, --help and a wrong --lingua answer without a display.
-std::optional<int> AnswerWithoutWindows(int argc, char* argv[], const Arguments& arguments) {
+// --version, --help and a wrong --lingua answer without a display; beside
+// --lingua, the command line holds one of them or a project file.
+std::optional<int> AnswerWithoutWindows(int argc, char* argv[], const LanguageOption& arguments) {
   const QString option = arguments.rest.size() == 1 ? arguments.rest.front() : QString();
   const bool help = option == u"--help" || option == u"-h";
   const bool version = option == u"--version" || option == u"-v";
-  if (!help && !version && !arguments.wrongLanguage) return std::nullopt;
+  if (!help && !version && !arguments.wrong) return std::nullopt;
   QCoreApplication words(argc, argv);
   UseLanguage(arguments.language.value_or(LanguageOfSystem()));
-  if (arguments.wrongLanguage) {
+  if (arguments.wrong) {
     std::fprintf(stderr, "quindal: %s\n",
                  Program::tr("--lingua vuole it o en").toLocal8Bit().constData());
     return 2;
@@ -96,7 +72,7 @@ std::optional<int> AnswerWithoutWindows(int argc, char* argv[], const Arguments&
 }
 
 // --lingua, else the one chosen in the main window, else the system's.
-Language StartingLanguage(const Arguments& arguments) {
+Language StartingLanguage(const LanguageOption& arguments) {
   if (arguments.language) return *arguments.language;
   const std::unique_ptr<QSettings> settings = OpenSettings();
   return ProjectMemory(*settings).ChosenLanguage().value_or(LanguageOfSystem());
@@ -107,7 +83,7 @@ Language StartingLanguage(const Arguments& arguments) {
 int main(int argc, char* argv[]) {
   QStringList words;
   for (int k = 1; k < argc; ++k) words << QString::fromLocal8Bit(argv[k]);
-  if (const std::optional<int> status = AnswerWithoutWindows(argc, argv, ReadArguments(words)))
+  if (const std::optional<int> status = AnswerWithoutWindows(argc, argv, ReadLanguageOption(words)))
     return *status;
   EnsureRuntimeDir();
   InstallWindowFontSubstitution();
@@ -116,7 +92,7 @@ int main(int argc, char* argv[]) {
   qInstallMessageHandler(nullptr);
   ConfigureApplication();
   // Without the options Qt took for itself.
-  const Arguments arguments = ReadArguments(QApplication::arguments().mid(1));
+  const LanguageOption arguments = ReadLanguageOption(QApplication::arguments().mid(1));
   UseLanguage(StartingLanguage(arguments));
   MainWindows windows;
   windows.Show();

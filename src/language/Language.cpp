@@ -49,6 +49,24 @@ std::optional<Language> LanguageNamed(const QString& word) {
   return std::nullopt;
 }
 
+LanguageOption ReadLanguageOption(const QStringList& words) {
+  LanguageOption read;
+  for (qsizetype k = 0; k < words.size(); ++k) {
+    const QString& word = words[k];
+    std::optional<QString> value;
+    if (word == u"--lingua") value = k + 1 < words.size() ? words[++k] : QString();
+    if (word.startsWith(u"--lingua=")) value = word.mid(9);
+    if (!value) {
+      read.rest << word;
+      continue;
+    }
+    const std::optional<Language> named = LanguageNamed(*value);
+    if (named) read.language = named;
+    read.wrong = read.wrong || !named;
+  }
+  return read;
+}
+
 QString LanguageCode(Language language) {
   return language == Language::English ? QStringLiteral("en") : QStringLiteral("it");
 }

@@ -18,6 +18,15 @@ Language LanguageOf(const QStringList& uiLanguages);
 // "it" or "en", as --lingua and the settings write it; nothing for any other word.
 std::optional<Language> LanguageNamed(const QString& word);
 QString LanguageCode(Language language);
+
+// What a command line says with --lingua VALUE or --lingua=VALUE: the last
+// language it names, whether a value named none, and the other words.
+struct LanguageOption {
+  std::optional<Language> language;
+  bool wrong = false;
+  QStringList rest;
+};
+LanguageOption ReadLanguageOption(const QStringList& words);
 // The language's own name, for the main window's menu: "Italiano", "English".
 QString LanguageName(Language language);
 
